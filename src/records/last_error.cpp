@@ -1,0 +1,9 @@
+#include "last_error.h"
+
+namespace {
+std::string last_error;
+}
+
+void set_last_error(std::string_view message) { last_error.assign(message); }
+
+const std::string& get_last_error() { return last_error; }

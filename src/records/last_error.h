@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The one channel through which loading and saving report why they failed.
+void set_last_error(std::string_view message);
+const std::string& get_last_error();

@@ -46,6 +46,10 @@ std::string convert_date_order(std::string_view from, std::string_view to, std::
 bool replace_char(std::string& text, char from, char to);
 bool replace_char(char* text, char from, char to);
 
+// Day, month and year in `order` joined by `separator`, as "05/03/2001": two-digit day and
+// month, four-digit year; year first for an unknown order.
+std::string format_date(std::string_view order, char separator, int year, int month, int day);
+
 // The writer's first line: 31 December 1999 in that order with that separator ('/' unless the
 // separator is one of '/', '-', '.'; day first when the order is unknown).
 std::string sample_date_line(std::string_view order, char separator);

@@ -1,0 +1,370 @@
+#include "dates.h"
+
+#include <array>
+#include <charconv>
+#include <limits>
+
+namespace {
+
+enum class date_order { none, dd_mm_yyyy, mm_dd_yyyy, yyyy_mm_dd };
+
+date_order order_from_name(std::string_view name) {
+  if (name == date_order_dd_mm_yyyy) {
+    return date_order::dd_mm_yyyy;
+  }
+  if (name == date_order_mm_dd_yyyy) {
+    return date_order::mm_dd_yyyy;
+  }
+  if (name == date_order_yyyy_mm_dd) {
+    return date_order::yyyy_mm_dd;
+  }
+  return date_order::none;
+}
+
+constexpr std::array<char, 3> date_separators = {'/', '-', '.'};
+
+bool is_white_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// Reads a text the way a scanf pattern of "%d" numbers and literal characters does, without
+// locale lookups or allocations.
+class pattern_reader {
+ public:
+  explicit pattern_reader(std::string_view text) : text_(text) {}
+
+  // "%d": white space, an optional sign, digits. A number beyond int counts as unreadable.
+  bool read_number(int& value) {
+    skip_white_space();
+    std::size_t position = position_;
+    bool negative = false;
+    if (position < text_.size() && (text_[position] == '+' || text_[position] == '-')) {
+      negative = text_[position] == '-';
+      ++position;
+    }
+    long long result = 0;
+    const std::size_t first_digit = position;
+    for (; position < text_.size() && is_digit(text_[position]); ++position) {
+      result = result * 10 + (text_[position] - '0');
+      if (result > static_cast<long long>(std::numeric_limits<int>::max()) + 1) {
+        return false;
+      }
+    }
+    if (position == first_digit) {
+      return false;
+    }
+    result = negative ? -result : result;
+    if (result > std::numeric_limits<int>::max()) {
+      return false;
+    }
+    value = static_cast<int>(result);
+    position_ = position;
+    return true;
+  }
+
+  bool read_literal(char c) {
+    if (position_ < text_.size() && text_[position_] == c) {
+      ++position_;
+      return true;
+    }
+    return false;
+  }
+
+  // A blank in a pattern matches any run of white space, also none.
+  void skip_white_space() {
+    while (position_ < text_.size() && is_white_space(text_[position_])) {
+      ++position_;
+    }
+  }
+
+  bool at_end() const { return position_ == text_.size(); }
+
+ private:
+  std::string_view text_;
+  std::size_t position_ = 0;
+};
+
+// "%d<s>%d<s>%d": how many of the three numbers could be read.
+int read_date_parts(pattern_reader& reader, char separator, std::array<int, 3>& parts) {
+  for (int i = 0; i < 3; ++i) {
+    if ((i > 0 && !reader.read_literal(separator)) || !reader.read_number(parts[i])) {
+      return i;
+    }
+  }
+  return 3;
+}
+
+// " %d:%d:%d" after a date: true when all three numbers are read.
+bool read_time_parts(pattern_reader& reader, std::array<int, 3>& parts) {
+  reader.skip_white_space();
+  return reader.read_number(parts[0]) && reader.read_literal(':') && reader.read_number(parts[1]) &&
+         reader.read_literal(':') && reader.read_number(parts[2]);
+}
+
+// A part in decimal, with a leading zero when it is one character long.
+void append_padded(std::string& out, int part) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, part).ptr;
+  if (end - digits == 1) {
+    out += '0';
+  }
+  out.append(digits, end);
+}
+
+// A part in decimal with at least `width` digits.
+void append_zero_filled(std::string& out, int part, int width) {
+  char digits[16];
+  const auto end = std::to_chars(digits, digits + sizeof digits, part).ptr;
+  for (auto length = end - digits; length < width; ++length) {
+    out += '0';
+  }
+  out.append(digits, end);
+}
+
+// Positions of day, month and year among the three parts of a date written in `order`.
+struct part_positions {
+  int day, month, year;
+};
+
+part_positions positions_of(date_order order) {
+  switch (order) {
+    case date_order::dd_mm_yyyy:
+      return {0, 1, 2};
+    case date_order::mm_dd_yyyy:
+      return {1, 0, 2};
+    case date_order::yyyy_mm_dd:
+    case date_order::none:
+      break;
+  }
+  return {2, 1, 0};
+}
+
+// Day, month and year laid out in `order`; the year comes first for an unknown order.
+std::array<int, 3> parts_in_order(date_order order, int year, int month, int day) {
+  const part_positions at = positions_of(order);
+  std::array<int, 3> parts{};
+  parts[at.day] = day;
+  parts[at.month] = month;
+  parts[at.year] = year;
+  return parts;
+}
+
+// Three fields of a date edit's texts ("dd", "00", "  "), joined in `order`.
+std::string join_in_order(date_order order, char separator, std::string_view day,
+                          std::string_view month, std::string_view year) {
+  const part_positions at = positions_of(order);
+  std::array<std::string_view, 3> fields;
+  fields[at.day] = day;
+  fields[at.month] = month;
+  fields[at.year] = year;
+  std::string out;
+  out.append(fields[0]).append(1, separator).append(fields[1]).append(1, separator);
+  return out.append(fields[2]);
+}
+
+bool is_leap_year(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int days_in_month(int year, int month) {
+  constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && is_leap_year(year) ? 29 : days[month - 1];
+}
+
+}  // namespace
+
+std::string date_order_of_sample(std::string_view sample) {
+  pattern_reader reader(sample);
+  int first = 0;
+  if (!reader.read_number(first)) {
+    return {};
+  }
+  if (first == 12) {
+    return std::string(date_order_mm_dd_yyyy);
+  }
+  if (first == 31) {
+    return std::string(date_order_dd_mm_yyyy);
+  }
+  return std::string(date_order_yyyy_mm_dd);
+}
+
+std::string detect_locale_date_order(const system_locale& locale) {
+  return date_order_of_sample(locale.format_short_date(2001, 12, 31));
+}
+
+char detect_decimal_separator(const system_locale& locale) {
+  // "8,88" reads as a number only where ',' is the decimal separator.
+  return locale.decimal_separator() == ',' ? ',' : '.';
+}
+
+date_texts date_texts_for_order(std::string_view order, char separator) {
+  date_order known = order_from_name(order);
+  if (known == date_order::none) {
+    known = date_order::yyyy_mm_dd;
+  }
+  return {join_in_order(known, separator, "dd", "mm", "yyyy"),
+          join_in_order(known, separator, "00", "00", "0000"),
+          join_in_order(date_order::dd_mm_yyyy, separator, "  ", "  ", "    ")};
+}
+
+std::string date_mask_for_order(std::string_view order) {
+  switch (order_from_name(order)) {
+    case date_order::dd_mm_yyyy:
+    case date_order::mm_dd_yyyy:
+      return "!99/99/9999;1;_";
+    case date_order::yyyy_mm_dd:
+      return "!9999/99/99;1;_";
+    case date_order::none:
+      break;
+  }
+  return {};
+}
+
+std::string date_hint_for_order(std::string_view order, char separator) {
+  const date_order known = order_from_name(order);
+  if (known == date_order::none) {
+    return {};
+  }
+  return "Format: " + join_in_order(known, separator, "dd", "mm", "yyyy");
+}
+
+std::string convert_date_order(std::string_view from, std::string_view to, std::string_view text,
+                               char separator) {
+  const date_order source = order_from_name(from);
+  if (source == date_order::none) {
+    return std::string(text);
+  }
+  std::array<int, 3> date{};
+  std::array<int, 3> time{};
+  bool has_time = false;
+  bool has_date = false;
+  for (char text_separator : date_separators) {
+    pattern_reader reader(text);
+    if (read_date_parts(reader, text_separator, date) == 3 && read_time_parts(reader, time)) {
+      has_date = has_time = true;
+      break;
+    }
+  }
+  for (std::size_t i = 0; !has_date && i < date_separators.size(); ++i) {
+    pattern_reader reader(text);
+    has_date = read_date_parts(reader, date_separators[i], date) == 3;
+  }
+  if (!has_date) {
+    return std::string(text);
+  }
+
+  const date_order target = order_from_name(to);
+  std::array<int, 3> parts = date;
+  if (target != date_order::none) {
+    const part_positions at = positions_of(source);
+    parts = parts_in_order(target, date[at.year], date[at.month], date[at.day]);
+  }
+  std::string out;
+  out.reserve(24);
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) {
+      out += separator;
+    }
+    append_padded(out, parts[i]);
+  }
+  if (has_time) {
+    for (std::size_t i = 0; i < time.size(); ++i) {
+      out += i == 0 ? ' ' : ':';
+      append_padded(out, time[i]);
+    }
+  }
+  return out;
+}
+
+bool replace_char(std::string& text, char from, char to) {
+  bool replaced = false;
+  for (char& c : text) {
+    if (c == from) {
+      c = to;
+      replaced = true;
+    }
+  }
+  return replaced;
+}
+
+bool replace_char(char* text, char from, char to) {
+  bool replaced = false;
+  for (; text != nullptr && *text != '\0'; ++text) {
+    if (*text == from) {
+      *text = to;
+      replaced = true;
+    }
+  }
+  return replaced;
+}
+
+std::string format_date(std::string_view order, char separator, int year, int month, int day) {
+  const std::array<int, 3> parts = parts_in_order(order_from_name(order), year, month, day);
+  const part_positions at = positions_of(order_from_name(order));
+  std::string out;
+  out.reserve(10);
+  for (int i = 0; i < 3; ++i) {
+    if (i > 0) {
+      out += separator;
+    }
+    append_zero_filled(out, parts[i], i == at.year ? 4 : 2);
+  }
+  return out;
+}
+
+std::string sample_date_line(std::string_view order, char separator) {
+  if (separator != '/' && separator != '-' && separator != '.') {
+    separator = '/';
+  }
+  if (order_from_name(order) == date_order::none) {
+    order = date_order_dd_mm_yyyy;
+  }
+  return format_date(order, separator, 1999, 12, 31);
+}
+
+std::string format_update_stamp(std::string_view locale_order, char date_separator,
+                                const date_time& now) {
+  std::string out = format_date(locale_order, date_separator, now.year, now.month, now.day);
+  out += ' ';
+  append_zero_filled(out, now.hour, 2);
+  out += ':';
+  append_zero_filled(out, now.minute, 2);
+  out += ':';
+  append_zero_filled(out, now.second, 2);
+  return out;
+}
+
+bool parse_date_text(std::string_view text, std::string_view order, int& year, int& month,
+                     int& day) {
+  const date_order known = order_from_name(order);
+  if (known == date_order::none) {
+    return false;
+  }
+  for (char separator : date_separators) {
+    pattern_reader reader(text);
+    std::array<int, 3> parts{};
+    if (read_date_parts(reader, separator, parts) != 3) {
+      continue;
+    }
+    reader.skip_white_space();
+    if (!reader.at_end()) {
+      return false;
+    }
+    const part_positions at = positions_of(known);
+    const int y = parts[at.year];
+    const int m = parts[at.month];
+    const int d = parts[at.day];
+    if (y < 1 || y > 9999 || m < 1 || m > 12 || d < 1 || d > days_in_month(y, m)) {
+      return false;
+    }
+    year = y;
+    month = m;
+    day = d;
+    return true;
+  }
+  return false;
+}

@@ -1,0 +1,142 @@
+#include "quoted_fields.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// White space as the C library's isspace sees it in the "C" locale.
+bool is_white_space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::size_t skip_white_space(std::string_view text, std::size_t position) {
+  while (position < text.size() && is_white_space(text[position])) {
+    ++position;
+  }
+  return position;
+}
+
+// Reads white space, a sign and digits from `position`; false when no digit follows.
+bool read_integer(std::string_view text, std::size_t position, long long& value) {
+  constexpr long long highest = std::numeric_limits<long long>::max();
+  constexpr long long lowest = std::numeric_limits<long long>::min();
+  position = skip_white_space(text, position);
+  bool negative = false;
+  if (position < text.size() && (text[position] == '+' || text[position] == '-')) {
+    negative = text[position] == '-';
+    ++position;
+  }
+  if (position >= text.size() || !is_digit(text[position])) {
+    return false;
+  }
+  // Accumulate on the negative side, which holds one more value than the positive one.
+  long long result = 0;
+  bool saturated = false;
+  for (; position < text.size() && is_digit(text[position]); ++position) {
+    const int digit = text[position] - '0';
+    if (saturated || result < (lowest + digit) / 10) {
+      saturated = true;
+      continue;
+    }
+    result = result * 10 - digit;
+  }
+  if (saturated) {
+    value = negative ? lowest : highest;
+  } else if (negative) {
+    value = result;
+  } else {
+    value = result == lowest ? highest : -result;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool next_quoted_field(std::string_view line, std::size_t& position, std::string_view& field) {
+  if (position >= line.size()) {
+    return false;
+  }
+  const std::size_t opening = line.find('"', position);
+  if (opening == std::string_view::npos) {
+    return false;
+  }
+  const std::size_t closing = line.find('"', opening + 1);
+  if (closing == std::string_view::npos) {
+    return false;
+  }
+  field = line.substr(opening + 1, closing - opening - 1).substr(0, max_field_length);
+  position = closing + 1;
+  return true;
+}
+
+long long parse_leading_integer(std::string_view text) {
+  long long value = 0;
+  return read_integer(text, 0, value) ? value : 0;
+}
+
+bool begins_with_number(std::string_view text, long long* value) {
+  long long read = 0;
+  if (!read_integer(text, 0, read)) {
+    return false;
+  }
+  if (value != nullptr) {
+    *value = read;
+  }
+  return true;
+}
+
+double parse_decimal_text(std::string_view text) {
+  std::size_t position = skip_white_space(text, 0);
+  bool negative = false;
+  if (position < text.size() && (text[position] == '+' || text[position] == '-')) {
+    negative = text[position] == '-';
+    ++position;
+  }
+  // Find the extent of digits, an optional point and decimals, and an optional exponent.
+  const std::size_t start = position;
+  std::size_t digits = 0;
+  auto take_digits = [&] {
+    while (position < text.size() && is_digit(text[position])) {
+      ++position;
+      ++digits;
+    }
+  };
+  take_digits();
+  if (position < text.size() && text[position] == '.') {
+    ++position;
+    take_digits();
+  }
+  if (digits == 0) {
+    return 0.0;
+  }
+  bool tiny_exponent = false;
+  if (position < text.size() && (text[position] == 'e' || text[position] == 'E')) {
+    std::size_t exponent = position + 1;
+    const bool exponent_negative = exponent < text.size() && text[exponent] == '-';
+    if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) {
+      ++exponent;
+    }
+    if (exponent < text.size() && is_digit(text[exponent])) {
+      position = exponent;
+      while (position < text.size() && is_digit(text[position])) {
+        ++position;
+      }
+      tiny_exponent = exponent_negative;
+    }
+  }
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(text.data() + start, text.data() + position, value,
+                                            std::chars_format::general);
+  if (error == std::errc::result_out_of_range) {
+    value = tiny_exponent ? 0.0 : HUGE_VAL;
+  } else if (error != std::errc{}) {
+    value = 0.0;
+  }
+  return negative ? -value : value;
+}

@@ -1,0 +1,115 @@
+#include "record_store.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "dates.h"
+#include "item_vectors.h"
+#include "last_error.h"
+
+namespace {
+
+constexpr std::int32_t lowest_temporary_id = 50000;
+constexpr std::int32_t highest_temporary_id = 60000;
+constexpr std::int32_t restart_temporary_id = 55000;
+
+// Highest id among the current records that have no original of the same id; `highest` keeps
+// its value when there is none.
+template <class Record>
+void raise_to_highest_new_id(const record_vector<Record>& current,
+                             const record_vector<Record>& original, std::int32_t& highest) {
+  std::unordered_set<std::int32_t> original_ids;
+  for (const auto& record : original) {
+    if (record) {
+      original_ids.insert(record_id(*record));
+    }
+  }
+  for (const auto& record : current) {
+    if (record && !original_ids.contains(record_id(*record))) {
+      highest = std::max(highest, record_id(*record));
+    }
+  }
+}
+
+template <class Record>
+void collect_ids(const record_vector<Record>& records, std::unordered_set<std::int32_t>& ids) {
+  for (const auto& record : records) {
+    if (record) {
+      ids.insert(record_id(*record));
+    }
+  }
+}
+
+}  // namespace
+
+data_set& current_data() {
+  static data_set data;
+  return data;
+}
+
+void init_locale_settings(locale_settings& settings, const system_locale& locale) {
+  // Before any load the edits follow day-first order with the system's separator.
+  date_texts texts = date_texts_for_order(date_order_dd_mm_yyyy, locale.date_separator());
+  settings.date_format = std::move(texts.date_format);
+  settings.no_date_text = std::move(texts.no_date_text);
+  settings.blank_date_text = std::move(texts.blank_date_text);
+}
+
+void delete_all_records(record_store& records) {
+  delete_all_records(records.staff_list);
+  delete_all_records(records.staff_orig_list);
+  for_each_item_kind(records, [](auto, auto& current, auto& original) {
+    delete_all_records(current);
+    delete_all_records(original);
+  });
+}
+
+std::int32_t first_temporary_id(const record_store& records) {
+  std::int32_t highest = -1;
+  raise_to_highest_new_id(records.staff_list, records.staff_orig_list, highest);
+  for_each_item_kind(records, [&](auto, const auto& current, const auto& original) {
+    raise_to_highest_new_id(current, original, highest);
+  });
+  if (highest == -1) {
+    highest = lowest_temporary_id;
+  }
+  if (highest > highest_temporary_id) {
+    highest = restart_temporary_id;
+  }
+  return highest + 1;
+}
+
+std::int32_t next_temporary_id(record_store& records) {
+  // The counter is shared by every kind; an id in use by any record, current or original, is
+  // skipped so that lookups by id never find two records.
+  std::unordered_set<std::int32_t> ids_in_use;
+  collect_ids(records.staff_list, ids_in_use);
+  collect_ids(records.staff_orig_list, ids_in_use);
+  for_each_item_kind(records, [&](auto, const auto& current, const auto& original) {
+    collect_ids(current, ids_in_use);
+    collect_ids(original, ids_in_use);
+  });
+  // From the counter up to the end of the range, then once more from its start, so ids freed
+  // by deleting new records can be handed out again.
+  for (int round = 0; round < 2; ++round) {
+    while (records.temporary_id_counter <= highest_temporary_id) {
+      const std::int32_t candidate = records.temporary_id_counter++;
+      if (!ids_in_use.contains(candidate)) {
+        return candidate;
+      }
+    }
+    records.temporary_id_counter = lowest_temporary_id;
+  }
+  records.temporary_id_counter = highest_temporary_id + 1;
+  set_last_error(
+      "next_temporary_id: every id from 50000 to 60000 is taken, no record can be added");
+  return -1;
+}
+
+std::int32_t next_temporary_id() {
+  return next_temporary_id(store());
+}
+
+bool is_player(const qor_staff& staff) {
+  return staff.StaffClassification == 2 || staff.StaffClassification == 3;
+}

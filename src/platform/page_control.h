@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QTabWidget>
+#include <functional>
+
+// A tab widget whose page changes by the user can be refused before they happen and are
+// reported after. Changes made by the program (set_active_page_index) are neither asked nor
+// reported.
+class page_control : public QTabWidget {
+  Q_OBJECT
+ public:
+  explicit page_control(QWidget* parent = nullptr);
+
+  // Asked before the user's change; returning false keeps the page.
+  void set_changing_handler(std::function<bool()> handler) { changing_ = std::move(handler); }
+  // Told after the user's change.
+  void set_change_handler(std::function<void()> handler) { change_ = std::move(handler); }
+
+  int active_page_index() const { return currentIndex(); }
+  void set_active_page_index(int index);
+
+ private:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool may_change_to(int index);
+  void on_current_changed(int index);
+
+  std::function<bool()> changing_;
+  std::function<void()> change_;
+  bool program_change_ = false;
+  int shown_index_ = -1;     // the page the user saw before the change
+  int approved_index_ = -1;  // a page the changing handler already allowed
+};

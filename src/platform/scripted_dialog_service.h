@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "platform/dialog_service.h"
+
+// A dialog service for tests: answers come from queues filled beforehand, every dialog shown is
+// recorded, and nothing ever blocks. Boxes whose only button is OK need no queued answer. A
+// question or file dialog that finds its queue empty, or an answer that is not one of the box's
+// buttons, is recorded as unexpected and gets the safe default (Cancel, else No; an empty path).
+class scripted_dialog_service : public dialog_service {
+ public:
+  enum class dialog_kind { message, plain_message, open_file, save_file, open_picture };
+
+  struct shown_dialog {
+    dialog_kind kind = dialog_kind::message;
+    message_type type = message_type::information;
+    message_buttons buttons = message_buttons::ok;
+    QString text;  // the message, or the file dialog's title
+    file_dialog_options options;
+    dialog_answer answer = dialog_answer::ok;
+    QString path;
+    bool unexpected = false;
+  };
+
+  void queue_answer(dialog_answer answer) { answers_.push_back(answer); }
+  void queue_path(const QString& path) { paths_.push_back(path); }
+
+  const std::vector<shown_dialog>& shown() const { return shown_; }
+  // The texts of the dialogs shown, in order.
+  std::vector<QString> shown_texts() const;
+  const shown_dialog& last() const { return shown_.back(); }
+  int unexpected_count() const;
+  // True when no dialog was unexpected and every queued answer and path was used.
+  bool all_as_scripted() const;
+  void clear();
+
+  dialog_answer message(message_type type, const QString& text, message_buttons buttons) override;
+  void show_message(const QString& text) override;
+  QString open_file(const file_dialog_options& options) override;
+  QString save_file(const file_dialog_options& options) override;
+  QString open_picture(const file_dialog_options& options) override;
+
+ private:
+  QString next_path(dialog_kind kind, const file_dialog_options& options);
+
+  std::deque<dialog_answer> answers_;
+  std::deque<QString> paths_;
+  std::vector<shown_dialog> shown_;
+};
+
+// Installs a scripted service for one scope and puts the previous one back.
+class scoped_scripted_dialogs : public scripted_dialog_service {
+ public:
+  scoped_scripted_dialogs();
+  ~scoped_scripted_dialogs() override;
+  scoped_scripted_dialogs(const scoped_scripted_dialogs&) = delete;
+  scoped_scripted_dialogs& operator=(const scoped_scripted_dialogs&) = delete;
+
+ private:
+  dialog_service* previous_;
+};

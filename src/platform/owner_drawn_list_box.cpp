@@ -1,0 +1,121 @@
+#include "platform/owner_drawn_list_box.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <algorithm>
+#include <vector>
+
+#include "platform/item_objects.h"
+#include "platform/run_guarded.h"
+
+namespace {
+
+class owner_draw_delegate : public QStyledItemDelegate {
+ public:
+  explicit owner_draw_delegate(owner_drawn_list_box* list)
+      : QStyledItemDelegate(list), list_(list) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    if (!list_->drawer()) {
+      QStyledItemDelegate::paint(painter, option, index);
+      return;
+    }
+    painter->save();
+    const bool selected = option.state & QStyle::State_Selected;
+    // As the original list box did, the entry is filled with the selection or window colour and
+    // the pen set to match before the program draws it.
+    const QPalette& palette = option.palette;
+    painter->fillRect(option.rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(option.font);
+    run_guarded([&] { list_->drawer()(*painter, index.row(), option.rect, selected); });
+    painter->restore();
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (list_->measurer())
+      size.setHeight(list_->measurer()(index.row()));
+    return size;
+  }
+
+ private:
+  owner_drawn_list_box* list_;
+};
+
+int compare_texts(const QString& a, const QString& b) {
+  return QString::compare(a, b, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
+owner_drawn_list_box::owner_drawn_list_box(QWidget* parent) : QListWidget(parent) {
+  setItemDelegate(new owner_draw_delegate(this));
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setUniformItemSizes(false);
+  connect(this, &QListWidget::itemClicked, this, [this] {
+    if (click_)
+      run_guarded(click_);
+  });
+  connect(this, &QListWidget::itemDoubleClicked, this, [this] {
+    if (double_click_)
+      run_guarded(double_click_);
+  });
+}
+
+int owner_drawn_list_box::item_index() const {
+  const QList<QListWidgetItem*> chosen = selectedItems();
+  return chosen.isEmpty() ? -1 : row(chosen.front());
+}
+
+void owner_drawn_list_box::set_item_index(int index) {
+  if (index < 0 || index >= count()) {
+    clearSelection();
+    setCurrentRow(-1);
+    return;
+  }
+  setCurrentRow(index);
+}
+
+void owner_drawn_list_box::set_sorted(bool sorted) {
+  sorted_ = sorted;
+  if (sorted_)
+    sort_entries();
+}
+
+int owner_drawn_list_box::add_entry(const QString& text, const void* object) {
+  if (!sorted_)
+    return add_list_entry(this, text, object);
+  int position = 0;
+  while (position < count() && compare_texts(item(position)->text(), text) <= 0)
+    ++position;
+  auto* entry = new QListWidgetItem(text);
+  insertItem(position, entry);
+  set_entry_object(this, position, object);
+  return position;
+}
+
+void owner_drawn_list_box::sort_entries() {
+  std::vector<QListWidgetItem*> entries;
+  while (count() > 0)
+    entries.push_back(takeItem(0));
+  std::stable_sort(entries.begin(), entries.end(), [](QListWidgetItem* a, QListWidgetItem* b) {
+    return compare_texts(a->text(), b->text()) < 0;
+  });
+  for (QListWidgetItem* entry : entries)
+    addItem(entry);
+}
+
+void owner_drawn_list_box::keyPressEvent(QKeyEvent* event) {
+  if (key_down_) {
+    const int key = event->key();
+    run_guarded([&] { key_down_(key); });
+  }
+  const int before = currentRow();
+  QListWidget::keyPressEvent(event);
+  // Moving the selection with the keys is a choice by the user, as a click is.
+  if (currentRow() != before && currentRow() >= 0 && click_)
+    run_guarded(click_);
+}

@@ -35,18 +35,13 @@ QString with_full_year(QString format) {
   return format;
 }
 
-// The long time without a time zone ("HH:mm:ss t" -> "HH:mm:ss").
-QString without_time_zone(const QString& format) {
-  QString result;
-  bool in_quote = false;
-  for (const QChar c : format) {
-    if (c == u'\'')
-      in_quote = !in_quote;
-    if (!in_quote && c == u't')
-      continue;
-    result += c;
+// The long time is the short time with seconds: Qt's own long formats carry a time zone and, in
+// some locales, words ("H時mm分ss秒").
+QString with_seconds(QString format, char separator) {
+  if (!format.contains(QStringLiteral("ss"))) {
+    format.replace(QStringLiteral("mm"), QStringLiteral("mm") + QLatin1Char(separator) + "ss");
   }
-  return result.trimmed();
+  return format;
 }
 
 char single_byte(const QString& text, char fallback) {
@@ -66,9 +61,9 @@ std::string thousands_bytes(QString separator) {
 qt_system_locale::qt_system_locale(const QLocale& locale)
     : locale_(locale),
       short_date_format_(with_full_year(locale.dateFormat(QLocale::ShortFormat))),
-      long_time_format_(without_time_zone(locale.timeFormat(QLocale::LongFormat))),
       date_separator_(separator_of_format(short_date_format_, '/')),
       time_separator_(separator_of_format(locale.timeFormat(QLocale::ShortFormat), ':')),
+      long_time_format_(with_seconds(locale.timeFormat(QLocale::ShortFormat), time_separator_)),
       decimal_separator_(single_byte(locale.decimalPoint(), '.')),
       thousands_separator_(thousands_bytes(locale.groupSeparator())) {}
 

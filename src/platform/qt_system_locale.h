@@ -23,9 +23,9 @@ class qt_system_locale : public system_locale {
  private:
   QLocale locale_;
   QString short_date_format_;
-  QString long_time_format_;
   char date_separator_;
   char time_separator_;
+  QString long_time_format_;
   char decimal_separator_;
   std::string thousands_separator_;
 };

@@ -1,0 +1,127 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "staff_record.h"
+
+// Sort attributes are signed numbers: -1 the staff id, 0 to 138 the rows of the attribute combo,
+// 139 to 141 three computed ratings that only the analysis lists sort by.
+inline constexpr int staff_id_sort_attribute = -1;
+inline constexpr int staff_sort_attribute_row_count = 139;
+inline constexpr int physical_rating_sort_attribute = 139;
+inline constexpr int technical_rating_sort_attribute = 140;
+inline constexpr int pressure_determination_rating_sort_attribute = 141;
+inline constexpr int last_staff_sort_attribute = 141;
+
+// How the records compare on an attribute.
+enum class staff_order_rule {
+  staff_id,  // StaffID
+  text_ignoring_case,
+  display_name,
+  name_ignoring_case,  // then second name, first name, display name
+  text_by_codes,
+  date,
+  number,         // the field's signed value
+  unsigned_byte,  // a one-byte field read as 0 to 255
+  club_name,
+  ability_range,         // ability_range_value of the field
+  player_number,         // the field for players, 0 for everyone else
+  player_ability_range,  // ability_range_value of the field for players, else 0
+  squad_number,
+  position_key,  // the positions' letter key, then second name, first name, display name
+  weaker_foot,
+  physical_rating,
+  technical_rating,
+  pressure_determination_rating,
+};
+
+// What the staff list shows behind a name for an attribute.
+enum class staff_value_text_rule {
+  none,
+  stored_text,
+  decimal,           // signed
+  unsigned_decimal,  // a one-byte field shown as 0 to 255
+  job_name,
+  contract_type,
+  classification,
+  media_job,
+  squad_number,
+  position_codes,
+  weaker_foot,
+};
+
+// The one field an attribute reads, when it reads exactly one.
+using staff_field =
+    std::variant<std::monostate, std::int8_t qor_staff::*, std::int16_t qor_staff::*,
+                 std::int32_t qor_staff::*, fixed_text<51> qor_staff::*,
+                 fixed_text<26> qor_staff::*, fixed_text<6> qor_staff::*>;
+
+// The field's number (0 for a text or no field) and its text (empty for a number or no field).
+long long staff_field_number(const qor_staff& staff, const staff_field& field);
+std::string_view staff_field_text(const qor_staff& staff, const staff_field& field);
+
+// One attribute: its name, the field it reads (when it reads exactly one) and its two rules.
+struct staff_sort_attribute {
+  std::string_view name;
+  staff_field field;
+  staff_order_rule order;
+  staff_value_text_rule text;
+};
+
+// The attribute with that number, or nullptr when the number has no order (below -1, above 141).
+const staff_sort_attribute* find_staff_sort_attribute(int attribute);
+
+// The 139 texts of the attribute combo, "FirstName; 0" to "PlayerWearkerFoot; 138", in row
+// order. Rows 128 and 129 are "ClubCaptain; 129" and "MediaJob; 128": read a row's attribute
+// with lookup_code, never from its position.
+const std::array<std::string, staff_sort_attribute_row_count>& staff_sort_attribute_names();
+
+// The fixed choice texts the coded attributes show; the matching combo boxes use them too.
+inline constexpr std::array<const char*, 13> contract_type_texts = {
+    "Not Set",
+    "Full-Time",
+    "Part-Time",
+    "Non-Contract",
+    "Amateur",
+    "Future Professional",
+    "MLS Discovery Player",
+    "MLS Generation Sponsored",
+    "MLS Senior Developmental",
+    "MLS Developmental",
+    "Youth Contract",
+    "MLS Designated Player",
+    "MLS Academy Apprentice",
+};
+inline constexpr std::array<const char*, 4> classification_texts = {
+    "Not set", "Non-player", "Player", "Non-player & Player"};
+inline constexpr std::array<const char*, 10> media_job_texts = {
+    "Not set",      "Media pundit", "Journalist", "Columnist",  "Radio presenter",
+    "TV presenter", "Commentator",  "Summariser", "PR officer", "Author",
+};
+
+// The entry at `index`; empty for an index outside the table.
+std::string table_item_text(std::span<const char* const> table, int index);
+
+// The signed value of a stored byte (255 reads as -1).
+int char_to_int(std::int8_t value);
+
+// The two texts of a record's best positions, which the ability model builds on top of this
+// library: it hands them in. Without them the position attribute shows and sorts by empty texts.
+struct staff_position_texts {
+  std::string (*code_text)(const qor_staff&) = nullptr;  // "D RL", shown in the list
+  std::string (*sort_key)(const qor_staff&) = nullptr;   // "C A", compared by character codes
+};
+
+// The value text of an attribute of a record; empty for a number outside 0 to 138.
+// `file_club_id` picks the squad number of attribute 69.
+std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
+                                      std::int32_t file_club_id,
+                                      const staff_position_texts& positions = {});
+
+// What the list appends to a name: " (" value text ")", or " (empty)" for an empty text.
+std::string staff_sort_attribute_suffix(std::string_view value_text);

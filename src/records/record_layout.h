@@ -1,0 +1,28 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "field_descriptor.h"
+#include "item_kind.h"
+
+// A record type's column table arranged for the reader and the writer: the fields by column
+// position, the header line, and the fields each pass after a read has to visit. Built once
+// from the column tables.
+struct record_layout {
+  std::span<const field_descriptor> fields;              // memory order, all fields
+  std::vector<const field_descriptor*> columns;          // columns[i] fills column i + 1
+  std::vector<const field_descriptor*> normalised;       // boolean texts the reader normalises
+  std::vector<const field_descriptor*> dates;            // date texts re-ordered after a load
+  std::vector<const field_descriptor*> derived_indices;  // list indices the reader derives
+  std::string header;                                    // the header line the writer writes
+  std::string accepted_header;  // another form the reader accepts (the same for item sections)
+};
+
+const record_layout& staff_layout();
+const record_layout& item_layout(item_kind kind);
+
+// The header test: a line is accepted when it has at least two characters and equals, ignoring
+// ASCII case, the same number of characters at the start of the header text.
+bool header_matches(std::string_view line, std::string_view header);

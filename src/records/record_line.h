@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "record_layout.h"
+
+// One data line of a .staff file: every column in double quotes, joined by ';'.
+
+// Fills a zero-filled record from the line's fields in column order and normalises its boolean
+// texts. False when the line holds fewer fields than the layout has columns.
+bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record);
+
+// Stores one field's text into the record as the column's type says.
+void store_field_text(std::byte* record, const field_descriptor& field, std::string_view text);
+
+// Appends the record's line, ended by a line feed. A text holding a double quote, a carriage
+// return or a line feed would break the line apart, so such a record is refused: nothing is
+// appended and the offending column is returned. Null on success.
+const field_descriptor* append_record_line(std::string& out, const std::byte* record,
+                                           const record_layout& layout);

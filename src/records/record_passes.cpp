@@ -1,0 +1,103 @@
+#include "record_passes.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "dates.h"
+#include "item_vectors.h"
+#include "record_layout.h"
+
+namespace {
+
+template <class Record>
+void copy_records(const record_vector<Record>& from, record_vector<Record>& to) {
+  for (const auto& record : from) {
+    if (record) {
+      to.push_back(std::make_unique<Record>(*record));
+    }
+  }
+}
+
+void reorder_record_dates(std::byte* record, const record_layout& layout,
+                          const date_reordering& reordering) {
+  for (const field_descriptor* field : layout.dates) {
+    const std::string_view text = read_text(record, field->offset, field->size);
+    if (text.empty()) {
+      continue;
+    }
+    const std::string converted =
+        convert_date_order(reordering.from, reordering.to, text, reordering.separator);
+    if (!converted.empty() && converted.size() < field->size) {
+      write_text(record, field->offset, field->size, converted);
+    }
+  }
+}
+
+template <class Record>
+void reorder_vector_dates(record_vector<Record>& records, const record_layout& layout,
+                          const date_reordering& reordering, const std::function<void()>& after) {
+  for (auto& record : records) {
+    if (record) {
+      reorder_record_dates(record_bytes(*record), layout, reordering);
+      if (after) {
+        after();
+      }
+    }
+  }
+}
+
+void reorder_pass(record_store& records, bool originals, const date_reordering& reordering,
+                  const std::function<void()>& after_staff_record) {
+  reorder_vector_dates(originals ? records.staff_orig_list : records.staff_list, staff_layout(),
+                       reordering, after_staff_record);
+  for_each_item_kind(records, [&](auto kind, auto& current, auto& original) {
+    reorder_vector_dates(originals ? original : current, item_layout(kind), reordering, {});
+  });
+}
+
+void rewrite_amount(fixed_text<10>& text, float amount, char decimal_separator) {
+  char digits[64];
+  const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<double>(amount),
+                                    std::chars_format::fixed, 2);
+  if (result.ec != std::errc() || static_cast<std::size_t>(result.ptr - digits) >= text.capacity) {
+    return;
+  }
+  std::replace(digits, result.ptr, '.', decimal_separator);
+  text = std::string_view(digits, result.ptr);
+}
+
+void rewrite_vector_amounts(record_vector<qor_staff>& staff, char decimal_separator) {
+  for (auto& record : staff) {
+    if (record) {
+      rewrite_amount(record->StaffPlayerHeightAmountText, record->StaffPlayerHeightAmount,
+                     decimal_separator);
+      rewrite_amount(record->StaffPlayerWeightAmountText, record->StaffPlayerWeightAmount,
+                     decimal_separator);
+    }
+  }
+}
+
+}  // namespace
+
+void copy_missing_originals(record_store& records, bool staff_originals_given,
+                            const std::array<bool, item_kind_count>& item_originals_given) {
+  if (!staff_originals_given && records.staff_orig_list.empty()) {
+    copy_records(records.staff_list, records.staff_orig_list);
+  }
+  for_each_item_kind(records, [&](auto kind, auto& current, auto& original) {
+    if (!item_originals_given[static_cast<std::size_t>(kind.value)] && original.empty()) {
+      copy_records(current, original);
+    }
+  });
+}
+
+void reorder_dates(record_store& records, const date_reordering& reordering,
+                   const std::function<void()>& after_staff_record) {
+  reorder_pass(records, false, reordering, after_staff_record);
+  reorder_pass(records, true, reordering, after_staff_record);
+}
+
+void rewrite_amount_texts(record_store& records, char decimal_separator) {
+  rewrite_vector_amounts(records.staff_list, decimal_separator);
+  rewrite_vector_amounts(records.staff_orig_list, decimal_separator);
+}

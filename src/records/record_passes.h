@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+#include "item_kind.h"
+#include "record_store.h"
+
+// Passes over the whole store that the reader and the writer make after reading or before
+// writing the lines.
+
+// Gives every vector pair whose originals the file did not provide (no original keyword line
+// and no original read) a copy of each current record as its original.
+void copy_missing_originals(record_store& records, bool staff_originals_given,
+                            const std::array<bool, item_kind_count>& item_originals_given);
+
+struct date_reordering {
+  std::string_view from;  // the file's date order; "" when unknown
+  std::string_view to;    // the locale's date order
+  char separator;         // the locale's date separator
+};
+
+// Brings every non-empty date of every record into the locale's order: first the current
+// vectors, then the original ones. A date that cannot be read, or whose result would not fit
+// its field, is kept as it was. `after_staff_record` runs after each staff record of each pass.
+void reorder_dates(record_store& records, const date_reordering& reordering,
+                   const std::function<void()>& after_staff_record);
+
+// Rewrites the height and weight texts of every staff record, current and original, from their
+// numbers with two decimals and the given separator. A text that would not fit is kept.
+void rewrite_amount_texts(record_store& records, char decimal_separator);

@@ -1,0 +1,32 @@
+#include "staff_order.h"
+
+#include <algorithm>
+
+#include "text_compare.h"
+
+std::string_view display_name(const qor_staff& staff) {
+  return staff.StaffCommonName.empty() ? staff.StaffSecondName.view()
+                                       : staff.StaffCommonName.view();
+}
+
+int compare_display_names(const qor_staff& a, const qor_staff& b) {
+  return compare_ignoring_case(display_name(a), display_name(b));
+}
+
+bool staff_id_less(const qor_staff& a, const qor_staff& b) {
+  if (a.StaffID != b.StaffID) {
+    return a.StaffID < b.StaffID;
+  }
+  return compare_display_names(a, b) < 0;
+}
+
+void sort_staff_by_id(record_vector<qor_staff>& staff) {
+  // Stable, so records equal in id and name keep their order and a second save writes the same
+  // bytes as the first.
+  std::ranges::stable_sort(staff, [](const auto& a, const auto& b) {
+    if (!a || !b) {
+      return a && !b;
+    }
+    return staff_id_less(*a, *b);
+  });
+}

@@ -1,0 +1,266 @@
+#include "staff_reader.h"
+
+#include <array>
+#include <optional>
+
+#include "dates.h"
+#include "derived_indices.h"
+#include "item_kinds.h"
+#include "last_error.h"
+#include "lookup.h"
+#include "quoted_fields.h"
+#include "record_line.h"
+#include "record_passes.h"
+#include "staff_file_lines.h"
+#include "text_compare.h"
+
+namespace {
+
+constexpr std::string_view staff_format_error = "load_data: Invalid format of file ";
+constexpr std::string_view imported_marker = "IMPORTED";
+constexpr std::string_view imported_warning = "This file has already been imported into a db";
+constexpr std::string_view staff_orig_keyword = "ORIG_DATA";
+
+// One call of load_data: reads into `fresh`, which replaces the caller's data set on success.
+class staff_file_reader {
+ public:
+  staff_file_reader(const std::string& path, std::string text, const data_set& previous,
+                    const load_context& context)
+      : path_(path), lines_(std::move(text)), context_(context) {
+    // Settings the file may leave unstated keep the values of the load before.
+    fresh_.file = previous.file;
+    fresh_.locale = previous.locale;
+  }
+
+  bool read() {
+    fresh_.file.file_name = path_;
+    std::string_view line;
+    lines_.next(line);
+    if (line == imported_marker) {
+      context_.observer.show_warning(imported_warning);
+      line = {};
+      lines_.next(line);
+    }
+    if (!check_length(line, staff_format_error)) {
+      return false;
+    }
+    fresh_.file.first_line = line;
+    probe_locale();
+    if (!read_leading_lines() || !read_staff_header()) {
+      return false;
+    }
+    context_.observer.show_loading_view(path_);
+    const bool body_read = read_body();
+    if (body_read) {
+      finish();
+    }
+    context_.observer.hide_loading_view();
+    return body_read;
+  }
+
+  data_set& result() { return fresh_; }
+
+ private:
+  void probe_locale() {
+    locale_settings& locale = fresh_.locale;
+    locale.locale_decimal_separator = detect_decimal_separator(context_.locale);
+    locale.locale_date_order = detect_locale_date_order(context_.locale);
+    date_texts texts = date_texts_for_order(locale.locale_date_order, date_separator());
+    locale.date_format = std::move(texts.date_format);
+    locale.no_date_text = std::move(texts.no_date_text);
+    context_.observer.apply_date_format_to_masks(locale.locale_date_order);
+  }
+
+  bool read_leading_lines() {
+    file_settings& file = fresh_.file;
+    // A club that the club list lacks has no ranges; none are carried over from another file.
+    file.club_star_players_from = file.club_star_players_to = 0;
+    file.club_first_team_players_from = file.club_first_team_players_to = 0;
+    long long first_number = 0;
+    if (!begins_with_number(file.first_line.view(), &first_number)) {
+      // A legacy file: its first line is the title and nothing states the club, the date order
+      // or the decimal separator, so none of the previous file's are kept.
+      fresh_.locale.date_format =
+          date_texts_for_order(date_order_dd_mm_yyyy, date_separator()).date_format;
+      file.file_title = file.first_line.view();
+      file.file_club_id = 0;
+      file.file_date_order.clear();
+      file.file_decimal_separator = 0;
+      return true;
+    }
+    file.file_date_order = first_number == 12   ? date_order_mm_dd_yyyy
+                           : first_number == 31 ? date_order_dd_mm_yyyy
+                                                : date_order_yyyy_mm_dd;
+    std::string_view line;
+    if (!take_leading_line(line)) {
+      return false;
+    }
+    if (line.find(',') != std::string_view::npos) {
+      file.file_decimal_separator = ',';
+    } else if (line.find('.') != std::string_view::npos) {
+      file.file_decimal_separator = '.';
+    }
+    if (!take_leading_line(line)) {
+      return false;
+    }
+    file.file_club_id = static_cast<std::int32_t>(parse_leading_integer(line));
+    file.file_title = get_club_name(file.file_club_id);
+    lookup_club_player_ranges(file.file_club_id, file.club_star_players_from,
+                              file.club_star_players_to, file.club_first_team_players_from,
+                              file.club_first_team_players_to);
+    return true;
+  }
+
+  bool read_staff_header() {
+    std::string_view line;
+    const bool present = lines_.next(line);
+    const record_layout& layout = staff_layout();
+    if (!present ||
+        (!header_matches(line, layout.header) && !header_matches(line, layout.accepted_header))) {
+      set_last_error(std::string(staff_format_error) + path_);
+      return false;
+    }
+    return true;
+  }
+
+  bool read_body() {
+    std::string_view line;
+    while (lines_.next(line)) {
+      if (!check_length(line, section_error())) {
+        return false;
+      }
+      if (line.empty() || line[0] == '#' || line[0] == ' ') {
+        continue;
+      }
+      // Data lines begin with a quote; only other lines can be keywords.
+      if (line[0] != '"') {
+        if (equals_ignoring_case(line, staff_orig_keyword)) {
+          staff_target_original_ = true;
+          staff_originals_given_ = true;
+          continue;
+        }
+        if (const std::optional<bool> keyword = read_item_keyword(line)) {
+          if (!*keyword) {
+            return false;
+          }
+          continue;
+        }
+      }
+      if (!(section_ ? read_item_line(line) : read_staff_line(line))) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // Empty when the line is no item keyword; else whether the section could be entered.
+  std::optional<bool> read_item_keyword(std::string_view line) {
+    for (const item_kind_info& info : item_kind_infos()) {
+      const auto index = static_cast<std::size_t>(info.kind);
+      if (equals_ignoring_case(line, info.orig_keyword)) {
+        section_ = info.kind;
+        item_target_original_[index] = true;
+        item_originals_given_[index] = true;
+        return true;
+      }
+      if (equals_ignoring_case(line, info.keyword)) {
+        section_ = info.kind;
+        item_target_original_[index] = false;
+        std::string_view header;
+        if (!lines_.next(header) || !header_matches(header, item_layout(info.kind).header)) {
+          set_last_error(std::string(info.load_error) + path_);
+          return false;
+        }
+        return true;
+      }
+    }
+    return std::nullopt;
+  }
+
+  bool read_staff_line(std::string_view line) {
+    auto& target =
+        staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
+    target.push_back(std::make_unique<qor_staff>());
+    if (!read_record_line(line, staff_layout(), record_bytes(*target.back()))) {
+      return reject_line(staff_format_error);
+    }
+    return true;
+  }
+
+  bool read_item_line(std::string_view line) {
+    const item_kind kind = *section_;
+    const auto index = static_cast<std::size_t>(kind);
+    std::byte* item = append_new_item(fresh_.records, kind, item_target_original_[index]);
+    const record_layout& layout = item_layout(kind);
+    if (!read_record_line(line, layout, item)) {
+      return reject_line(info_of(kind).load_error);
+    }
+    indices_.derive(item, layout);
+    return true;
+  }
+
+  void finish() {
+    record_store& records = fresh_.records;
+    context_.observer.set_progress_maximum(static_cast<int>(records.staff_list.size()));
+    copy_missing_originals(records, staff_originals_given_, item_originals_given_);
+    const date_reordering reorder{fresh_.file.file_date_order, fresh_.locale.locale_date_order,
+                                  date_separator()};
+    reorder_dates(records, reorder, [this] { context_.observer.step_progress(); });
+    records.temporary_id_counter = first_temporary_id(records);
+  }
+
+  // A missing line reads as empty; false only for a line over the length limit.
+  bool take_leading_line(std::string_view& line) {
+    if (!lines_.next(line)) {
+      line = {};
+    }
+    return check_length(line, staff_format_error);
+  }
+
+  bool check_length(std::string_view line, std::string_view message) {
+    return line.size() <= staff_file_lines::max_line_length || reject_line(message);
+  }
+
+  bool reject_line(std::string_view message) {
+    set_last_error(std::string(message) + path_ + " (line " + std::to_string(lines_.line_number()) +
+                   ")");
+    return false;
+  }
+
+  std::string_view section_error() const {
+    return section_ ? info_of(*section_).load_error : staff_format_error;
+  }
+
+  char date_separator() const { return context_.locale.date_separator(); }
+
+  const std::string& path_;
+  staff_file_lines lines_;
+  const load_context& context_;
+  data_set fresh_;
+  derived_index_finder indices_;
+  std::optional<item_kind> section_;
+  bool staff_target_original_ = false;
+  bool staff_originals_given_ = false;
+  std::array<bool, item_kind_count> item_target_original_{};
+  std::array<bool, item_kind_count> item_originals_given_{};
+};
+
+}  // namespace
+
+bool load_data(const std::string& path, data_set& target, const load_context& context) {
+  std::string text;
+  if (!read_whole_file(path, text)) {
+    set_last_error("load_data failed to open file " + path);
+    return false;
+  }
+  staff_file_reader reader(path, std::move(text), target, context);
+  if (!reader.read()) {
+    return false;
+  }
+  target = std::move(reader.result());
+  return true;
+}
+
+bool load_data(const std::string& path, const load_context& context) {
+  return load_data(path, current_data(), context);
+}

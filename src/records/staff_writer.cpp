@@ -1,0 +1,168 @@
+#include "staff_writer.h"
+
+#include <filesystem>
+#include <string_view>
+
+#include "dates.h"
+#include "item_kinds.h"
+#include "item_vectors.h"
+#include "last_error.h"
+#include "record_line.h"
+#include "record_passes.h"
+#include "staff_backup.h"
+#include "staff_order.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view staff_write_error = "save_data - write failed";
+
+// Collects the lines of one part of the file and writes them in one go, so a failed write is
+// reported with the message of the part it happened in.
+class part_writer {
+ public:
+  explicit part_writer(std::FILE* out) : out_(out) { buffer_.reserve(1 << 16); }
+
+  void line(std::string_view text) {
+    buffer_ += text;
+    buffer_ += '\n';
+  }
+
+  // False, with a message naming the record and the column, when the record cannot be written.
+  template <class Record>
+  bool records(const record_vector<Record>& records, const record_layout& layout,
+               std::string_view section) {
+    for (const auto& record : records) {
+      if (!record) {
+        continue;
+      }
+      if (const field_descriptor* refused =
+              append_record_line(buffer_, record_bytes(*record), layout)) {
+        set_last_error("save_data - record " + std::to_string(record_id(*record)) + " of " +
+                       std::string(section) + " cannot be written: its column " +
+                       std::string(refused->name) +
+                       " holds a double quote, carriage return or line feed");
+        return false;
+      }
+    }
+    return true;
+  }
+
+  bool flush(std::string_view failure_message) {
+    const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), out_) == buffer_.size() &&
+                         std::fflush(out_) == 0;
+    buffer_.clear();
+    if (!written) {
+      set_last_error(failure_message);
+    }
+    return written;
+  }
+
+ private:
+  std::FILE* out_;
+  std::string buffer_;
+};
+
+bool write_staff_part(part_writer& part, data_set& data, const system_locale& locale) {
+  const file_settings& file = data.file;
+  record_store& records = data.records;
+  part.line(sample_date_line(data.locale.locale_date_order, locale.date_separator()));
+  part.line(file.file_decimal_separator == ',' ? "8,88" : "8.88");
+  part.line(std::to_string(file.file_club_id));
+  part.line(staff_layout().header);
+  sort_staff_by_id(records.staff_list);
+  if (!part.records(records.staff_list, staff_layout(), "the staff lines")) {
+    return false;
+  }
+  part.line("ORIG_DATA");
+  sort_staff_by_id(records.staff_orig_list);
+  return part.records(records.staff_orig_list, staff_layout(), "the original staff lines") &&
+         part.flush(staff_write_error);
+}
+
+bool write_item_parts(part_writer& part, record_store& records) {
+  bool written = true;
+  for_each_item_kind(records, [&](auto kind, const auto& current, const auto& original) {
+    if (!written) {
+      return;
+    }
+    const item_kind_info& info = info_of(kind);
+    const record_layout& layout = item_layout(kind);
+    part.line(info.keyword);
+    part.line(layout.header);
+    written = part.records(current, layout, info.keyword);
+    if (written) {
+      part.line(info.orig_keyword);
+      written = part.records(original, layout, info.orig_keyword) && part.flush(info.save_error);
+    }
+  });
+  return written;
+}
+
+bool fail_to_open(const std::string& path) {
+  set_last_error("save_data failed to open file " + path);
+  return false;
+}
+
+// The saved file keeps the permissions of the one it replaces, made writable for its owner.
+void keep_permissions(const fs::path& target, const fs::path& replacement) {
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  if (!error && fs::exists(status)) {
+    fs::permissions(replacement,
+                    status.permissions() | fs::perms::owner_read | fs::perms::owner_write, error);
+  }
+}
+
+}  // namespace
+
+bool write_staff_file(std::FILE* out, data_set& data, const system_locale& locale) {
+  // Heights and weights are written with the file's separator, '.' when it stated none.
+  rewrite_amount_texts(data.records, data.file.file_decimal_separator == ',' ? ',' : '.');
+  part_writer part(out);
+  return write_staff_part(part, data, locale) && write_item_parts(part, data.records);
+}
+
+bool save_data(const std::string& path, data_set& data, const save_context& context,
+               std::string& backup_warning) {
+  backup_warning.clear();
+  const fs::path target(path);
+  std::error_code error;
+  const fs::file_status status = fs::status(target, error);
+  // Only a regular file is replaced: a device or a folder at the path is never renamed over.
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    return fail_to_open(path);
+  }
+  if (!data.file.file_name.empty()) {
+    backup_warning = backup_staff_file(data.file.file_name, context.locale, context.clock);
+  }
+  fs::path temporary = target;
+  temporary += ".saving";
+  std::FILE* out = std::fopen(temporary.c_str(), "wb");
+  if (!out) {
+    return fail_to_open(path);
+  }
+  const bool written = write_staff_file(out, data, context.locale);
+  const bool closed = std::fclose(out) == 0;
+  if (written && !closed) {
+    set_last_error(staff_write_error);
+  }
+  if (!written || !closed) {
+    fs::remove(temporary, error);
+    return false;
+  }
+  keep_permissions(target, temporary);
+  fs::rename(temporary, target, error);
+  if (error) {
+    set_last_error("save_data failed to replace file " + path + ": " + error.message());
+    fs::remove(temporary, error);
+    return false;
+  }
+  data.file.file_name = path;
+  return true;
+}
+
+bool save_data(const std::string& path, const save_context& context, std::string& backup_warning) {
+  return save_data(path, current_data(), context, backup_warning);
+}

@@ -1,4 +1,4 @@
-#include "dates.h"
+#include "records/dates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "lookup.h"
+#include "records/lookup.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "lookup_lists.h"
+#include "records/lookup_lists.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "quoted_fields.h"
+#include "records/quoted_fields.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "text_fold.h"
+#include "records/text_fold.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,150 @@
+#include "records_test_support.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "records/item_vectors.h"
+#include "records/record_layout.h"
+#include "records/staff_reader.h"
+
+namespace {
+
+std::string two_digits(int value) {
+  return (value < 10 ? "0" : "") + std::to_string(value);
+}
+
+template <class Record>
+bool same_vectors(const record_vector<Record>& a, const record_vector<Record>& b,
+                  const record_layout& layout) {
+  if (a.size() != b.size()) {
+    return false;
+  }
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    for (const field_descriptor& field : layout.fields) {
+      if (!same_field_value(record_bytes(*a[i]), record_bytes(*b[i]), field)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+std::string data_line(std::size_t columns, const std::vector<std::pair<int, std::string>>& values) {
+  std::vector<std::string> fields(columns);
+  for (const auto& [column, value] : values) {
+    fields.at(column - 1) = value;
+  }
+  std::string line;
+  for (const std::string& field : fields) {
+    line += (line.empty() ? "\"" : ";\"") + field + "\"";
+  }
+  return line;
+}
+
+}  // namespace
+
+std::string fake_locale::format_short_date(int year, int month, int day) const {
+  const std::string d = two_digits(day), m = two_digits(month), y = std::to_string(year);
+  const char s = date_separator_;
+  if (order_ == "mm_dd_yyyy") {
+    return m + s + d + s + y;
+  }
+  if (order_ == "yyyy_mm_dd") {
+    return y + s + m + s + d;
+  }
+  if (order_ == "dd_mm_yyyy") {
+    return d + s + m + s + y;
+  }
+  return "no date";
+}
+
+std::string fake_locale::format_date_time(const date_time& moment) const {
+  return format_short_date(moment.year, moment.month, moment.day) + " " + two_digits(moment.hour) +
+         ":" + two_digits(moment.minute) + ":" + two_digits(moment.second);
+}
+
+void recording_observer::show_warning(std::string_view text) {
+  calls.push_back("warning " + std::string(text));
+}
+void recording_observer::apply_date_format_to_masks(std::string_view order) {
+  calls.push_back("masks " + std::string(order));
+}
+void recording_observer::show_loading_view(const std::string& path) {
+  calls.push_back("show " + path);
+}
+void recording_observer::set_progress_maximum(int maximum) {
+  progress_maximum = maximum;
+  calls.push_back("maximum " + std::to_string(maximum));
+}
+void recording_observer::step_progress() {
+  calls.push_back("step");
+}
+void recording_observer::hide_loading_view() {
+  calls.push_back("hide");
+}
+
+scratch_folder::scratch_folder() {
+  std::random_device random;
+  path_ = std::filesystem::temp_directory_path() /
+          ("records_test_" + std::to_string(random()) + std::to_string(random()));
+  std::filesystem::create_directories(path_);
+}
+
+scratch_folder::~scratch_folder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path fixture_path(const std::string& name) {
+  return std::filesystem::path(TEST_FIXTURES_DIR) / name;
+}
+
+std::string read_text_file(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void write_text_file(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string staff_line(const std::vector<std::pair<int, std::string>>& values) {
+  return data_line(staff_layout().columns.size(), values);
+}
+
+std::string item_line(int kind_index, const std::vector<std::pair<int, std::string>>& values) {
+  return data_line(item_layout(static_cast<item_kind>(kind_index)).columns.size(), values);
+}
+
+std::string staff_header() {
+  return staff_layout().header;
+}
+
+std::string item_header(int kind_index) {
+  return item_layout(static_cast<item_kind>(kind_index)).header;
+}
+
+std::string staff_file(const std::string& body, const std::string& sample_date,
+                       const std::string& decimal_line, const std::string& club) {
+  return sample_date + "\n" + decimal_line + "\n" + club + "\n" + staff_header() + "\n" + body;
+}
+
+bool load_file(const std::filesystem::path& path, data_set& data, const system_locale& locale) {
+  silent_load_observer observer;
+  return load_data(path.string(), data, {locale, observer});
+}
+
+bool same_records(const record_store& a, const record_store& b) {
+  bool same = same_vectors(a.staff_list, b.staff_list, staff_layout()) &&
+              same_vectors(a.staff_orig_list, b.staff_orig_list, staff_layout());
+  for_each_item_kind(a, [&](auto kind, const auto& current, const auto& original) {
+    auto& other = const_cast<record_store&>(b);
+    using vectors = item_vectors<kind.value>;
+    same = same && same_vectors(current, vectors::current(other), item_layout(kind)) &&
+           same_vectors(original, vectors::original(other), item_layout(kind));
+  });
+  return same;
+}

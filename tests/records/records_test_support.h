@@ -1,0 +1,89 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "records/load_observer.h"
+#include "records/record_store.h"
+#include "records/system_locale.h"
+
+// Shared stand-ins for the engine tests of the records folder.
+
+// A locale whose short date follows `order` ("dd_mm_yyyy", ...) with `date_separator`.
+class fake_locale : public system_locale {
+ public:
+  explicit fake_locale(std::string order = "dd_mm_yyyy", char date_separator = '/',
+                       char decimal_separator = '.')
+      : order_(std::move(order)), date_separator_(date_separator), decimal_(decimal_separator) {}
+
+  std::string format_short_date(int year, int month, int day) const override;
+  std::string format_date_time(const date_time& moment) const override;
+  char date_separator() const override { return date_separator_; }
+  char time_separator() const override { return ':'; }
+  char decimal_separator() const override { return decimal_; }
+  std::string thousands_separator() const override { return ""; }
+
+ private:
+  std::string order_;
+  char date_separator_;
+  char decimal_;
+};
+
+class fixed_clock : public system_clock_source {
+ public:
+  explicit fixed_clock(date_time moment) : moment_(moment) {}
+  date_time now() const override { return moment_; }
+
+ private:
+  date_time moment_;
+};
+
+// Writes down every call, one text per call.
+class recording_observer : public load_observer {
+ public:
+  std::vector<std::string> calls;
+  int progress_maximum = -1;
+
+  void show_warning(std::string_view text) override;
+  void apply_date_format_to_masks(std::string_view order) override;
+  void show_loading_view(const std::string& path) override;
+  void set_progress_maximum(int maximum) override;
+  void step_progress() override;
+  void hide_loading_view() override;
+};
+
+// A folder of its own below the system's temporary folder, removed with the object.
+class scratch_folder {
+ public:
+  scratch_folder();
+  ~scratch_folder();
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+std::filesystem::path fixture_path(const std::string& name);
+std::string read_text_file(const std::filesystem::path& path);
+void write_text_file(const std::filesystem::path& path, const std::string& text);
+
+// A staff line whose every column is empty except those given as (column, value).
+std::string staff_line(const std::vector<std::pair<int, std::string>>& values);
+// The same for an item section of the kind.
+std::string item_line(int kind_index, const std::vector<std::pair<int, std::string>>& values);
+// The header lines the writer writes.
+std::string staff_header();
+std::string item_header(int kind_index);
+
+// A current-layout file: sample date, decimal line, club id, staff header, then `body`.
+std::string staff_file(const std::string& body, const std::string& sample_date = "31/12/1999",
+                       const std::string& decimal_line = "8.88", const std::string& club = "1234");
+
+// Loads with a silent observer; the locale defaults to day-first with '/'.
+bool load_file(const std::filesystem::path& path, data_set& data,
+               const system_locale& locale = fake_locale());
+
+// True when both stores hold the same records in the same order, field by field.
+bool same_records(const record_store& a, const record_store& b);

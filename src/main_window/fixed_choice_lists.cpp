@@ -14,23 +14,22 @@ namespace {
 
 constexpr const char* contract_length_texts[] = {"Not Set", "Weekly", "Monthly", "Yearly",
                                                  "Rolling"};
-constexpr const char* weight_description_texts[] = {"Not set", "Skinny",  "Slight",
+constexpr const char* weight_description_texts[] = {"Not set", "Skinny", "Slight",
                                                     "Average", "Stocky", "Overweight"};
 constexpr const char* weight_unit_texts[] = {"Not set", "Stone", "Kilos", "Pounds"};
-constexpr const char* height_description_texts[] = {
-    "Not set", "Tiny", "Very short", "Short", "Average", "Tall", "Very tall", "Giant"};
+constexpr const char* height_description_texts[] = {"Not set", "Tiny", "Very short", "Short",
+                                                    "Average", "Tall", "Very tall",  "Giant"};
 constexpr const char* height_unit_texts[] = {"Not set", "Feet", "Metres"};
 constexpr const char* national_service_texts[] = {"Not set", "Completed", "Ineligible"};
 constexpr const char* days_at_club_nation_type_texts[] = {"Not set", "Club", "Nation"};
-constexpr const char* preferred_central_position_texts[] = {
-    "Not set",
-    "Right",
-    "Left",
-    "Right or Central in a Three",
-    "Left or Central in a Three",
-    "Central in a Three"};
-constexpr const char* coaching_style_texts[] = {"Not set; 0",   "General; 1",   "Goalkeeping; 2",
-                                                "Fitness; 3",   "Attacking; 4", "Defending; 5"};
+constexpr const char* preferred_central_position_texts[] = {"Not set",
+                                                            "Right",
+                                                            "Left",
+                                                            "Right or Central in a Three",
+                                                            "Left or Central in a Three",
+                                                            "Central in a Three"};
+constexpr const char* coaching_style_texts[] = {"Not set; 0", "General; 1",   "Goalkeeping; 2",
+                                                "Fitness; 3", "Attacking; 4", "Defending; 5"};
 constexpr const char* ethnicity_texts[] = {"Not Set",
                                            "Northern European",
                                            "Mediterranean/Hispanic",
@@ -51,81 +50,81 @@ constexpr const char* promotion_or_relegation_texts[] = {"Not set", "Promoted", 
 constexpr const char* coaching_qualification_texts[] = {
     "Not set", "Continental Pro License", "Continental A License", "Continental B License",
     "No Qualification"};
-constexpr const char* continent_texts[] = {"Not set", "Africa",  "Asia",         "Europe",
+constexpr const char* continent_texts[] = {"Not set",       "Africa",  "Asia",         "Europe",
                                            "North America", "Oceania", "South America"};
 constexpr const char* long_term_career_type_texts[] = {"Not set", "Wants to", "Does not want to"};
 constexpr const char* long_term_career_scope_texts[] = {"Not set; 0", "Club; 1", "Nation; 2"};
 
 // "Sportsmanship" stands twice and "Right_Foot" keeps its underscore: the averages page reads
 // the selected position, so the texts and their order are fixed.
-constexpr const char* average_attribute_texts[] = {
-    "PlayerCurrentAbility",
-    "PlayerPotentialAbility",
-    "PlayerHomeReputation",
-    "PlayerCurrentReputation",
-    "PlayerWorldReputation",
-    "Physical Rating",
-    "Technical Rating",
-    "Pressure/Determination Rating",
-    "Sportsmanship",
-    "Acceleration",
-    "Aggression",
-    "Agility",
-    "Anticipation",
-    "Balance",
-    "Bravery",
-    "Composure",
-    "Concentration",
-    "Consistency",
-    "Corners",
-    "Crossing",
-    "Decisions",
-    "Dirtiness",
-    "Dribbling",
-    "Finishing",
-    "First Touch",
-    "Flair",
-    "Free Kicks",
-    "Heading",
-    "Important Matches",
-    "Injury Proneness",
-    "Jumping",
-    "Leadership",
-    "Left Foot",
-    "Long Shots",
-    "Long Throws",
-    "Marking",
-    "Movement",
-    "Natural Fitness",
-    "Pace",
-    "Passing",
-    "Penalties",
-    "Positioning",
-    "Right_Foot",
-    "Stamina",
-    "Strength",
-    "Tackling",
-    "Teamwork",
-    "Technique",
-    "Versatility",
-    "Vision",
-    "Workrate",
-    "Adaptability",
-    "Ambition",
-    "Controversy",
-    "Determination",
-    "Loyalty",
-    "Pressure",
-    "Professionalism",
-    "Sportsmanship",
-    "Temperament"};
+constexpr const char* average_attribute_texts[] = {"PlayerCurrentAbility",
+                                                   "PlayerPotentialAbility",
+                                                   "PlayerHomeReputation",
+                                                   "PlayerCurrentReputation",
+                                                   "PlayerWorldReputation",
+                                                   "Physical Rating",
+                                                   "Technical Rating",
+                                                   "Pressure/Determination Rating",
+                                                   "Sportsmanship",
+                                                   "Acceleration",
+                                                   "Aggression",
+                                                   "Agility",
+                                                   "Anticipation",
+                                                   "Balance",
+                                                   "Bravery",
+                                                   "Composure",
+                                                   "Concentration",
+                                                   "Consistency",
+                                                   "Corners",
+                                                   "Crossing",
+                                                   "Decisions",
+                                                   "Dirtiness",
+                                                   "Dribbling",
+                                                   "Finishing",
+                                                   "First Touch",
+                                                   "Flair",
+                                                   "Free Kicks",
+                                                   "Heading",
+                                                   "Important Matches",
+                                                   "Injury Proneness",
+                                                   "Jumping",
+                                                   "Leadership",
+                                                   "Left Foot",
+                                                   "Long Shots",
+                                                   "Long Throws",
+                                                   "Marking",
+                                                   "Movement",
+                                                   "Natural Fitness",
+                                                   "Pace",
+                                                   "Passing",
+                                                   "Penalties",
+                                                   "Positioning",
+                                                   "Right_Foot",
+                                                   "Stamina",
+                                                   "Strength",
+                                                   "Tackling",
+                                                   "Teamwork",
+                                                   "Technique",
+                                                   "Versatility",
+                                                   "Vision",
+                                                   "Workrate",
+                                                   "Adaptability",
+                                                   "Ambition",
+                                                   "Controversy",
+                                                   "Determination",
+                                                   "Loyalty",
+                                                   "Pressure",
+                                                   "Professionalism",
+                                                   "Sportsmanship",
+                                                   "Temperament"};
 static_assert(std::size(average_attribute_texts) == 60);
 
 // The attribute combo shows the sort attribute table, which keeps its texts as std::string.
 std::span<const char* const> sort_attribute_texts() {
   static const std::vector<const char*> texts = [] {
     std::vector<const char*> pointers;
-    for (const std::string& name : staff_sort_attribute_names()) pointers.push_back(name.c_str());
+    for (const std::string& name : staff_sort_attribute_names())
+      pointers.push_back(name.c_str());
     return pointers;
   }();
   return texts;
@@ -174,10 +173,12 @@ std::vector<fixed_choice_list> fixed_choice_table() {
 }  // namespace
 
 void fill_items_from_array(QComboBox* combo, std::span<const char* const> texts) {
-  if (!combo) return;
+  if (!combo)
+    return;
   QStringList items;
   items.reserve(static_cast<qsizetype>(texts.size()));
-  for (const char* text : texts) items.append(from_win1252(text));
+  for (const char* text : texts)
+    items.append(from_win1252(text));
   if (auto* model = qobject_cast<QStringListModel*>(combo->model())) {
     model->setStringList(items);
     return;
@@ -189,11 +190,15 @@ void fill_items_from_array(QComboBox* combo, std::span<const char* const> texts)
 void fill_fixed_choice_lists(const combo_finder& find_combo, form_controls& controls) {
   for (const fixed_choice_list& list : fixed_choice_table()) {
     QComboBox* combo = find_combo(list.control);
-    if (!combo) continue;
+    if (!combo)
+      continue;
     QStringListModel* model = controls.choice_model(list.model);
-    if (combo->model() != model) share_list_model(combo, model);
+    if (combo->model() != model)
+      share_list_model(combo, model);
     fill_items_from_array(combo, list.items);
   }
 }
 
-std::span<const char* const> average_attribute_names() { return average_attribute_texts; }
+std::span<const char* const> average_attribute_names() {
+  return average_attribute_texts;
+}

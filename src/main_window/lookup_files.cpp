@@ -15,21 +15,6 @@
 
 namespace {
 
-using lookup_member = std::vector<std::string> lookup_lists::*;
-
-struct fixed_items {
-  const char* combo;
-  std::span<const char* const> texts;
-};
-
-struct lookup_file {
-  const char* file_name;
-  lookup_member list;  // the global list that keeps the file's lines
-  const char* model;   // shared model of the drop-down lists the file feeds
-  std::span<const char* const> combos;
-  std::span<const fixed_items> then_add;  // built-in items added whether or not the file exists
-};
-
 constexpr const char* contract_clauses_type_combos[] = {"staff_contract_clauses_type"};
 constexpr const char* draft_type_combos[] = {"staff_draft_type"};
 constexpr const char* history_draft_type_combos[] = {"staff_history_draft_type"};
@@ -79,14 +64,11 @@ constexpr const char* ppm_combos[] = {"staff_ppm_move"};
 constexpr const char* npt_combos[] = {"staff_npt_tendency"};
 constexpr const char* injury_combos[] = {"staff_injury", "staff_injury_injury"};
 constexpr const char* city_combos[] = {"staff_city_of_birth"};
-constexpr const char* currency_combos[] = {"staff_club_loan_buy_amount_currency",
-                                           "staff_club_estimated_wage_currency",
-                                           "staff_future_transfer_fee_currency",
-                                           "staff_future_transfer_estimated_wage_currency",
-                                           "staff_history_fee_currency",
-                                           "staff_contract_clauses_cash_currency",
-                                           "staff_loan_player_wages_currency",
-                                           "staff_history_loan_fee_currency"};
+constexpr const char* currency_combos[] = {
+    "staff_club_loan_buy_amount_currency", "staff_club_estimated_wage_currency",
+    "staff_future_transfer_fee_currency",  "staff_future_transfer_estimated_wage_currency",
+    "staff_history_fee_currency",          "staff_contract_clauses_cash_currency",
+    "staff_loan_player_wages_currency",    "staff_history_loan_fee_currency"};
 constexpr const char* unavailability_type_combos[] = {"staff_unavailability_type"};
 constexpr const char* retirement_type_combos[] = {"staff_retirement_type"};
 constexpr const char* favourite_club_reason_combos[] = {"staff_favourite_club_reason"};
@@ -111,44 +93,79 @@ constexpr fixed_items after_injuries[] = {
 constexpr std::span<const char* const> no_combos;
 
 // In the order they are loaded, which is the order of their error dialogs.
-const lookup_file lookup_file_table[] = {
+constexpr lookup_file lookup_file_table[] = {
     {"club_div_rep_q.txt", &lookup_lists::club_div_rep_q, "club_div_rep_q", no_combos, {}},
-    {"contract_clauses_type_list.txt", &lookup_lists::contract_clauses_type_list,
-     "contract_clauses_type_list", contract_clauses_type_combos, {}},
-    {"staff_draft_types_list.txt", &lookup_lists::staff_draft_types_list,
-     "staff_draft_types_list", draft_type_combos, {}},
-    {"staff_history_draft_types_list.txt", &lookup_lists::staff_history_draft_types_list,
-     "staff_history_draft_types_list", history_draft_type_combos, {}},
+    {"contract_clauses_type_list.txt",
+     &lookup_lists::contract_clauses_type_list,
+     "contract_clauses_type_list",
+     contract_clauses_type_combos,
+     {}},
+    {"staff_draft_types_list.txt",
+     &lookup_lists::staff_draft_types_list,
+     "staff_draft_types_list",
+     draft_type_combos,
+     {}},
+    {"staff_history_draft_types_list.txt",
+     &lookup_lists::staff_history_draft_types_list,
+     "staff_history_draft_types_list",
+     history_draft_type_combos,
+     {}},
     {"formation_list.txt", &lookup_lists::formation_list, "formation_list", formation_combos, {}},
     {"jobs_list.txt", &lookup_lists::jobs_list, "jobs_list", job_combos, {}},
-    {"staff_jobs_list.txt", &lookup_lists::staff_jobs_list, "staff_jobs_list", staff_job_combos,
+    {"staff_jobs_list.txt",
+     &lookup_lists::staff_jobs_list,
+     "staff_jobs_list",
+     staff_job_combos,
      {}},
     {"nation_list.txt", &lookup_lists::nation_list, "nation_list", nation_combos, {}},
     {"club_list.txt", &lookup_lists::club_list, "club_list", club_combos, {}},
-    {"club_comps_list.txt", &lookup_lists::club_comps_list, "club_comps_list", club_comp_combos,
+    {"club_comps_list.txt",
+     &lookup_lists::club_comps_list,
+     "club_comps_list",
+     club_comp_combos,
      {}},
-    {"stage_names_list.txt", &lookup_lists::stage_names_list, "stage_names_list",
-     stage_name_combos, {}},
-    {"nation_comps_list.txt", &lookup_lists::nation_comps_list, "nation_comps_list",
-     nation_comp_combos, {}},
+    {"stage_names_list.txt",
+     &lookup_lists::stage_names_list,
+     "stage_names_list",
+     stage_name_combos,
+     {}},
+    {"nation_comps_list.txt",
+     &lookup_lists::nation_comps_list,
+     "nation_comps_list",
+     nation_comp_combos,
+     {}},
     {"language_list.txt", &lookup_lists::language_list, "language_list", language_combos,
      after_languages},
     {"ppm_list.txt", &lookup_lists::ppm_list, "ppm_list", ppm_combos, {}},
     {"npt_list.txt", &lookup_lists::npt_list, "npt_list", npt_combos, {}},
-    {"injury_list.txt", &lookup_lists::injury_list, "injury_list", injury_combos,
-     after_injuries},
+    {"injury_list.txt", &lookup_lists::injury_list, "injury_list", injury_combos, after_injuries},
     {"city_list.txt", &lookup_lists::city_list, "city_list", city_combos, {}},
     {"currency_list.txt", &lookup_lists::currency_list, "currency_list", currency_combos, {}},
-    {"unavailability_type_list.txt", &lookup_lists::unavailability_type_list,
-     "unavailability_type_list", unavailability_type_combos, {}},
-    {"retirement_type_list.txt", &lookup_lists::retirement_type_list, "retirement_type_list",
-     retirement_type_combos, {}},
-    {"favourite_club_reason_list.txt", &lookup_lists::favourite_club_reason_list,
-     "favourite_club_reason_list", favourite_club_reason_combos, {}},
-    {"favourite_staff_reason_list.txt", &lookup_lists::favourite_staff_reason_list,
-     "favourite_staff_reason_list", favourite_staff_reason_combos, {}},
-    {"skin_colour_list.txt", &lookup_lists::skin_colour_list, "skin_colour_list",
-     skin_colour_combos, {}},
+    {"unavailability_type_list.txt",
+     &lookup_lists::unavailability_type_list,
+     "unavailability_type_list",
+     unavailability_type_combos,
+     {}},
+    {"retirement_type_list.txt",
+     &lookup_lists::retirement_type_list,
+     "retirement_type_list",
+     retirement_type_combos,
+     {}},
+    {"favourite_club_reason_list.txt",
+     &lookup_lists::favourite_club_reason_list,
+     "favourite_club_reason_list",
+     favourite_club_reason_combos,
+     {}},
+    {"favourite_staff_reason_list.txt",
+     &lookup_lists::favourite_staff_reason_list,
+     "favourite_staff_reason_list",
+     favourite_staff_reason_combos,
+     {}},
+    {"skin_colour_list.txt",
+     &lookup_lists::skin_colour_list,
+     "skin_colour_list",
+     skin_colour_combos,
+     {}},
     {"region_list.txt", &lookup_lists::region_list, "region_list", region_combos, {}},
 };
 static_assert(std::size(lookup_file_table) == 24);
@@ -156,14 +173,16 @@ static_assert(std::size(lookup_file_table) == 24);
 QStringList to_items(const std::vector<std::string>& lines) {
   QStringList items;
   items.reserve(static_cast<qsizetype>(lines.size()));
-  for (const std::string& line : lines) items.append(from_win1252(line));
+  for (const std::string& line : lines)
+    items.append(from_win1252(line));
   return items;
 }
 
 // Every combo of one file shows the file's model. A combo that would measure its items before
 // it is first shown is told not to: with a long club list that costs more than the whole load.
 void attach_model(QComboBox* combo, QStringListModel* model) {
-  if (combo->model() != model) share_list_model(combo, model);
+  if (combo->model() != model)
+    share_list_model(combo, model);
   if (combo->sizeAdjustPolicy() == QComboBox::AdjustToContentsOnFirstShow)
     use_light_size_policy(combo);
 }
@@ -178,11 +197,17 @@ void show_missing_file(const std::filesystem::path& path) {
 
 }  // namespace
 
+std::span<const lookup_file> lookup_files() {
+  return lookup_file_table;
+}
+
 std::optional<std::vector<std::string>> read_text_lines(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in)
+    return std::nullopt;
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
+  if (in.bad())
+    return std::nullopt;
   std::vector<std::string> lines;
   std::size_t start = 0;
   while (start < bytes.size()) {
@@ -192,7 +217,8 @@ std::optional<std::vector<std::string>> read_text_lines(const std::filesystem::p
       break;
     }
     lines.push_back(bytes.substr(start, end - start));
-    if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
+    if (bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
+      ++end;
     start = end + 1;
   }
   return lines;
@@ -217,13 +243,16 @@ std::vector<std::filesystem::path> load_lookup_files(const combo_finder& find_co
       model->setStringList({});
     }
     for (const char* name : file.combos) {
-      if (QComboBox* combo = find_combo(name)) attach_model(combo, model);
+      if (QComboBox* combo = find_combo(name))
+        attach_model(combo, model);
     }
     for (const fixed_items& items : file.then_add) {
       QComboBox* combo = find_combo(items.combo);
-      if (!combo) continue;
+      if (!combo)
+        continue;
       QStringListModel* own = controls.choice_model(items.combo);
-      if (combo->model() != own) share_list_model(combo, own);
+      if (combo->model() != own)
+        share_list_model(combo, own);
       fill_items_from_array(combo, items.texts);
     }
   }

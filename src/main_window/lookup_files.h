@@ -2,12 +2,32 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "main_window/fixed_choice_lists.h"
+#include "records/lookup_lists.h"
 
 class form_controls;
+
+using lookup_member = std::vector<std::string> lookup_lists::*;
+
+struct fixed_items {
+  const char* combo;
+  std::span<const char* const> texts;
+};
+
+struct lookup_file {
+  const char* file_name;
+  lookup_member list;  // the global list that keeps the file's lines
+  const char* model;   // shared model of the drop-down lists the file feeds
+  std::span<const char* const> combos;
+  std::span<const fixed_items> then_add;  // built-in items added whether or not the file exists
+};
+
+// The 24 lookup files, in the order they are loaded (and reported when missing).
+std::span<const lookup_file> lookup_files();
 
 // The lines of a text file as a string list loads them: split at CR LF, LF or CR, no empty
 // line after a final line break, bytes unchanged (Windows-1252). Nothing when it cannot be read.

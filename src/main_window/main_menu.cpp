@@ -61,13 +61,15 @@ QMenu* add_menu(QMenuBar* bar, const char* name, const char* caption) {
 void add_items(Tfrm_main& window, QMenu* menu, std::span<const menu_item> items,
                QActionGroup* group = nullptr) {
   for (const menu_item& item : items) {
-    QAction* action = item.action ? menu->addAction(from_win1252(item.caption))
-                                  : menu->addSeparator();
+    QAction* action =
+        item.action ? menu->addAction(from_win1252(item.caption)) : menu->addSeparator();
     if (item.action) {
       action->setObjectName(item.name);
       window.*item.action = action;
-      if (*item.shortcut) action->setShortcut(QKeySequence(item.shortcut));
-      if (group) group->addAction(action);
+      if (*item.shortcut)
+        action->setShortcut(QKeySequence(item.shortcut));
+      if (group)
+        group->addAction(action);
     }
     action->setEnabled(item.enabled);
     action->setVisible(item.visible);
@@ -104,7 +106,9 @@ void Tfrm_main::set_edit_menu_enabled(bool enabled) {
   edit_actions_->setEnabled(enabled);
 }
 
-void Tfrm_main::menu_exitClick() { close(); }
+void Tfrm_main::menu_exitClick() {
+  close();
+}
 
 void Tfrm_main::menu_aboutClick() {
   show_information(
@@ -112,4 +116,6 @@ void Tfrm_main::menu_aboutClick() {
       "Reviews and edits the staff of one club exported from the research database.");
 }
 
-void Tfrm_main::menu_not_implementedClick() { show_message("N/I"); }
+void Tfrm_main::menu_not_implementedClick() {
+  show_message("N/I");
+}

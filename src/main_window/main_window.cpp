@@ -142,8 +142,10 @@ void Tfrm_main::build_status_bar() {
     label->setMinimumWidth(widths[panel]);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
-    if (panel < 2) label->setFixedWidth(widths[panel]);
-    if (panel == 0) label->setAlignment(Qt::AlignCenter);
+    if (panel < 2)
+      label->setFixedWidth(widths[panel]);
+    if (panel == 0)
+      label->setAlignment(Qt::AlignCenter);
     // The last panel takes the rest of the bar, where the field help texts need the room.
     bar->addWidget(label, panel == 2 ? 1 : 0);
     status_panels_[panel] = label;
@@ -169,12 +171,14 @@ void Tfrm_main::FormCreate() {
     form_scroll_area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Splitter1->setMinimumHeight(fit.vertical_range);
   }
-  if (fit.maximise) setWindowState(windowState() | Qt::WindowMaximized);
+  if (fit.maximise)
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void Tfrm_main::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (shown_once_) return;
+  if (shown_once_)
+    return;
   shown_once_ = true;
   FormShow();
 }

@@ -19,7 +19,8 @@ void Tfrm_main::FormCloseQuery(bool& CanClose) {
   switch (answer) {
     case dialog_answer::yes:
       CanClose = save_to_open_file();
-      if (!CanClose) show_error(get_last_error());
+      if (!CanClose)
+        show_error(get_last_error());
       break;
     case dialog_answer::no:
     case dialog_answer::ok:

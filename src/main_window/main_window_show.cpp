@@ -15,19 +15,24 @@
 namespace {
 
 // The date fields whose hint tells the date format of the locale.
-constexpr const char* date_fields[] = {
-    "staff_date_of_birth",           "staff_club_date_joined",
-    "staff_club_contract_expires",   "staff_nation_date_joined",
-    "staff_nation_contract_expires", "staff_deceased_date",
-    "staff_mls_rights_expiration_date", "staff_international_full_debut_date",
-    "staff_international_first_goal_date", "staff_contract_extension_end_date",
-    "staff_mls_discovery_player"};
+constexpr const char* date_fields[] = {"staff_date_of_birth",
+                                       "staff_club_date_joined",
+                                       "staff_club_contract_expires",
+                                       "staff_nation_date_joined",
+                                       "staff_nation_contract_expires",
+                                       "staff_deceased_date",
+                                       "staff_mls_rights_expiration_date",
+                                       "staff_international_full_debut_date",
+                                       "staff_international_first_goal_date",
+                                       "staff_contract_extension_end_date",
+                                       "staff_mls_discovery_player"};
 
 }  // namespace
 
 QComboBox* Tfrm_main::find_combo(std::string_view name) const {
   // The record pages are in the registry; the sort and analysis combos are found by name.
-  if (auto* combo = controls_.get<QComboBox>(name)) return combo;
+  if (auto* combo = controls_.get<QComboBox>(name))
+    return combo;
   return findChild<QComboBox*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
@@ -45,7 +50,8 @@ void Tfrm_main::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const QString hint = from_win1252("Format: " + current_formats().date_format);
   for (const char* name : date_fields) {
-    if (QWidget* field = controls_.find(name)) field->setToolTip(hint);
+    if (QWidget* field = controls_.find(name))
+      field->setToolTip(hint);
   }
   fill_choice_lists_and_lookups();
   set_status_panel(1, from_win1252(" Editing ") + open_file_name_);
@@ -57,6 +63,7 @@ void Tfrm_main::FormShow() {
     child->setEnabled(false);
   list_box->hide();
   Splitter1->setHandleWidth(0);
-  if (pc_staff->count() > 0) pc_staff->set_active_page_index(0);
+  if (pc_staff->count() > 0)
+    pc_staff->set_active_page_index(0);
   QApplication::restoreOverrideCursor();
 }

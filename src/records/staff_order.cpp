@@ -1,7 +1,6 @@
 #include "staff_order.h"
 
-#include <algorithm>
-
+#include "staff_sort.h"
 #include "text_compare.h"
 
 std::string_view display_name(const qor_staff& staff) {
@@ -21,12 +20,7 @@ bool staff_id_less(const qor_staff& a, const qor_staff& b) {
 }
 
 void sort_staff_by_id(record_vector<qor_staff>& staff) {
-  // Stable, so records equal in id and name keep their order and a second save writes the same
-  // bytes as the first.
-  std::ranges::stable_sort(staff, [](const auto& a, const auto& b) {
-    if (!a || !b) {
-      return a && !b;
-    }
-    return staff_id_less(*a, *b);
-  });
+  // The staff list's id order (sort attribute -1); it is stable, so records equal in id and name
+  // keep their order and a second save writes the same bytes as the first.
+  sort_staff(staff, staff_id_sort_attribute, false, staff_sort_context{});
 }

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "staff_order.h"
+
 namespace {
 
 int compare_texts(const std::string& a, const std::string& b) {
@@ -12,27 +14,6 @@ int compare_texts(const std::string& a, const std::string& b) {
 
 int compare_numbers(long long a, long long b) {
   return a < b ? -1 : (a > b ? 1 : 0);
-}
-
-unsigned char fold_case(char c) {
-  return static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-}
-
-// As comparing the folded texts, without making them.
-int compare_ignoring_case(std::string_view a, std::string_view b) {
-  const std::size_t common = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < common; ++i) {
-    const unsigned char ca = fold_case(a[i]);
-    const unsigned char cb = fold_case(b[i]);
-    if (ca != cb) {
-      return ca < cb ? -1 : 1;
-    }
-  }
-  return compare_numbers(static_cast<long long>(a.size()), static_cast<long long>(b.size()));
-}
-
-int compare_display_names(const qor_staff& a, const qor_staff& b) {
-  return compare_ignoring_case(staff_display_name(a), staff_display_name(b));
 }
 
 // The pointer comparators put null entries last and keep them together.
@@ -66,8 +47,8 @@ bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
     }
   }
   const staff_key_order key_order(sort_attribute->order, descending);
-  std::sort(order.begin(), order.end(),
-            [&](std::size_t a, std::size_t b) { return key_order(keys[a], keys[b]); });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return key_order(keys[a], keys[b]); });
   order.insert(order.end(), nulls.begin(), nulls.end());
 
   std::vector<Pointer> sorted;
@@ -135,10 +116,7 @@ bool compare_staff_display_name_desc(const qor_staff* a, const qor_staff* b) {
 }
 
 bool compare_staff_id_asc(const qor_staff* a, const qor_staff* b) {
-  return before_with_nulls_last(a, b, [](const qor_staff& x, const qor_staff& y) {
-    const int result = compare_numbers(x.StaffID, y.StaffID);
-    return result != 0 ? result < 0 : compare_display_names(x, y) < 0;
-  });
+  return before_with_nulls_last(a, b, staff_id_less);
 }
 
 bool compare_staff_id_desc(const qor_staff* a, const qor_staff* b) {

@@ -8,7 +8,8 @@
 
 // Puts the records into the order of a sort attribute, ascending, or descending when
 // `descending` is set; equal values stand in display-name order (ascending in both directions)
-// unless the attribute orders otherwise. The sort is not stable. Null entries go to the end.
+// unless the attribute orders otherwise. Records equal in value and display name keep their
+// order, so sorting twice gives the same order. Null entries go to the end.
 // Returns false, leaving the vector alone, for a number that has no order (only -1 to 141 do).
 bool sort_staff(std::vector<qor_staff*>& staff, int attribute, bool descending,
                 const staff_sort_context& context);

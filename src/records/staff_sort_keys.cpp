@@ -7,6 +7,7 @@
 #include "dates.h"
 #include "lookup.h"
 #include "record_store.h"
+#include "staff_order.h"
 
 namespace {
 
@@ -43,11 +44,6 @@ std::int8_t squad_number_at_file_club(const qor_staff& staff, std::int32_t file_
 
 staff_sort_context current_staff_sort_context(const staff_position_texts& positions) {
   return {locale_data().locale_date_order, file_data().file_club_id, positions};
-}
-
-std::string_view staff_display_name(const qor_staff& staff) {
-  return staff.StaffCommonName.empty() ? staff.StaffSecondName.view()
-                                       : staff.StaffCommonName.view();
 }
 
 std::string fold_ascii_case(std::string_view text) {
@@ -140,7 +136,7 @@ staff_sort_key staff_sort_key_maker::operator()(const qor_staff& staff) {
     key.second_name = fold_ascii_case(staff.StaffSecondName.view());
     key.first_name = fold_ascii_case(staff.StaffFirstName.view());
   }
-  key.display_name = fold_ascii_case(staff_display_name(staff));
+  key.display_name = fold_ascii_case(display_name(staff));
   return key;
 }
 
@@ -182,7 +178,7 @@ std::string staff_sort_key_maker::text_key(const qor_staff& staff) {
     case staff_order_rule::name_ignoring_case:
       return fold_ascii_case(staff_field_text(staff, attribute_.field));
     case staff_order_rule::display_name:
-      return fold_ascii_case(staff_display_name(staff));
+      return fold_ascii_case(display_name(staff));
     case staff_order_rule::text_by_codes:
       return std::string(staff_field_text(staff, attribute_.field));
     case staff_order_rule::club_name:

@@ -28,9 +28,6 @@ struct staff_sort_key {
   std::string display_name;
 };
 
-// The display name is the common name, or the second name when the common name is empty.
-std::string_view staff_display_name(const qor_staff& staff);
-
 // The text with the ASCII small letters folded to capitals; other bytes stay as they are.
 std::string fold_ascii_case(std::string_view text);
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <random>
@@ -397,6 +398,22 @@ TEST(staff_sort, equal_display_names_stand_together_descending) {
     }
   }
   EXPECT_EQ(groups, "SJB");
+}
+
+TEST(staff_sort, records_equal_in_value_and_name_keep_their_order) {
+  std::vector<qor_staff> records(6);
+  std::vector<qor_staff*> staff;
+  for (qor_staff& record : records) {
+    record.StaffID = 3;
+    record.StaffSecondName = "Same";
+    staff.push_back(&record);
+  }
+  std::reverse(staff.begin(), staff.end());
+  const std::vector<qor_staff*> before = staff;
+  for (int attribute : {-1, 1, 4}) {
+    ASSERT_TRUE(sort_staff(staff, attribute, true, test_context));
+    EXPECT_EQ(staff, before) << attribute;
+  }
 }
 
 TEST(staff_sort, pointer_comparators) {

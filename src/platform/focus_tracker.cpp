@@ -69,7 +69,8 @@ bool focus_tracker::run_exit(QWidget* control) {
   if (found == handlers_.constEnd() || !found->on_exit)
     return true;
   const exit_handler handler = found->on_exit;
-  bool allow = true;
+  // A handler that failed with an exception keeps the focus, as a refusal would.
+  bool allow = false;
   in_handler_ = true;
   run_guarded([&] { allow = handler(); });
   in_handler_ = false;

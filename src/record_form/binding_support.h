@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+// Shared by the value-binding functions.
+
+// The control's object name as Windows-1252 bytes.
+std::string control_name(const QWidget* control);
+
+// A value that could not be converted: the message followed by the control's name becomes the
+// last error and is shown in a plain message box; the caller goes on with the next control.
+void report_binding_failure(std::string_view message, const QWidget* control);
+
+// A fill that could not show its field's value leaves the control showing something else (item
+// 0, an empty text). The control remembers that state, so that a commit can tell "untouched
+// since" from "chosen by the user" and never writes the stand-in back over the real value.
+void mark_unshown(QWidget* control);
+void clear_unshown(QWidget* control);
+bool shows_unshown_value(const QWidget* control);
+
+// Texts at the widget boundary.
+std::string widget_text(const QString& text);
+QString display_text(std::string_view text);
+
+// Case-insensitive equality of Windows-1252 texts (ASCII letters fold; others compare as bytes).
+bool same_text_ignoring_case(std::string_view a, std::string_view b);

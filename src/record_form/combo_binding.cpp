@@ -1,0 +1,216 @@
+#include <QAbstractButton>
+#include <QComboBox>
+
+#include "platform/control_tag.h"
+#include "record_form/binding_support.h"
+#include "record_form/control_binding.h"
+#include "records/lookup.h"
+#include "records/lookup_lists.h"
+
+namespace {
+
+constexpr std::string_view text_apply_failure =
+    "apply_from_control(..): Error casting from AnsiString in combobox: ";
+constexpr std::string_view code_apply_failure =
+    "apply_from_control(..): Error casting from Long in combobox: ";
+constexpr std::string_view club_fill_failure =
+    "fill_club_control(..): Error casting to AnsiString in edit: ";
+constexpr std::string_view list_fill_failure =
+    "fill_control_using_id(..): Error casting to AnsiString in edit: ";
+
+std::string item_text(const QComboBox* combo, int index) {
+  return widget_text(combo->itemText(index));
+}
+
+// Selects `index` when it is an item; otherwise item 0, remembered as a stand-in so that a
+// commit does not take it for the user's choice.
+void select_or_stand_in(QComboBox* combo, int index) {
+  if (index >= 0 && index < combo->count()) {
+    combo->setCurrentIndex(index);
+    clear_unshown(combo);
+  } else {
+    combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+    mark_unshown(combo);
+  }
+}
+
+int index_of_code(const std::vector<std::string>& list, long long code) {
+  if (code < 1)
+    return -1;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (lookup_code(list[i]) == code)
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// A code below 1 selects item 0 as the real "not set" choice; a code without an entry selects
+// it as a stand-in.
+void select_code(QComboBox* combo, long long code, int found) {
+  if (code < 1 && combo->count() > 0) {
+    combo->setCurrentIndex(0);
+    clear_unshown(combo);
+  } else {
+    select_or_stand_in(combo, found);
+  }
+}
+
+bool store_integer(const field_slot& field, long long value) {
+  if (cut_to_width(field, value) == read_integer(field))
+    return false;
+  write_integer(field, value);
+  return true;
+}
+
+}  // namespace
+
+bool fill_control(QComboBox* combo, std::string_view text, int tag) {
+  set_control_tag(combo, tag);
+  combo->setCurrentIndex(-1);
+  const QString wanted = display_text(text);
+  for (int i = 0; i < combo->count(); ++i) {
+    const QString candidate = tag == item_index_value_tag
+                                  ? display_text(lookup_first_field(item_text(combo, i)))
+                                  : combo->itemText(i);
+    if (candidate.compare(wanted, Qt::CaseInsensitive) == 0) {
+      select_or_stand_in(combo, i);
+      return true;
+    }
+  }
+  select_or_stand_in(combo, -1);
+  return true;
+}
+
+bool fill_control_by_code(QComboBox* combo, long long code, int tag) {
+  set_control_tag(combo, tag);
+  int found = -1;
+  if (code >= 1) {
+    for (int i = 0; i < combo->count() && found < 0; ++i) {
+      if (lookup_code(item_text(combo, i)) == code)
+        found = i;
+    }
+  }
+  select_code(combo, code, found);
+  return true;
+}
+
+bool fill_control_using_id(QComboBox* combo, long long code, const std::vector<std::string>& list,
+                           int tag) {
+  set_control_tag(combo, tag);
+  const int found = index_of_code(list, code);
+  if (found >= combo->count()) {
+    report_binding_failure(list_fill_failure, combo);
+    select_or_stand_in(combo, -1);
+    return true;
+  }
+  select_code(combo, code, found);
+  return true;
+}
+
+bool fill_club_control(QComboBox* combo, long long club_id, int tag) {
+  set_control_tag(combo, tag);
+  const int found = index_of_code(lookups().club_list, club_id);
+  if (found >= combo->count()) {
+    report_binding_failure(club_fill_failure, combo);
+    select_or_stand_in(combo, -1);
+    return true;
+  }
+  select_code(combo, club_id, found);
+  return true;
+}
+
+bool fill_control_by_index(QComboBox* combo, long long index, int tag) {
+  set_control_tag(combo, tag);
+  select_or_stand_in(combo, index >= 0 && index < combo->count() ? static_cast<int>(index) : -1);
+  return true;
+}
+
+bool set_combo_index_direct(QComboBox* combo, long long index) {
+  const bool shown = index >= 0 && index < combo->count();
+  combo->setCurrentIndex(shown ? static_cast<int>(index) : -1);
+  if (shown) {
+    clear_unshown(combo);
+  } else {
+    mark_unshown(combo);
+  }
+  return true;
+}
+
+bool fill_control(QAbstractButton* box, const field_slot& flag) {
+  box->setChecked(same_text_ignoring_case(read_text(flag), "true"));
+  return true;
+}
+
+bool apply_from_control(QComboBox* combo, const field_slot& text_field) {
+  if (shows_unshown_value(combo))
+    return false;
+  const int index = combo->currentIndex();
+  if (index < 0) {
+    report_binding_failure(text_apply_failure, combo);
+    return false;
+  }
+  const std::string text = item_text(combo, index);
+  // The fill matched the item ignoring case; only another item is a new value.
+  if (same_text_ignoring_case(text, read_text(text_field)))
+    return false;
+  write_text(text_field, text);
+  return true;
+}
+
+bool apply_club_from_control(QComboBox* combo, const field_slot& club_id) {
+  if (shows_unshown_value(combo))
+    return false;
+  const int index = combo->currentIndex();
+  if (index == 0)
+    return store_integer(club_id, 0);
+  const std::vector<std::string>& clubs = lookups().club_list;
+  if (index < 0 || index >= static_cast<int>(clubs.size())) {
+    report_binding_failure(text_apply_failure, combo);
+    return false;
+  }
+  return store_integer(club_id, lookup_code(clubs[index]));
+}
+
+bool apply_code_from_control(QComboBox* combo, const field_slot& code, bool honour_tag) {
+  if (shows_unshown_value(combo))
+    return false;
+  const int index = combo->currentIndex();
+  const bool by_index = honour_tag && control_tag(combo) == item_index_value_tag;
+  if (by_index)
+    return store_integer(code, index);
+  if (index < 0) {
+    report_binding_failure(code_apply_failure, combo);
+    return false;
+  }
+  const long long value = (index == 0 && !honour_tag) ? 0 : lookup_code(item_text(combo, index));
+  return store_integer(code, value);
+}
+
+bool apply_list_code_from_control(QComboBox* combo, const field_slot& code,
+                                  const std::vector<std::string>& list) {
+  if (shows_unshown_value(combo))
+    return false;
+  const int index = combo->currentIndex();
+  if (index < 0)
+    return false;
+  if (index >= static_cast<int>(list.size())) {
+    report_binding_failure(code_apply_failure, combo);
+    return false;
+  }
+  const int value = lookup_code(list[index]);
+  return store_integer(code, value < 0 ? 0 : value);
+}
+
+bool apply_index_from_control(QComboBox* combo, const field_slot& field) {
+  if (shows_unshown_value(combo))
+    return false;
+  return store_integer(field, combo->currentIndex());
+}
+
+bool apply_from_control(QAbstractButton* box, const field_slot& flag) {
+  const bool stored = same_text_ignoring_case(read_text(flag), "true");
+  if (box->isChecked() == stored)
+    return false;
+  write_text(flag, box->isChecked() ? "True" : "False");
+  return true;
+}

@@ -1,0 +1,271 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/combo_helpers.h"
+#include "platform/control_tag.h"
+#include "platform/win1252.h"
+#include "record_form/control_binding.h"
+#include "record_form/form_controls.h"
+#include "record_form/record_pages.h"
+
+namespace {
+
+// Widths in pixels by what a control holds; a row's own width wins.
+struct width_rule {
+  binding_kind binding;
+  int width;
+};
+constexpr width_rule width_rules[] = {
+    {binding_kind::number, 44},
+    {binding_kind::decimal, 60},
+    {binding_kind::money_text, 96},
+    {binding_kind::money_number, 96},
+    {binding_kind::date_text, 84},
+    {binding_kind::index_combo, 150},
+    {binding_kind::index_combo_direct, 150},
+};
+constexpr int combo_width = 190;
+constexpr int combo_minimum_characters = 12;
+constexpr int money_max_length = 9;
+
+int width_of(const control_spec& row) {
+  if (row.width > 0)
+    return row.width;
+  for (const width_rule& rule : width_rules) {
+    if (rule.binding == row.binding.kind)
+      return rule.width;
+  }
+  if (row.kind == control_kind::combo)
+    return combo_width;
+  if (row.kind == control_kind::edit && row.binding.field.type == value_type::text) {
+    return std::clamp(row.binding.field.capacity * 6, 60, 220);
+  }
+  return 0;
+}
+
+QString text_of(const char* text) {
+  return text == nullptr ? QString() : from_win1252(text);
+}
+
+// Where a container's own controls and its child containers go.
+struct container_body {
+  QWidget* widget = nullptr;
+  QTabWidget* tabs = nullptr;  // set for a tab widget: children become its pages
+  QGridLayout* grid = nullptr;
+  QHBoxLayout* columns = nullptr;
+  std::vector<QVBoxLayout*> column_layouts;
+  int grid_columns = 1;
+  std::vector<const control_spec*> rows;
+};
+
+void give_body(container_body& body, QWidget* widget, int grid_columns) {
+  body.widget = widget;
+  body.grid_columns = std::max(1, grid_columns);
+  auto* layout = new QVBoxLayout(widget);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->setSpacing(4);
+  body.grid = new QGridLayout;
+  body.grid->setHorizontalSpacing(6);
+  body.grid->setVerticalSpacing(2);
+  layout->addLayout(body.grid);
+  body.columns = new QHBoxLayout;
+  layout->addLayout(body.columns);
+  layout->addStretch(1);
+}
+
+QVBoxLayout* column_of(container_body& body, int column) {
+  while (static_cast<int>(body.column_layouts.size()) <= column) {
+    auto* layout = new QVBoxLayout;
+    body.columns->addLayout(layout, 0);
+    body.column_layouts.push_back(layout);
+  }
+  return body.column_layouts[column];
+}
+
+QWidget* make_container(const container_spec& spec) {
+  switch (spec.kind) {
+    case container_kind::tab_widget:
+      return new QTabWidget;
+    case container_kind::group_box:
+      return new QGroupBox(text_of(spec.caption));
+    case container_kind::panel: {
+      auto* frame = new QFrame;
+      frame->setFrameShape(QFrame::NoFrame);
+      return frame;
+    }
+    case container_kind::sub_page:
+      return new QWidget;
+  }
+  return new QWidget;
+}
+
+QWidget* make_edit(const control_spec& row, const form_formats& formats) {
+  auto* edit = new QLineEdit;
+  if (row.kind == control_kind::date_edit)
+    edit->setInputMask(date_input_mask(formats));
+  if ((row.flags & flag_money) != 0) {
+    edit->setMaxLength(money_max_length + 2 * 3);  // digits and the separators shown at rest
+  } else if (row.binding.field.type == value_type::text && row.binding.field.capacity > 1) {
+    edit->setMaxLength(row.binding.field.capacity - 1);
+  }
+  edit->setReadOnly((row.flags & flag_read_only) != 0);
+  return edit;
+}
+
+QWidget* make_control(const control_spec& row, form_controls& controls,
+                      const form_formats& formats) {
+  switch (row.kind) {
+    case control_kind::edit:
+    case control_kind::date_edit:
+      return make_edit(row, formats);
+    case control_kind::combo: {
+      auto* combo = new QComboBox;
+      use_light_size_policy(combo, combo_minimum_characters);
+      if (row.choices != nullptr)
+        share_list_model(combo, controls.choice_model(row.choices));
+      return combo;
+    }
+    case control_kind::check_box:
+      return new QCheckBox(text_of(row.caption));
+    case control_kind::radio_button:
+      return new QRadioButton(text_of(row.caption));
+    case control_kind::label:
+      return new QLabel(text_of(row.caption));
+    case control_kind::button:
+      return new QPushButton(text_of(row.caption));
+    case control_kind::list_box:
+      return new QListWidget;
+    case control_kind::string_grid: {
+      auto* grid = new QTableWidget(2, 1);
+      grid->verticalHeader()->setVisible(false);
+      return grid;
+    }
+    case control_kind::memo:
+      return new QPlainTextEdit;
+    case control_kind::picture:
+      return new QLabel;
+  }
+  return new QWidget;
+}
+
+bool has_own_caption(control_kind kind) {
+  return kind == control_kind::check_box || kind == control_kind::radio_button ||
+         kind == control_kind::button || kind == control_kind::label;
+}
+
+// Lays the container's controls out as label+control pairs, top to bottom, wrapping into
+// `grid_columns` columns.
+void lay_out_rows(container_body& body, form_controls& controls, const form_formats& formats) {
+  const int count = static_cast<int>(body.rows.size());
+  if (count == 0)
+    return;
+  const int per_column = (count + body.grid_columns - 1) / body.grid_columns;
+  for (int i = 0; i < count; ++i) {
+    const control_spec& row = *body.rows[i];
+    const int grid_row = i % per_column;
+    const int grid_column = 2 * (i / per_column);
+    QWidget* control = make_control(row, controls, formats);
+    control->setObjectName(QString::fromLatin1(row.name));
+    if (const int width = width_of(row); width > 0)
+      control->setFixedWidth(width);
+    if (row.binding.field.bound())
+      set_control_tag(control, text_value_tag);
+    if (row.label_name != nullptr) {
+      auto* label = new QLabel(text_of(row.caption));
+      label->setObjectName(QString::fromLatin1(row.label_name));
+      label->setBuddy(control);
+      body.grid->addWidget(label, grid_row, grid_column);
+      body.grid->addWidget(control, grid_row, grid_column + 1);
+      if ((row.flags & flag_hidden) != 0)
+        label->setHidden(true);
+      controls.add(label);
+    } else if (has_own_caption(row.kind)) {
+      body.grid->addWidget(control, grid_row, grid_column, 1, 2);
+    } else {
+      body.grid->addWidget(control, grid_row, grid_column + 1);
+    }
+    if ((row.flags & flag_hidden) != 0)
+      control->setHidden(true);
+    controls.add(control);
+  }
+  // Later columns start flush after the controls of the one before.
+  body.grid->setColumnStretch(2 * body.grid_columns, 1);
+}
+
+void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& page,
+                const form_formats& formats) {
+  auto* page_widget = new QWidget;
+  page_widget->setObjectName(QString::fromLatin1(page.name));
+  std::map<std::string, container_body, std::less<>> bodies;
+  container_body& page_body = bodies[page.name];
+  give_body(page_body, page_widget, 1);
+  controls.add(page_widget);
+
+  for (const container_spec& spec : page.containers) {
+    QWidget* widget = make_container(spec);
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    container_body& body = bodies[spec.name];
+    if (spec.kind == container_kind::tab_widget) {
+      body.widget = widget;
+      body.tabs = static_cast<QTabWidget*>(widget);
+    } else {
+      give_body(body, widget, spec.grid_columns);
+    }
+    auto parent = bodies.find(spec.parent != nullptr ? spec.parent : page.name);
+    if (parent == bodies.end())
+      parent = bodies.find(page.name);
+    if (parent->second.tabs != nullptr) {
+      parent->second.tabs->addTab(widget, text_of(spec.caption));
+    } else {
+      column_of(parent->second, spec.column)->addWidget(widget);
+    }
+    if (spec.hidden)
+      widget->setHidden(true);
+    controls.add(widget);
+  }
+  for (auto& [name, body] : bodies) {
+    for (QVBoxLayout* column : body.column_layouts)
+      column->addStretch(1);
+    if (body.columns != nullptr)
+      body.columns->addStretch(1);
+  }
+
+  for (const control_spec& row : page.controls) {
+    auto body = bodies.find(row.container != nullptr ? row.container : page.name);
+    if (body == bodies.end() || body->second.tabs != nullptr)
+      body = bodies.find(page.name);
+    body->second.rows.push_back(&row);
+  }
+  for (auto& [name, body] : bodies)
+    lay_out_rows(body, controls, formats);
+
+  pc_staff->addTab(page_widget, text_of(page.caption));
+}
+
+}  // namespace
+
+void build_record_pages(QTabWidget* pc_staff, form_controls& controls,
+                        std::span<const page_spec> pages) {
+  const form_formats formats = current_formats();
+  controls.add(pc_staff);
+  for (const page_spec& page : pages)
+    build_page(pc_staff, controls, page, formats);
+}

@@ -19,6 +19,7 @@
 #include "platform/page_control.h"
 #include "platform/system_services.h"
 #include "platform/win1252.h"
+#include "record_form/record_pages.h"
 #include "records/program_paths.h"
 
 namespace {
@@ -119,6 +120,7 @@ void Tfrm_main::build_layout() {
   pc_staff->setObjectName("pc_staff");
   pc_staff->setEnabled(false);
   pc_staff->hide();
+  build_record_pages(pc_staff, controls_);
   staff_layout->addWidget(label_staff);
   staff_layout->addWidget(pc_staff, 1);
 

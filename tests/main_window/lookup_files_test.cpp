@@ -69,7 +69,8 @@ class lookup_loading : public testing::Test {
 
   static QStringList file_items(const fs::path& path) {
     QStringList items;
-    for (const std::string& line : read_text_lines(path).value())
+    const std::vector<std::string> lines = read_text_lines(path).value();
+    for (const std::string& line : lines)
       items.append(from_win1252(line));
     return items;
   }

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <QAction>
+#include <QLineEdit>
 #include <filesystem>
 
 #include "main_window/main_window.h"
 #include "record_form/editor_state.h"
+#include "record_form/staff_commit.h"
 #include "records/last_error.h"
+#include "records/record_store.h"
 #include "window_test_support.h"
 
 namespace fs = std::filesystem;
@@ -97,6 +100,29 @@ TEST_F(main_window_close, a_failed_save_shows_why_and_keeps_the_window_and_the_c
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(editor().data_modified);
   EXPECT_FALSE(fs::exists(unwritable));
+}
+
+TEST_F(main_window_close, an_edit_typed_but_not_yet_committed_still_asks_to_save) {
+  open_a_file();
+  auto staff = std::make_unique<qor_staff>();
+  staff->StaffID = 1;
+  staff->StaffFirstName = "Aldo";
+  staff->StaffSecondName = "Brenner";
+  editor().current_staff = staff.get();
+  store().staff_list.push_back(std::move(staff));
+  fill_staff_fields(*editor().current_staff, window.controls());
+  auto* first_name = window.controls().get<QLineEdit>("staff_first_name");
+  ASSERT_NE(first_name, nullptr);
+  first_name->setText("Aldous");
+  ASSERT_FALSE(editor().data_modified);
+
+  environment.dialogs.queue_answer(dialog_answer::cancel);
+  EXPECT_FALSE(window.close());
+
+  EXPECT_EQ(environment.dialogs.shown_texts(),
+            std::vector<QString>{"Do you want to save changes?"});
+  EXPECT_EQ(editor().current_staff->StaffFirstName, "Aldous");
+  EXPECT_TRUE(editor().data_modified);
 }
 
 }  // namespace

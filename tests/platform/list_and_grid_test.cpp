@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QPainter>
+#include <QTest>
+#include <set>
+
+#include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/string_grid.h"
+
+namespace {
+
+struct record {
+  int id;
+};
+
+std::vector<QString> texts_of(const QListWidget& list) {
+  std::vector<QString> texts;
+  for (int i = 0; i < list.count(); ++i)
+    texts.push_back(list.item(i)->text());
+  return texts;
+}
+
+TEST(owner_drawn_list_box, sorting_ignores_case_and_entries_keep_their_objects) {
+  record smith{1}, adams{2}, brown{3}, baker{4};
+  owner_drawn_list_box list;
+  list.add_entry("smith", &smith);
+  list.add_entry("Adams", &adams);
+  list.add_entry("brown", &brown);
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"smith", "Adams", "brown"}));
+
+  list.set_sorted(true);
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Adams", "brown", "smith"}));
+  EXPECT_EQ(entry_object<record>(&list, 0), &adams);
+  EXPECT_EQ(entry_object<record>(&list, 2), &smith);
+
+  // While sorted, a new entry goes to its place and its index comes back.
+  EXPECT_EQ(list.add_entry("Baker", &baker), 1);
+  EXPECT_EQ(entry_object<record>(&list, 1), &baker);
+
+  list.set_sorted(false);
+  EXPECT_EQ(list.add_entry("Aaron", nullptr), 4);
+}
+
+TEST(owner_drawn_list_box, item_index_is_minus_one_without_a_selection) {
+  owner_drawn_list_box list;
+  EXPECT_EQ(list.item_index(), -1);
+  list.add_entry("a", nullptr);
+  list.add_entry("b", nullptr);
+  list.set_item_index(1);
+  EXPECT_EQ(list.item_index(), 1);
+  list.set_item_index(-1);
+  EXPECT_EQ(list.item_index(), -1);
+  list.set_item_index(7);
+  EXPECT_EQ(list.item_index(), -1);
+}
+
+class shown_list : public testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"Andersson", "Berg", "Carlsson"})
+      list.add_entry(name, nullptr);
+    list.set_click_handler(
+        [this] { events.push_back("click " + std::to_string(list.item_index())); });
+    list.set_key_down_handler(
+        [this](int key) { events.push_back(key == Qt::Key_Insert ? "insert" : "key"); });
+    list.set_double_click_handler([this] { events.push_back("double"); });
+    list.resize(200, 200);
+    list.show();
+    QApplication::setActiveWindow(&list);
+    list.setFocus();
+    QApplication::processEvents();
+  }
+
+  void click_entry(int index) {
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      list.visualRect(list.model()->index(index, 0)).center());
+  }
+
+  owner_drawn_list_box list;
+  std::vector<std::string> events;
+};
+
+TEST_F(shown_list, the_user_selecting_by_mouse_or_keys_is_a_click_even_on_the_same_entry) {
+  click_entry(1);
+  click_entry(1);
+  QTest::keyClick(&list, Qt::Key_Down);
+  QTest::keyClick(&list, Qt::Key_Down);  // already on the last entry: no move, no click
+  EXPECT_EQ(events, (std::vector<std::string>{"click 1", "click 1", "key", "click 2", "key"}));
+}
+
+TEST_F(shown_list, key_down_runs_before_the_list_handles_the_key) {
+  list.set_item_index(0);
+  QTest::keyClick(&list, Qt::Key_Insert);
+  EXPECT_EQ(events, (std::vector<std::string>{"insert"}));
+}
+
+TEST_F(shown_list, double_click_runs_its_handler) {
+  const QPoint entry = list.visualRect(list.model()->index(0, 0)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, entry);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, entry);
+  ASSERT_FALSE(events.empty());
+  EXPECT_EQ(events.back(), "double");
+}
+
+TEST_F(shown_list, the_program_draws_every_entry_at_the_height_it_measures) {
+  std::set<int> drawn;
+  std::set<int> drawn_selected;
+  list.set_measure_handler([](int) { return 17; });
+  list.set_draw_handler([&](QPainter& painter, int index, const QRect& rect, bool selected) {
+    drawn.insert(index);
+    if (selected)
+      drawn_selected.insert(index);
+    painter.drawText(rect.left() + 2, rect.top() + 12, "x");
+  });
+  list.set_item_index(2);
+  list.doItemsLayout();
+  list.grab();
+  EXPECT_EQ(drawn, (std::set<int>{0, 1, 2}));
+  EXPECT_EQ(drawn_selected, (std::set<int>{2}));
+  EXPECT_EQ(list.visualRect(list.model()->index(1, 0)).height(), 17);
+}
+
+TEST(string_grid, cells_are_addressed_column_then_row_and_outside_reads_empty) {
+  string_grid grid;
+  grid.set_col_count(3);
+  grid.set_row_count(4);
+  grid.set_cell(0, 0, "Year");
+  grid.set_cell(2, 3, "Spain");
+  grid.set_cell(3, 3, "outside");  // ignored
+  EXPECT_EQ(grid.cell(0, 0), "Year");
+  EXPECT_EQ(grid.cell(2, 3), "Spain");
+  EXPECT_EQ(grid.cell(1, 1), QString());
+  EXPECT_EQ(grid.cell(3, 3), QString());
+  EXPECT_EQ(grid.cell(0, 9), QString());
+  EXPECT_EQ(grid.row_count(), 4);
+  EXPECT_EQ(grid.col_count(), 3);
+}
+
+TEST(string_grid, counts_never_drop_below_one) {
+  string_grid grid;
+  grid.set_row_count(0);
+  grid.set_col_count(-3);
+  EXPECT_EQ(grid.row_count(), 1);
+  EXPECT_EQ(grid.col_count(), 1);
+}
+
+TEST(string_grid, a_row_object_survives_writing_the_rows_text) {
+  record item{7};
+  string_grid grid;
+  grid.set_col_count(2);
+  grid.set_row_count(2);
+  set_row_object(&grid, 1, &item);
+  grid.set_cell(0, 1, "2001");
+  EXPECT_EQ(row_object<record>(&grid, 1), &item);
+  EXPECT_EQ(grid.cell(0, 1), "2001");
+}
+
+class shown_grid : public testing::Test {
+ protected:
+  void SetUp() override {
+    grid.set_col_count(2);
+    grid.set_row_count(4);
+    grid.set_cell(0, 0, "Year");
+    grid.set_click_handler([this] { clicks.push_back(grid.row()); });
+    grid.resize(300, 200);
+    grid.show();
+    QApplication::setActiveWindow(&grid);
+    grid.setFocus();
+    QApplication::processEvents();
+  }
+
+  QPoint centre_of(int col, int row) {
+    return grid.visualRect(grid.model()->index(row, col)).center();
+  }
+
+  string_grid grid;
+  std::vector<int> clicks;
+};
+
+TEST_F(shown_grid, the_header_row_can_be_neither_clicked_nor_reached_by_keys) {
+  grid.set_row(1);
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre_of(1, 0));
+  EXPECT_EQ(grid.row(), 1);
+  QTest::keyClick(&grid, Qt::Key_Up);
+  EXPECT_EQ(grid.row(), 1);
+  EXPECT_TRUE(clicks.empty());
+
+  QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre_of(1, 3));
+  QTest::keyClick(&grid, Qt::Key_Up);
+  EXPECT_EQ(clicks, (std::vector<int>{3, 2}));
+  EXPECT_EQ(grid.col(), 1);
+}
+
+TEST_F(shown_grid, the_program_draws_data_rows_and_leaves_the_header_alone) {
+  std::set<int> rows_drawn;
+  grid.set_draw_cell_handler(
+      [&](QPainter&, int, int row, const QRect&, bool) { rows_drawn.insert(row); });
+  grid.grab();
+  EXPECT_EQ(rows_drawn, (std::set<int>{1, 2, 3}));
+}
+
+}  // namespace

@@ -156,6 +156,7 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
     case control_kind::string_grid: {
       auto* grid = new QTableWidget(2, 1);
       grid->verticalHeader()->setVisible(false);
+      grid->horizontalHeader()->setVisible(false);  // row 0 is the header row
       return grid;
     }
     case control_kind::memo:

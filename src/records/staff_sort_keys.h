@@ -44,7 +44,7 @@ int staff_physical_rating(const qor_staff& staff);
 int staff_technical_rating(const qor_staff& staff);
 int staff_pressure_determination_rating(const qor_staff& staff);
 
-// Works out the keys of one sort; the club names are looked up once per club.
+// Works out the keys of one sort; the club names are read once per sort.
 class staff_sort_key_maker {
  public:
   staff_sort_key_maker(const staff_sort_attribute& attribute, const staff_sort_context& context)
@@ -60,6 +60,7 @@ class staff_sort_key_maker {
   const staff_sort_attribute& attribute_;
   const staff_sort_context& context_;
   std::unordered_map<std::int32_t, std::string> club_names_;
+  bool club_names_loaded_ = false;
 };
 
 // True for the orders that compare texts, false for those that compare numbers.

@@ -55,7 +55,9 @@ class staff_sort_with_clubs : public testing::Test {
  protected:
   void SetUp() override {
     saved_ = lookups();
-    lookups().club_list = {"Zeta FC;1;2;3;4;10", "alpha; 20", "Alpha; 30", "Beta; 40", "Beta; 50"};
+    // A code named twice keeps its first name; a malformed entry names no club, not even -1.
+    lookups().club_list = {"Broken; x", "Zeta FC;1;2;3;4;10", "alpha; 20",   "Alpha; 30",
+                           "Beta; 40",  "Beta; 50",           "Aardvark; 10"};
   }
   void TearDown() override { lookups() = saved_; }
 
@@ -194,9 +196,10 @@ TEST_F(staff_sort_with_clubs, every_order_rule_in_both_directions) {
         [](qor_staff& s) {
           s.StaffClubContracted = 40;
           s.StaffSecondName = "Cox";
-        }},
-       "DCEFAB",
-       "BAEFCD"},
+        },
+        [](qor_staff& s) { s.StaffClubContracted = -1; }},
+       "DGCEFAB",
+       "BAEFCDG"},
       {"ability ranges for everyone",
        30,
        {[](qor_staff& s) { s.StaffNonPlayerPotentialAbility = -4; },

@@ -4,15 +4,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -21,6 +18,9 @@
 
 #include "platform/combo_helpers.h"
 #include "platform/control_tag.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/page_control.h"
+#include "platform/string_grid.h"
 #include "platform/win1252.h"
 #include "record_form/control_binding.h"
 #include "record_form/form_controls.h"
@@ -103,7 +103,7 @@ QVBoxLayout* column_of(container_body& body, int column) {
 QWidget* make_container(const container_spec& spec) {
   switch (spec.kind) {
     case container_kind::tab_widget:
-      return new QTabWidget;
+      return new page_control;
     case container_kind::group_box:
       return new QGroupBox(text_of(spec.caption));
     case container_kind::panel: {
@@ -152,13 +152,9 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
     case control_kind::button:
       return new QPushButton(text_of(row.caption));
     case control_kind::list_box:
-      return new QListWidget;
-    case control_kind::string_grid: {
-      auto* grid = new QTableWidget(2, 1);
-      grid->verticalHeader()->setVisible(false);
-      grid->horizontalHeader()->setVisible(false);  // row 0 is the header row
-      return grid;
-    }
+      return new owner_drawn_list_box;
+    case control_kind::string_grid:
+      return new string_grid;
     case control_kind::memo:
       return new QPlainTextEdit;
     case control_kind::picture:

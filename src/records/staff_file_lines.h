@@ -1,8 +1,21 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+
+// A whole file in memory, read in one go without first zero-filling the buffer.
+struct file_text {
+  std::unique_ptr<char[]> data;
+  std::size_t size = 0;
+
+  std::string_view view() const { return {data.get(), size}; }
+};
+
+// The file's bytes, or nothing when it cannot be opened or read.
+std::optional<file_text> read_whole_file(const std::string& path);
 
 // The lines of a .staff file held in memory. A line ends at a line feed, which is not part of
 // it; a carriage return before the line feed is dropped as well.
@@ -11,7 +24,7 @@ class staff_file_lines {
   // Longest line the format allows.
   static constexpr std::size_t max_line_length = 9999;
 
-  explicit staff_file_lines(std::string text) : text_(std::move(text)) {}
+  explicit staff_file_lines(file_text text) : text_(std::move(text)) {}
 
   // The next line, or false at the end of the file.
   bool next(std::string_view& line);
@@ -19,10 +32,7 @@ class staff_file_lines {
   int line_number() const { return line_number_; }
 
  private:
-  std::string text_;
+  file_text text_;
   std::size_t position_ = 0;
   int line_number_ = 0;
 };
-
-// The whole file, or false when it cannot be opened or read.
-bool read_whole_file(const std::string& path, std::string& text);

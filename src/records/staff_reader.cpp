@@ -24,7 +24,7 @@ constexpr std::string_view staff_orig_keyword = "ORIG_DATA";
 // One call of load_data: reads into `fresh`, which replaces the caller's data set on success.
 class staff_file_reader {
  public:
-  staff_file_reader(const std::string& path, std::string text, const data_set& previous,
+  staff_file_reader(const std::string& path, file_text text, const data_set& previous,
                     const load_context& context)
       : path_(path), lines_(std::move(text)), context_(context) {
     // Settings the file may leave unstated keep the values of the load before.
@@ -248,12 +248,12 @@ class staff_file_reader {
 }  // namespace
 
 bool load_data(const std::string& path, data_set& target, const load_context& context) {
-  std::string text;
-  if (!read_whole_file(path, text)) {
+  std::optional<file_text> text = read_whole_file(path);
+  if (!text) {
     set_last_error("load_data failed to open file " + path);
     return false;
   }
-  staff_file_reader reader(path, std::move(text), target, context);
+  staff_file_reader reader(path, std::move(*text), target, context);
   if (!reader.read()) {
     return false;
   }

@@ -18,15 +18,17 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view staff_write_error = "save_data - write failed";
 
-// Collects the lines of one part of the file and writes them in one go, so a failed write is
-// reported with the message of the part it happened in.
+// Collects the lines of the file in a buffer that goes out in large writes. A part of the file
+// (the staff lines, each item section) ends with a flush, so a failed write is reported with
+// the message of the part it happened in.
 class part_writer {
  public:
-  explicit part_writer(std::FILE* out) : out_(out) { buffer_.reserve(1 << 16); }
+  explicit part_writer(std::FILE* out) : out_(out) { buffer_.reserve(chunk_size + (1 << 14)); }
 
   void line(std::string_view text) {
     buffer_ += text;
     buffer_ += '\n';
+    write_full_chunk();
   }
 
   // False, with a message naming the record and the column, when the record cannot be written.
@@ -45,14 +47,16 @@ class part_writer {
                        " holds a double quote, carriage return or line feed");
         return false;
       }
+      write_full_chunk();
     }
     return true;
   }
 
-  bool flush(std::string_view failure_message) {
-    const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), out_) == buffer_.size() &&
-                         std::fflush(out_) == 0;
-    buffer_.clear();
+  // Ends a part: writes what is left and checks every write since the last part ended.
+  bool end_part(std::string_view failure_message) {
+    write(buffer_.size());
+    const bool written = !failed_ && std::fflush(out_) == 0;
+    failed_ = false;
     if (!written) {
       set_last_error(failure_message);
     }
@@ -60,8 +64,22 @@ class part_writer {
   }
 
  private:
+  static constexpr std::size_t chunk_size = 1 << 20;
+
+  void write_full_chunk() {
+    if (buffer_.size() >= chunk_size) {
+      write(buffer_.size());
+    }
+  }
+
+  void write(std::size_t size) {
+    failed_ = failed_ || std::fwrite(buffer_.data(), 1, size, out_) != size;
+    buffer_.clear();
+  }
+
   std::FILE* out_;
   std::string buffer_;
+  bool failed_ = false;
 };
 
 bool write_staff_part(part_writer& part, data_set& data, const system_locale& locale) {
@@ -78,7 +96,7 @@ bool write_staff_part(part_writer& part, data_set& data, const system_locale& lo
   part.line("ORIG_DATA");
   sort_staff_by_id(records.staff_orig_list);
   return part.records(records.staff_orig_list, staff_layout(), "the original staff lines") &&
-         part.flush(staff_write_error);
+         part.end_part(staff_write_error);
 }
 
 bool write_item_parts(part_writer& part, record_store& records) {
@@ -94,7 +112,7 @@ bool write_item_parts(part_writer& part, record_store& records) {
     written = part.records(current, layout, info.keyword);
     if (written) {
       part.line(info.orig_keyword);
-      written = part.records(original, layout, info.orig_keyword) && part.flush(info.save_error);
+      written = part.records(original, layout, info.orig_keyword) && part.end_part(info.save_error);
     }
   });
   return written;

@@ -23,6 +23,10 @@ struct locale_case {
   char decimal_separator;
 };
 
+void PrintTo(const locale_case& locale, std::ostream* out) {
+  *out << locale.order << " '" << locale.date_separator << "' '" << locale.decimal_separator << "'";
+}
+
 const locale_case locales[] = {
     {"dd_mm_yyyy", '/', '.'},
     {"yyyy_mm_dd", '-', ','},
@@ -106,6 +110,12 @@ bool save_file(const std::filesystem::path& path, data_set& data, const system_l
 
 using round_trip_case = std::tuple<std::uint64_t, int, locale_case>;
 
+std::string round_trip_name(const testing::TestParamInfo<round_trip_case>& info) {
+  const auto& [seed, staff_count, locale] = info.param;
+  return "seed" + std::to_string(seed) + "_staff" + std::to_string(staff_count) + "_" +
+         locale.order;
+}
+
 class RoundTrip : public testing::TestWithParam<round_trip_case> {};
 
 TEST_P(RoundTrip, LoadSaveLoadKeepsEveryFieldAndSavesTheSameBytesTwice) {
@@ -140,7 +150,8 @@ TEST_P(RoundTrip, LoadSaveLoadKeepsEveryFieldAndSavesTheSameBytesTwice) {
 INSTANTIATE_TEST_SUITE_P(GeneratedFiles, RoundTrip,
                          testing::Combine(testing::Values(1, 2, 3, 4, 5, 6, 7, 8, 9),
                                           testing::Values(0, 1, 13, 60),
-                                          testing::ValuesIn(locales)));
+                                          testing::ValuesIn(locales)),
+                         round_trip_name);
 
 // The round trip only proves something when the files hold what they claim to.
 TEST(GeneratedStaffFile, HoldsItemsOfEveryKindAndOriginalsThatDifferOrAreMissing) {

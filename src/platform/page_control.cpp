@@ -1,5 +1,6 @@
 #include "platform/page_control.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabBar>
@@ -7,6 +8,9 @@
 #include "platform/run_guarded.h"
 
 page_control::page_control(QWidget* parent) : QTabWidget(parent) {
+  // As in the original, a click on a tab takes the focus first, so the control being left is
+  // checked (its exit handler runs) before the page changes.
+  tabBar()->setFocusPolicy(Qt::StrongFocus);
   tabBar()->installEventFilter(this);
   connect(this, &QTabWidget::currentChanged, this, &page_control::on_current_changed);
 }
@@ -25,6 +29,13 @@ bool page_control::may_change_to(int index) {
   return allow;
 }
 
+// The focus left behind by a click on the tab bar: when the window is active and the focus is
+// not on the bar, the control that had it refused to be left.
+bool page_control::focus_refused() const {
+  return window() == QApplication::activeWindow() && QApplication::focusWidget() &&
+         QApplication::focusWidget() != tabBar();
+}
+
 // A click on another tab is asked about before the page changes, so a refusal never shows the
 // other page even for a moment.
 bool page_control::eventFilter(QObject* watched, QEvent* event) {
@@ -32,7 +43,7 @@ bool page_control::eventFilter(QObject* watched, QEvent* event) {
     const auto* press = static_cast<QMouseEvent*>(event);
     const int index = tabBar()->tabAt(press->position().toPoint());
     if (press->button() == Qt::LeftButton && index >= 0 && index != currentIndex()) {
-      if (!may_change_to(index))
+      if (focus_refused() || !may_change_to(index))
         return true;
       approved_index_ = index;
     }

@@ -5,7 +5,8 @@
 
 // A tab widget whose page changes by the user can be refused before they happen and are
 // reported after. Changes made by the program (set_active_page_index) are neither asked nor
-// reported.
+// reported. A click on a tab first takes the focus, so a control that refuses to be left (see
+// focus_tracker) keeps its page as well.
 class page_control : public QTabWidget {
   Q_OBJECT
  public:
@@ -22,6 +23,7 @@ class page_control : public QTabWidget {
  private:
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool may_change_to(int index);
+  bool focus_refused() const;
   void on_current_changed(int index);
 
   std::function<bool()> changing_;

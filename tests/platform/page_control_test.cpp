@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 
+#include "platform/focus_tracker.h"
 #include "platform/page_control.h"
 
 namespace {
@@ -82,6 +84,43 @@ TEST_F(page_control_fixture, the_program_changes_pages_without_asking_or_reporti
   click_tab(1);
   EXPECT_EQ(pages.active_page_index(), 1);
   EXPECT_EQ(changed, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(page_control_with_focus, a_control_that_refuses_to_be_left_keeps_its_page) {
+  QWidget window;
+  auto* pages = new page_control(&window);
+  auto* page = new QWidget;
+  auto* edit = new QLineEdit(page);
+  pages->addTab(page, "1. Pers");
+  pages->addTab(new QWidget, "2. Ctr");
+  pages->resize(400, 300);
+  focus_tracker tracker(&window);
+  bool allow_exit = false;
+  int exits = 0;
+  tracker.set_exit_handler(edit, [&] {
+    ++exits;
+    return allow_exit;
+  });
+  window.show();
+  QApplication::setActiveWindow(&window);
+  edit->setFocus();
+  QApplication::processEvents();
+  ASSERT_EQ(QApplication::focusWidget(), edit);
+
+  QTabBar* bar = pages->tabBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+  EXPECT_EQ(pages->active_page_index(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), edit);
+  EXPECT_EQ(exits, 1);
+
+  allow_exit = true;
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+  EXPECT_EQ(pages->active_page_index(), 1);
+  EXPECT_EQ(exits, 2);
 }
 
 }  // namespace

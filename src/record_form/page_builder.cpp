@@ -28,6 +28,11 @@
 
 namespace {
 
+bool is_list(control_kind kind) {
+  return kind == control_kind::list_box || kind == control_kind::string_grid ||
+         kind == control_kind::memo;
+}
+
 // Widths in pixels by what a control holds; a row's own width wins.
 struct width_rule {
   binding_kind binding;
@@ -42,9 +47,15 @@ constexpr width_rule width_rules[] = {
     {binding_kind::index_combo, 150},
     {binding_kind::index_combo_direct, 150},
 };
-constexpr int combo_width = 190;
+constexpr int combo_width = 150;
+// Item lists and grids: narrow enough for four group columns on a page, high enough for a few
+// rows; a row's own width wins.
+constexpr int list_width = 230;
+constexpr int list_minimum_height = 80;
+constexpr int list_maximum_height = 150;
 constexpr int combo_minimum_characters = 12;
 constexpr int money_max_length = 9;
+constexpr int caption_width = 110;
 
 int width_of(const control_spec& row) {
   if (row.width > 0)
@@ -80,7 +91,9 @@ void give_body(container_body& body, QWidget* widget, int grid_columns) {
   body.widget = widget;
   body.grid_columns = std::max(1, grid_columns);
   auto* layout = new QVBoxLayout(widget);
-  layout->setContentsMargins(4, 4, 4, 4);
+  // A plain panel only groups rows; its frame's own margins would indent them twice.
+  const int margin = qobject_cast<QFrame*>(widget) != nullptr ? 0 : 4;
+  layout->setContentsMargins(margin, margin, margin, margin);
   layout->setSpacing(4);
   body.grid = new QGridLayout;
   body.grid->setHorizontalSpacing(6);
@@ -144,7 +157,8 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
       return combo;
     }
     case control_kind::check_box:
-      return new QCheckBox(text_of(row.caption));
+      // A box with a caption label of its own would repeat that text beside it.
+      return new QCheckBox(row.label_name != nullptr ? QString() : text_of(row.caption));
     case control_kind::radio_button:
       return new QRadioButton(text_of(row.caption));
     case control_kind::label:
@@ -189,12 +203,17 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
       auto* label = new QLabel(text_of(row.caption));
       label->setObjectName(QString::fromLatin1(row.label_name));
       label->setBuddy(control);
+      if (label->sizeHint().width() > caption_width) {
+        // Long captions take two lines rather than widen every row of their column.
+        label->setWordWrap(true);
+        label->setFixedWidth(caption_width);
+      }
       body.grid->addWidget(label, grid_row, grid_column);
       body.grid->addWidget(control, grid_row, grid_column + 1);
       if ((row.flags & flag_hidden) != 0)
         label->setHidden(true);
       controls.add(label);
-    } else if (has_own_caption(row.kind)) {
+    } else if (has_own_caption(row.kind) || is_list(row.kind)) {
       body.grid->addWidget(control, grid_row, grid_column, 1, 2);
     } else {
       body.grid->addWidget(control, grid_row, grid_column + 1);

@@ -52,7 +52,9 @@ std::string_view read_text(const std::byte* record, std::uint16_t offset, std::u
 void write_text(std::byte* record, std::uint16_t offset, std::uint16_t capacity,
                 std::string_view text) {
   const std::size_t length = std::min<std::size_t>(text.size(), capacity - 1u);
-  std::memmove(record + offset, text.data(), length);
+  if (length > 0) {
+    std::memmove(record + offset, text.data(), length);
+  }
   std::memset(record + offset + length, 0, capacity - length);
 }
 

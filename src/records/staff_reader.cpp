@@ -34,11 +34,11 @@ class staff_file_reader {
 
   bool read() {
     fresh_.file.file_name = path_;
-    std::string_view line;
+    std::string_view line = "";  // never a null view, also for an empty file
     lines_.next(line);
     if (line == imported_marker) {
       context_.observer.show_warning(imported_warning);
-      line = {};
+      line = "";
       lines_.next(line);
     }
     if (!check_length(line, staff_format_error)) {
@@ -212,7 +212,7 @@ class staff_file_reader {
   // A missing line reads as empty; false only for a line over the length limit.
   bool take_leading_line(std::string_view& line) {
     if (!lines_.next(line)) {
-      line = {};
+      line = "";
     }
     return check_length(line, staff_format_error);
   }

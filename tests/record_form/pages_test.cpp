@@ -626,24 +626,38 @@ bool shows_something(QWidget* widget) {
   return false;
 }
 
+// Shows the page, and each page of its inner tab widgets in turn, and checks what it needs.
+void expect_page_fits(QTabWidget* pc_staff, int index) {
+  pc_staff->setCurrentIndex(index);
+  QApplication::processEvents();
+  QWidget* page = pc_staff->widget(index);
+  const std::string name = page->objectName().toStdString();
+  const QSize room(page_area_width, page_area_height - pc_staff->tabBar()->height());
+  QList<QTabWidget*> inner = page->findChildren<QTabWidget*>();
+  if (inner.empty())
+    inner.push_back(nullptr);
+  for (QTabWidget* tabs : inner) {
+    for (int sub = 0; sub < (tabs != nullptr ? tabs->count() : 1); ++sub) {
+      if (tabs != nullptr) {
+        tabs->setCurrentIndex(sub);
+        QApplication::processEvents();
+      }
+      const QSize needed = page->minimumSizeHint();
+      EXPECT_LE(needed.width(), room.width()) << name << " " << sub;
+      EXPECT_LE(needed.height(), room.height()) << name << " " << sub;
+      if (!record_page_specs()[index].controls.empty()) {
+        EXPECT_TRUE(shows_something(page)) << name << " " << sub;
+      }
+    }
+  }
+}
+
 TEST_F(record_pages, every_page_fits_the_window_and_draws) {
   pc_staff_->resize(page_area_width, page_area_height);
   pc_staff_->show();
-  // Let every layout settle, nested tab pages included, before asking for sizes.
   QApplication::processEvents();
-  for (int i = 0; i < pc_staff_->count(); ++i) {
-    pc_staff_->setCurrentIndex(i);
-    QWidget* page = pc_staff_->widget(i);
-    const QSize needed = page->minimumSizeHint();
-    std::printf("%s %dx%d\n", page->objectName().toLatin1().constData(), needed.width(),
-                needed.height());
-    EXPECT_LE(needed.width(), page_area_width) << page->objectName().toStdString();
-    EXPECT_LE(needed.height(), page_area_height - pc_staff_->tabBar()->height())
-        << page->objectName().toStdString();
-    if (!record_page_specs()[i].controls.empty()) {
-      EXPECT_TRUE(shows_something(page)) << page->objectName().toStdString();
-    }
-  }
+  for (int i = 0; i < pc_staff_->count(); ++i)
+    expect_page_fits(pc_staff_, i);
   const QSize whole = pc_staff_->minimumSizeHint();
   EXPECT_LE(whole.width(), page_area_width);
   EXPECT_LE(whole.height(), page_area_height);

@@ -59,8 +59,11 @@ void Tfrm_main::FormShow() {
   set_status_panel(0, QString::number(list_box->count()) + from_win1252(" items"));
   label_staff->setText(from_win1252(std::string(file_data().file_title.c_str()) + " Staff"));
   // No record exists yet: nothing inside the staff panel can be used until a file is opened.
-  for (QWidget* child : panel_staff->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    child->setEnabled(false);
+  // The pictures stay as they are, since a disabled picture would be drawn greyed out.
+  for (QWidget* child : panel_staff->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child != bg_image && child != bg_loading_image)
+      child->setEnabled(false);
+  }
   list_box->hide();
   Splitter1->setHandleWidth(0);
   if (pc_staff->count() > 0)

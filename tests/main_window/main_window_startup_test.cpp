@@ -52,6 +52,12 @@ TEST_F(main_window_startup, shipped_data_gives_the_empty_editor_waiting_for_a_fi
   EXPECT_FALSE(window.bg_loading_image->isVisible());
   EXPECT_FALSE(window.main_page_control->isVisible());
   EXPECT_FALSE(window.pc_staff->isEnabled());
+  EXPECT_FALSE(window.main_page_control->isEnabled());
+  EXPECT_TRUE(window.bg_image->isEnabled());  // not greyed out
+  for (const char* date_field : {"staff_date_of_birth", "staff_mls_discovery_player"}) {
+    ASSERT_NE(window.controls().find(date_field), nullptr) << date_field;
+    EXPECT_EQ(window.controls().find(date_field)->toolTip(), "Format: dd/mm/yyyy") << date_field;
+  }
 }
 
 TEST_F(main_window_startup, every_lookup_list_and_every_combo_it_feeds_is_filled) {

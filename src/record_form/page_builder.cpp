@@ -197,6 +197,8 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
     control->setObjectName(QString::fromLatin1(row.name));
     if (const int width = width_of(row); width > 0)
       control->setFixedWidth(width);
+    if (row.height > 0)
+      control->setFixedHeight(row.height);
     if (row.binding.field.bound())
       set_control_tag(control, text_value_tag);
     if (row.label_name != nullptr) {

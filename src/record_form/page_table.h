@@ -108,7 +108,8 @@ struct control_spec {
   int max = 0;
   const char* help = nullptr;  // status-bar help text shown on focus; Windows-1252
   std::uint8_t flags = 0;
-  int width = 0;  // preferred control width in pixels; 0 lets the builder choose by kind
+  int width = 0;   // preferred control width in pixels; 0 lets the builder choose by kind
+  int height = 0;  // fixed control height in pixels (pictures); 0 lets the builder choose
 };
 
 // One record page of pc_staff. Controls are listed in the order they are filled and committed.

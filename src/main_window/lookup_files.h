@@ -13,11 +13,13 @@ class form_controls;
 
 using lookup_member = std::vector<std::string> lookup_lists::*;
 
+// Built-in items that a drop-down list gets after a lookup file has been read.
 struct fixed_items {
   const char* combo;
   std::span<const char* const> texts;
 };
 
+// One lookup file of the data folder and what it fills.
 struct lookup_file {
   const char* file_name;
   lookup_member list;  // the global list that keeps the file's lines

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "change_tracking/item_store.h"
+#include "platform/dialog_service.h"
+#include "platform/item_objects.h"
+#include "platform/string_grid.h"
+#include "platform/win1252.h"
+#include "record_form/editor_state.h"
+#include "record_form/grid_text.h"
+#include "records/record_store.h"
+
+// One grid kind: the texts of its columns and its order. Every grid fill is this engine run
+// with one kind's definition.
+
+template <class Item>
+struct grid_column {
+  const char* header;
+  std::string (*cell)(const Item& item, const form_formats& formats);
+};
+
+template <class Item>
+struct grid_kind {
+  const char* fill_name;  // names the fill in its message for a missing grid
+  std::span<const grid_column<Item>> columns;
+  bool (*sort)(record_vector<Item>& items);
+  // The history grid's rows carry no item: its hidden list box holds them in the same order.
+  bool rows_carry_items = true;
+};
+
+// Clears the grid, sorts the vector when `sort_flag` is 1, writes the header row and one row per
+// item of `staff_id` in vector order. False, the grid left cleared, when the staff member has no
+// such item; false with a plain message when there is no grid.
+template <class Item>
+bool fill_item_grid(string_grid* grid, std::int32_t staff_id, record_vector<Item>& items,
+                    std::uint8_t sort_flag, const grid_kind<Item>& kind) {
+  if (grid == nullptr) {
+    show_message(std::string(kind.fill_name) + ": null string grid");
+    return false;
+  }
+  clear_string_grid(grid);
+  if (sort_flag == 1)
+    kind.sort(items);
+
+  grid->set_col_count(static_cast<int>(kind.columns.size()));
+  for (std::size_t col = 0; col < kind.columns.size(); ++col)
+    grid->set_cell(static_cast<int>(col), 0, from_win1252(kind.columns[col].header));
+
+  std::vector<const Item*> owned;
+  for (const auto& item : items) {
+    if (item && item_owner_id(*item) == staff_id)
+      owned.push_back(item.get());
+  }
+  if (owned.empty()) {
+    clear_string_grid(grid);
+    return false;
+  }
+
+  const form_formats formats = current_formats();
+  grid->set_row_count(static_cast<int>(owned.size()) + 1);
+  for (std::size_t i = 0; i < owned.size(); ++i) {
+    const int row = static_cast<int>(i) + 1;
+    for (std::size_t col = 0; col < kind.columns.size(); ++col) {
+      grid->set_cell(static_cast<int>(col), row,
+                     from_win1252(kind.columns[col].cell(*owned[i], formats)));
+    }
+    if (kind.rows_carry_items)
+      set_row_object(grid, row, owned[i]);
+  }
+  return true;
+}

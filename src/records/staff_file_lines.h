@@ -1,38 +1,44 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
-// A whole file in memory, read in one go without first zero-filling the buffer.
-struct file_text {
-  std::unique_ptr<char[]> data;
-  std::size_t size = 0;
-
-  std::string_view view() const { return {data.get(), size}; }
-};
-
-// The file's bytes, or nothing when it cannot be opened or read.
-std::optional<file_text> read_whole_file(const std::string& path);
-
-// The lines of a .staff file held in memory. A line ends at a line feed, which is not part of
-// it; a carriage return before the line feed is dropped as well.
+// The lines of a .staff file, read block by block through one buffer, so that a load never holds
+// the whole file in memory nor touches more fresh memory than one block. A line ends at a line
+// feed, which is not part of it; a carriage return before the line feed is dropped as well. A
+// line stays valid until the next call of `next`.
 class staff_file_lines {
  public:
   // Longest line the format allows.
   static constexpr std::size_t max_line_length = 9999;
 
-  explicit staff_file_lines(file_text text) : text_(std::move(text)) {}
+  // False when the file cannot be opened.
+  bool open(const std::string& path);
 
-  // The next line, or false at the end of the file.
+  // The next line, or false at the end of the file or when reading failed. A line longer than
+  // the buffer comes back cut to the buffer's size, still longer than max_line_length, so the
+  // reader rejects it as it does any over-long line.
   bool next(std::string_view& line);
+  // True when a read error, not the end of the file, ended the lines.
+  bool failed() const { return failed_; }
   // Number of the line `next` returned last, counting from 1.
   int line_number() const { return line_number_; }
 
  private:
-  file_text text_;
-  std::size_t position_ = 0;
+  // Moves the unread bytes to the front of the buffer and reads more after them.
+  void fill();
+
+  static constexpr std::size_t buffer_size = 1 << 20;
+  static_assert(buffer_size > max_line_length);
+
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, &std::fclose};
+  std::unique_ptr<char[]> buffer_;
+  std::size_t start_ = 0;  // first unread byte of the buffer
+  std::size_t end_ = 0;    // one past the last byte read into it
+  bool at_end_ = false;
+  bool failed_ = false;
   int line_number_ = 0;
 };

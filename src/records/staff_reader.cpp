@@ -24,9 +24,9 @@ constexpr std::string_view staff_orig_keyword = "ORIG_DATA";
 // One call of load_data: reads into `fresh`, which replaces the caller's data set on success.
 class staff_file_reader {
  public:
-  staff_file_reader(const std::string& path, file_text text, const data_set& previous,
+  staff_file_reader(const std::string& path, staff_file_lines lines, const data_set& previous,
                     const load_context& context)
-      : path_(path), lines_(std::move(text)), context_(context) {
+      : path_(path), lines_(std::move(lines)), context_(context) {
     // Settings the file may leave unstated keep the values of the load before.
     fresh_.file = previous.file;
     fresh_.locale = previous.locale;
@@ -59,6 +59,7 @@ class staff_file_reader {
   }
 
   data_set& result() { return fresh_; }
+  bool read_failed() const { return lines_.failed(); }
 
  private:
   void probe_locale() {
@@ -248,13 +249,20 @@ class staff_file_reader {
 }  // namespace
 
 bool load_data(const std::string& path, data_set& target, const load_context& context) {
-  std::optional<file_text> text = read_whole_file(path);
-  if (!text) {
-    set_last_error("load_data failed to open file " + path);
+  const std::string open_error = "load_data failed to open file " + path;
+  staff_file_lines lines;
+  if (!lines.open(path)) {
+    set_last_error(open_error);
     return false;
   }
-  staff_file_reader reader(path, std::move(*text), target, context);
-  if (!reader.read()) {
+  staff_file_reader reader(path, std::move(lines), target, context);
+  const bool read = reader.read();
+  // A read error ends the lines early; the file then counts as one that could not be opened.
+  if (reader.read_failed()) {
+    set_last_error(open_error);
+    return false;
+  }
+  if (!read) {
     return false;
   }
   target = std::move(reader.result());

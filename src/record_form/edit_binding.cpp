@@ -245,6 +245,9 @@ bool apply_money_from_control(QLineEdit* edit, const field_slot& field, const fi
     const int tag = control_tag(edit);
     if (tag != text_value_tag)
       return store_integer(field, tag);
+    // An amount shown as it is stored is no new value, even one no edit would accept.
+    if (widget_text(edit->text()) == money_text(read_integer(field), formats.thousands_separator))
+      return false;
     if (text.empty())
       text = "0";
     const std::optional<long long> value = parse_money_amount(text, {});

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/app_locale.h"
 #include "record_form/editor_state.h"
 #include "records/dates.h"
 #include "records/item_records.h"
@@ -212,4 +213,12 @@ int history_staff_id(const qor_staff_history& item) {
 }
 int history_year(const qor_staff_history& item) {
   return item.StaffHistoryYear;
+}
+
+int age_in_years(const qor_staff& staff) {
+  return age_in_years(staff, current_formats(), app_clock().now());
+}
+
+int contract_years_left(const qor_staff& staff) {
+  return contract_years_left(staff, current_formats(), app_clock().now());
 }

@@ -52,10 +52,14 @@ std::string preferred_foot_text(int left_foot, int right_foot);
 // year of birth of 1901 or later; 0 otherwise or when the date cannot be read.
 int age_in_years(const qor_staff& staff, const form_formats& formats, const date_time& today);
 
+// The same today, under the program's locale and clock.
+int age_in_years(const qor_staff& staff);
+
 // Whole years (days / 365, toward zero) until the club contract expires; 0 when there is no
 // expiry or it cannot be read.
 int contract_years_left(const qor_staff& staff, const form_formats& formats,
                         const date_time& today);
+int contract_years_left(const qor_staff& staff);
 
 // History order: year, then year order, then id, ascending.
 bool history_before(const qor_staff_history& a, const qor_staff_history& b);

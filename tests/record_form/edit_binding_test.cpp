@@ -208,6 +208,16 @@ TEST_F(edit_binding, money_texts_compare_without_their_thousands_separators) {
   EXPECT_EQ(fee, 1234);
 }
 
+TEST_F(edit_binding, a_stored_amount_shown_unchanged_is_no_change_even_when_negative) {
+  const form_formats english = formats_under(english_locale());
+  std::int32_t fee = -1234;
+  fill_money_control(&edit, slot(fee), text_value_tag, english);
+  EXPECT_EQ(edit.text(), "-1,234");
+  EXPECT_FALSE(apply_money_from_control(&edit, slot(fee), {}, english));
+  EXPECT_EQ(fee, -1234);
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
 TEST_F(edit_binding, money_above_the_largest_amount_is_refused_not_wrapped) {
   const form_formats english = formats_under(english_locale());
   fixed_text<20> wage("1000");

@@ -291,6 +291,7 @@ TEST_F(record_pages, help_texts_keep_their_exact_bytes_and_shared_texts_agree) {
                "Extent to which he likes to use an attacking style of play. 20  = extremely "
                "attacking , 1 = ultra-defensive.");
   EXPECT_STREQ(row_named("staff_id").help, "The staff id number (Read Only).");
+  EXPECT_STREQ(row_named("staff_first_name").help, "The person\x92s first name.");
   EXPECT_STREQ(row_named("staff_contract_clauses_type").help, "The contract clause type.");
   const std::pair<const char*, const char*> shared[] = {
       {"staff_classification", "staff_classification2"},

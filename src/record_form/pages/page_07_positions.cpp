@@ -6,8 +6,12 @@
 namespace {
 
 constexpr container_spec containers[] = {
-    {.name = "positions_panel", .kind = container_kind::panel},
-    {.name = "old_positions_panel", .kind = container_kind::panel, .hidden = true},
+    {.name = "pos_positions_group", .kind = container_kind::group_box, .caption = "Positions"},
+    {.name = "positions_panel", .kind = container_kind::panel, .parent = "pos_positions_group"},
+    {.name = "old_positions_panel",
+     .kind = container_kind::panel,
+     .parent = "pos_positions_group",
+     .hidden = true},
     {.name = "pos_ability_group",
      .kind = container_kind::group_box,
      .caption = "Ability and Reputation",

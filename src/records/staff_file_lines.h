@@ -31,7 +31,7 @@ class staff_file_lines {
   // Moves the unread bytes to the front of the buffer and reads more after them.
   void fill();
 
-  static constexpr std::size_t buffer_size = 1 << 20;
+  static constexpr std::size_t buffer_size = 1 << 16;
   static_assert(buffer_size > max_line_length);
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, &std::fclose};

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string_view>
 
+class QDialog;
+
 // Every modal dialog of the program goes through one dialog_service, so tests can answer them
 // from a script instead of blocking on a window nobody sees.
 
@@ -30,6 +32,9 @@ class dialog_service {
   virtual QString open_file(const file_dialog_options& options) = 0;
   virtual QString save_file(const file_dialog_options& options) = 0;
   virtual QString open_picture(const file_dialog_options& options) = 0;
+  // Shows one of the program's own dialog forms modally; returns its result code
+  // (QDialog::Accepted or QDialog::Rejected).
+  virtual int show_modal(QDialog& form) = 0;
 };
 
 // The service in use: the Qt one unless another was installed.

@@ -1,6 +1,7 @@
 #include "platform/qt_dialog_service.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -105,4 +106,8 @@ QString qt_dialog_service::open_picture(const file_dialog_options& options) {
     picture_options.filter = QStringLiteral("Pictures (*.bmp *.jpg *.jpeg *.png);;All files (*)");
   }
   return open_file(picture_options);
+}
+
+int qt_dialog_service::show_modal(QDialog& form) {
+  return form.exec();
 }

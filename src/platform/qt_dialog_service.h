@@ -10,6 +10,7 @@ class qt_dialog_service : public dialog_service {
   QString open_file(const file_dialog_options& options) override;
   QString save_file(const file_dialog_options& options) override;
   QString open_picture(const file_dialog_options& options) override;
+  int show_modal(QDialog& form) override;
 };
 
 // The caption of a message box of that type: "Error", "Warning", "Information", "Confirm".

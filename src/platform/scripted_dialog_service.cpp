@@ -1,5 +1,6 @@
 #include "platform/scripted_dialog_service.h"
 
+#include <QDialog>
 #include <QtGlobal>
 #include <algorithm>
 
@@ -94,6 +95,25 @@ QString scripted_dialog_service::next_path(dialog_kind kind, const file_dialog_o
   return dialog.path;
 }
 
+int scripted_dialog_service::show_modal(QDialog& form) {
+  shown_dialog dialog;
+  dialog.kind = dialog_kind::modal_form;
+  dialog.text = form.objectName();
+  form.setResult(QDialog::Rejected);
+  if (form_scripts_.empty()) {
+    dialog.unexpected = true;
+    qWarning("Unscripted form: %s", qUtf8Printable(dialog.text));
+  }
+  // Recorded before the script runs, so that dialogs the form opens itself come after it.
+  shown_.push_back(dialog);
+  if (!form_scripts_.empty()) {
+    const form_script script = std::move(form_scripts_.front());
+    form_scripts_.pop_front();
+    script(form);
+  }
+  return form.result();
+}
+
 std::vector<QString> scripted_dialog_service::shown_texts() const {
   std::vector<QString> texts;
   for (const shown_dialog& dialog : shown_)
@@ -107,12 +127,13 @@ int scripted_dialog_service::unexpected_count() const {
 }
 
 bool scripted_dialog_service::all_as_scripted() const {
-  return unexpected_count() == 0 && answers_.empty() && paths_.empty();
+  return unexpected_count() == 0 && answers_.empty() && paths_.empty() && form_scripts_.empty();
 }
 
 void scripted_dialog_service::clear() {
   answers_.clear();
   paths_.clear();
+  form_scripts_.clear();
   shown_.clear();
 }
 

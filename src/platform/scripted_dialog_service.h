@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "platform/dialog_service.h"
@@ -10,15 +11,18 @@
 // recorded, and nothing ever blocks. Boxes whose only button is OK need no queued answer. A
 // question or file dialog that finds its queue empty, or an answer that is not one of the box's
 // buttons, is recorded as unexpected and gets the safe default (Cancel, else No; an empty path).
+// A modal form is played by the next queued form script, which works the form as a user would
+// (types, selects, clicks); a form with no script is closed at once, as by its window frame.
 class scripted_dialog_service : public dialog_service {
  public:
-  enum class dialog_kind { message, plain_message, open_file, save_file, open_picture };
+  enum class dialog_kind { message, plain_message, open_file, save_file, open_picture, modal_form };
+  using form_script = std::function<void(QDialog&)>;
 
   struct shown_dialog {
     dialog_kind kind = dialog_kind::message;
     message_type type = message_type::information;
     message_buttons buttons = message_buttons::ok;
-    QString text;  // the message, or the file dialog's title
+    QString text;  // the message, the file dialog's title, or the form's object name
     file_dialog_options options;
     dialog_answer answer = dialog_answer::ok;
     QString path;
@@ -27,6 +31,7 @@ class scripted_dialog_service : public dialog_service {
 
   void queue_answer(dialog_answer answer) { answers_.push_back(answer); }
   void queue_path(const QString& path) { paths_.push_back(path); }
+  void queue_form_script(form_script script) { form_scripts_.push_back(std::move(script)); }
 
   const std::vector<shown_dialog>& shown() const { return shown_; }
   // The texts of the dialogs shown, in order.
@@ -42,12 +47,14 @@ class scripted_dialog_service : public dialog_service {
   QString open_file(const file_dialog_options& options) override;
   QString save_file(const file_dialog_options& options) override;
   QString open_picture(const file_dialog_options& options) override;
+  int show_modal(QDialog& form) override;
 
  private:
   QString next_path(dialog_kind kind, const file_dialog_options& options);
 
   std::deque<dialog_answer> answers_;
   std::deque<QString> paths_;
+  std::deque<form_script> form_scripts_;
   std::vector<shown_dialog> shown_;
 };
 

@@ -1,5 +1,6 @@
 #include "dates.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <limits>
@@ -105,14 +106,19 @@ bool read_time_parts(pattern_reader& reader, std::array<int, 3>& parts) {
          reader.read_literal(':') && reader.read_number(parts[2]);
 }
 
-// A part in decimal, with a leading zero when it is one character long.
-void append_padded(std::string& out, int part) {
+// Writes a part in decimal, with a leading zero when it is one character long; returns the end.
+char* put_padded(char* out, int part) {
+  if (part >= 0 && part < 100) {  // days, months and times
+    *out++ = static_cast<char>('0' + part / 10);
+    *out++ = static_cast<char>('0' + part % 10);
+    return out;
+  }
   char digits[16];
   const auto end = std::to_chars(digits, digits + sizeof digits, part).ptr;
   if (end - digits == 1) {
-    out += '0';
+    *out++ = '0';
   }
-  out.append(digits, end);
+  return std::copy(digits, end, out);
 }
 
 // A part in decimal with at least `width` digits.
@@ -238,20 +244,19 @@ std::string convert_date_order(std::string_view from, std::string_view to, std::
   if (source == date_order::none) {
     return std::string(text);
   }
+  // The character after the first number must be the separator, so at most one of the three
+  // reads three numbers: the first that does decides the date, and whether a time follows it.
   std::array<int, 3> date{};
   std::array<int, 3> time{};
   bool has_time = false;
   bool has_date = false;
   for (char text_separator : date_separators) {
     pattern_reader reader(text);
-    if (read_date_parts(reader, text_separator, date) == 3 && read_time_parts(reader, time)) {
-      has_date = has_time = true;
+    if (read_date_parts(reader, text_separator, date) == 3) {
+      has_date = true;
+      has_time = read_time_parts(reader, time);
       break;
     }
-  }
-  for (std::size_t i = 0; !has_date && i < date_separators.size(); ++i) {
-    pattern_reader reader(text);
-    has_date = read_date_parts(reader, date_separators[i], date) == 3;
   }
   if (!has_date) {
     return std::string(text);
@@ -263,21 +268,23 @@ std::string convert_date_order(std::string_view from, std::string_view to, std::
     const part_positions at = positions_of(source);
     parts = parts_in_order(target, date[at.year], date[at.month], date[at.day]);
   }
-  std::string out;
-  out.reserve(24);
+  // Six parts of at most eleven characters and five separators; a date without a time fits the
+  // string's own small buffer, so most conversions allocate nothing.
+  char out[6 * 11 + 5];
+  char* end = out;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     if (i > 0) {
-      out += separator;
+      *end++ = separator;
     }
-    append_padded(out, parts[i]);
+    end = put_padded(end, parts[i]);
   }
   if (has_time) {
     for (std::size_t i = 0; i < time.size(); ++i) {
-      out += i == 0 ? ' ' : ':';
-      append_padded(out, time[i]);
+      *end++ = i == 0 ? ' ' : ':';
+      end = put_padded(end, time[i]);
     }
   }
-  return out;
+  return std::string(out, end);
 }
 
 bool replace_char(std::string& text, char from, char to) {

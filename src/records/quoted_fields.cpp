@@ -1,5 +1,6 @@
 #include "quoted_fields.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -35,6 +36,19 @@ bool read_integer(std::string_view text, std::size_t position, long long& value)
   if (position >= text.size() || !is_digit(text[position])) {
     return false;
   }
+  // Up to 18 digits cannot overflow: the common case takes no checks.
+  std::size_t end = position;
+  while (end < text.size() && is_digit(text[end])) {
+    ++end;
+  }
+  if (end - position <= 18) {
+    long long result = 0;
+    for (; position < end; ++position) {
+      result = result * 10 + (text[position] - '0');
+    }
+    value = negative ? -result : result;
+    return true;
+  }
   // Accumulate on the negative side, which holds one more value than the positive one.
   long long result = 0;
   bool saturated = false;
@@ -62,16 +76,25 @@ bool next_quoted_field(std::string_view line, std::size_t& position, std::string
   if (position >= line.size()) {
     return false;
   }
-  const std::size_t opening = line.find('"', position);
-  if (opening == std::string_view::npos) {
+  // Fields are short, so a plain scan beats a library search for each quote.
+  const char* const end = line.data() + line.size();
+  const char* opening = line.data() + position;
+  while (opening != end && *opening != '"') {
+    ++opening;
+  }
+  if (opening == end) {
     return false;
   }
-  const std::size_t closing = line.find('"', opening + 1);
-  if (closing == std::string_view::npos) {
+  const char* closing = opening + 1;
+  while (closing != end && *closing != '"') {
+    ++closing;
+  }
+  if (closing == end) {
     return false;
   }
-  field = line.substr(opening + 1, closing - opening - 1).substr(0, max_field_length);
-  position = closing + 1;
+  const auto length = static_cast<std::size_t>(closing - opening - 1);
+  field = {opening + 1, std::min(length, max_field_length)};
+  position = static_cast<std::size_t>(closing - line.data()) + 1;
   return true;
 }
 

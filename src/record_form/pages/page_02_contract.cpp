@@ -396,8 +396,8 @@ constexpr control_spec controls[] = {
      .caption = "Discovery Player Since",
      .binding = date_field<&qor_staff::StaffMLSDiscoveryPlayer>,
      .check = check_kind::date_range,
-     .min = 19200101,
-     .max = 19981231,
+     .min = 19960101,
+     .max = 20141231,
      .help = "The approx. date when the player became a 'Discovery Player' to indicate the season "
              "when this happened"},
     {.name = "radiobutton_staff_club_contract_mls_specific",

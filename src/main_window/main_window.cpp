@@ -19,6 +19,7 @@
 #include "platform/page_control.h"
 #include "platform/system_services.h"
 #include "platform/win1252.h"
+#include "record_form/field_handlers.h"
 #include "record_form/record_pages.h"
 #include "records/program_paths.h"
 
@@ -54,6 +55,9 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   focus_ = std::make_unique<focus_tracker>(this);
   build_layout();
   build_status_bar();
+  // Before any handler that does more than show help and check: those replace these.
+  install_field_handlers(controls_, *focus_,
+                         [this](const QString& text) { set_status_panel(2, text); });
   build_main_menu();
   // The client area excludes the menu bar, as the form's design counts it.
   resize(client_width, client_height + menuBar()->sizeHint().height());

@@ -238,10 +238,36 @@ std::string date_hint_for_order(std::string_view order, char separator) {
   return "Format: " + join_in_order(known, separator, "dd", "mm", "yyyy");
 }
 
+// True when converting the text within its own order would give it back unchanged: two-digit
+// day and month, a four-digit year without a leading zero, `separator` between them, and
+// nothing after them but, optionally, a blank and a two-digit hh:mm:ss. Files the editor saved
+// in the locale's order hold only such dates, so a load of them skips the parsing.
+bool already_in_form(std::string_view text, date_order order, char separator) {
+  const auto digits = [&](std::size_t from, std::size_t count) {
+    return std::all_of(text.begin() + from, text.begin() + from + count, is_digit);
+  };
+  constexpr std::size_t date_length = 10;
+  if (text.size() != date_length && text.size() != date_length + 9) {
+    return false;
+  }
+  const std::size_t year = order == date_order::yyyy_mm_dd ? 0 : 6;
+  const std::size_t first_pair = year == 0 ? 5 : 0;
+  const std::size_t separators[2] = {year == 0 ? 4U : 2U, year == 0 ? 7U : 5U};
+  if (text[separators[0]] != separator || text[separators[1]] != separator || !digits(year, 4) ||
+      text[year] == '0' || !digits(first_pair, 2) || !digits(first_pair + 3, 2)) {
+    return false;
+  }
+  return text.size() == date_length || (text[10] == ' ' && digits(11, 2) && text[13] == ':' &&
+                                        digits(14, 2) && text[16] == ':' && digits(17, 2));
+}
+
 std::string convert_date_order(std::string_view from, std::string_view to, std::string_view text,
                                char separator) {
   const date_order source = order_from_name(from);
   if (source == date_order::none) {
+    return std::string(text);
+  }
+  if (order_from_name(to) == source && already_in_form(text, source, separator)) {
     return std::string(text);
   }
   // The character after the first number must be the separator, so at most one of the three

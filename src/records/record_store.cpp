@@ -18,15 +18,20 @@ constexpr std::int32_t restart_temporary_id = 55000;
 template <class Record>
 void raise_to_highest_new_id(const record_vector<Record>& current,
                              const record_vector<Record>& original, std::int32_t& highest) {
-  std::unordered_set<std::int32_t> original_ids;
+  // A sorted vector rather than a hash set: a load calls this for hundreds of thousands of
+  // records, and one allocation serves them all.
+  std::vector<std::int32_t> original_ids;
+  original_ids.reserve(original.size());
   for (const auto& record : original) {
     if (record) {
-      original_ids.insert(record_id(*record));
+      original_ids.push_back(record_id(*record));
     }
   }
+  std::ranges::sort(original_ids);
   for (const auto& record : current) {
-    if (record && !original_ids.contains(record_id(*record))) {
-      highest = std::max(highest, record_id(*record));
+    if (record && record_id(*record) > highest &&
+        !std::ranges::binary_search(original_ids, record_id(*record))) {
+      highest = record_id(*record);
     }
   }
 }

@@ -64,7 +64,7 @@ class part_writer {
   }
 
  private:
-  static constexpr std::size_t chunk_size = 1 << 20;
+  static constexpr std::size_t chunk_size = 1 << 16;
 
   void write_full_chunk() {
     if (buffer_.size() >= chunk_size) {

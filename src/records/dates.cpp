@@ -244,7 +244,12 @@ std::string date_hint_for_order(std::string_view order, char separator) {
 // in the locale's order hold only such dates, so a load of them skips the parsing.
 bool already_in_form(std::string_view text, date_order order, char separator) {
   const auto digits = [&](std::size_t from, std::size_t count) {
-    return std::all_of(text.begin() + from, text.begin() + from + count, is_digit);
+    for (std::size_t i = from; i < from + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') {
+        return false;
+      }
+    }
+    return true;
   };
   constexpr std::size_t date_length = 10;
   if (text.size() != date_length && text.size() != date_length + 9) {

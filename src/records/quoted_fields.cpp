@@ -37,18 +37,17 @@ bool read_integer(std::string_view text, std::size_t position, long long& value)
     return false;
   }
   // Up to 18 digits cannot overflow: the common case takes no checks.
-  std::size_t end = position;
-  while (end < text.size() && is_digit(text[end])) {
-    ++end;
+  const std::size_t first_digit = position;
+  long long short_result = 0;
+  for (; position < text.size() && is_digit(text[position]) && position - first_digit < 18;
+       ++position) {
+    short_result = short_result * 10 + (text[position] - '0');
   }
-  if (end - position <= 18) {
-    long long result = 0;
-    for (; position < end; ++position) {
-      result = result * 10 + (text[position] - '0');
-    }
-    value = negative ? -result : result;
+  if (position == text.size() || !is_digit(text[position])) {
+    value = negative ? -short_result : short_result;
     return true;
   }
+  position = first_digit;
   // Accumulate on the negative side, which holds one more value than the positive one.
   long long result = 0;
   bool saturated = false;
@@ -70,25 +69,27 @@ bool read_integer(std::string_view text, std::size_t position, long long& value)
   return true;
 }
 
+// The first double quote in [from, end), or end. Fields are a few characters long, so a plain
+// scan beats a library search for each quote.
+const char* find_quote(const char* from, const char* end) {
+  while (from != end && *from != '"') {
+    ++from;
+  }
+  return from;
+}
+
 }  // namespace
 
 bool next_quoted_field(std::string_view line, std::size_t& position, std::string_view& field) {
   if (position >= line.size()) {
     return false;
   }
-  // Fields are short, so a plain scan beats a library search for each quote.
   const char* const end = line.data() + line.size();
-  const char* opening = line.data() + position;
-  while (opening != end && *opening != '"') {
-    ++opening;
-  }
+  const char* opening = find_quote(line.data() + position, end);
   if (opening == end) {
     return false;
   }
-  const char* closing = opening + 1;
-  while (closing != end && *closing != '"') {
-    ++closing;
-  }
+  const char* closing = find_quote(opening + 1, end);
   if (closing == end) {
     return false;
   }

@@ -3,6 +3,8 @@
 #include <exception>
 #include <filesystem>
 
+#include "main_window/find_club_buttons.h"
+#include "main_window/find_club_name_form.h"
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
         std::filesystem::path(QFile::encodeName(QApplication::applicationDirPath()).toStdString()));
     init_locale_settings(locale_data(), app_locale());
     Tfrm_main frm_main;
+    frm_find_club_name = new Tfrm_find_club_name(&frm_main);
+    // The item editors' commits after a pick join these follow-ups once those editors exist.
+    bind_find_club_buttons(frm_main.controls(), club_pick_follow_ups{});
     frm_main.show();
     QApplication::exec();
   } catch (const std::exception& error) {

@@ -1,0 +1,119 @@
+#include <QLineEdit>
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "platform/dialog_service.h"
+#include "record_form/binding_support.h"
+#include "record_form/contract_fields.h"
+#include "record_form/control_binding.h"
+#include "record_form/field_validation.h"
+#include "record_form/form_controls.h"
+#include "record_form/form_text.h"
+
+namespace {
+
+struct wage_edit {
+  const char* name;
+  wage_edit_role role;
+};
+
+constexpr wage_edit wage_edits[] = {
+    {"staff_club_estimated_wage", {wage_triplet::current_contract, wage_period::weekly}},
+    {"staff_club_estimated_wage_month", {wage_triplet::current_contract, wage_period::monthly}},
+    {"staff_club_estimated_wage_year", {wage_triplet::current_contract, wage_period::yearly}},
+    {"staff_future_transfer_estimated_wage", {wage_triplet::future_transfer, wage_period::weekly}},
+    {"staff_future_transfer_estimated_wage_month",
+     {wage_triplet::future_transfer, wage_period::monthly}},
+    {"staff_future_transfer_estimated_wage_year",
+     {wage_triplet::future_transfer, wage_period::yearly}},
+};
+
+constexpr auto wage_edit_name_list = [] {
+  std::array<const char*, std::size(wage_edits)> names{};
+  for (std::size_t i = 0; i < names.size(); ++i)
+    names[i] = wage_edits[i].name;
+  return names;
+}();
+
+// The edit of the same triplet that holds `period`.
+QLineEdit* triplet_edit(form_controls& controls, wage_triplet triplet, wage_period period) {
+  for (const wage_edit& edit : wage_edits) {
+    if (edit.role.triplet == triplet && edit.role.period == period)
+      return controls.get<QLineEdit>(edit.name);
+  }
+  return nullptr;
+}
+
+void show_amount(QLineEdit* edit, long long amount) {
+  if (edit != nullptr)
+    fill_money_control(edit, slot(amount), text_value_tag);
+}
+
+void show_empty(QLineEdit* edit) {
+  if (edit != nullptr) {
+    edit->setText(QString());
+    clear_unshown(edit);
+  }
+}
+
+}  // namespace
+
+bool currency_field_exit(QLineEdit* sender) {
+  if (!validate_int_range_blank(sender, 0, static_cast<int>(max_money_amount)))
+    return false;
+  const std::string text = widget_text(sender->text());
+  if (text.empty())
+    return true;
+  const std::optional<long long> amount = read_whole_number(text);
+  if (!amount) {
+    show_error("Not an integer.");
+    sender->setFocus();
+    return false;
+  }
+  show_amount(sender, *amount);
+  return true;
+}
+
+const wage_edit_role* wage_role_of(const QLineEdit* edit) {
+  if (edit == nullptr)
+    return nullptr;
+  const std::string name = control_name(edit);
+  const auto found = std::ranges::find_if(
+      wage_edits, [&](const wage_edit& candidate) { return name == candidate.name; });
+  return found != std::end(wage_edits) ? &found->role : nullptr;
+}
+
+std::span<const char* const> wage_edit_names() {
+  return wage_edit_name_list;
+}
+
+bool wage_field_exit(QLineEdit* sender, form_controls& controls) {
+  const wage_edit_role* role = wage_role_of(sender);
+  if (role == nullptr)
+    return false;
+  const std::string bare =
+      strip_thousands(widget_text(sender->text()), current_formats().thousands_separator);
+  sender->setText(display_text(bare));
+  // Beyond this amount a derived one would pass the largest amount an edit holds.
+  const long long largest = largest_convertible_wage(role->triplet, role->period);
+  if (!validate_int_range_blank(sender, 0, static_cast<int>(largest)))
+    return false;
+  const wage_period periods[] = {wage_period::weekly, wage_period::monthly, wage_period::yearly};
+  if (bare.empty()) {
+    for (wage_period period : periods) {
+      if (period != role->period)
+        show_empty(triplet_edit(controls, role->triplet, period));
+    }
+    return true;
+  }
+  const std::optional<long long> typed = read_whole_number(bare);
+  const std::optional<wage_amounts> amounts =
+      typed ? convert_wage(role->triplet, role->period, *typed) : std::nullopt;
+  if (!amounts)
+    return false;
+  show_amount(triplet_edit(controls, role->triplet, wage_period::weekly), amounts->weekly);
+  show_amount(triplet_edit(controls, role->triplet, wage_period::monthly), amounts->monthly);
+  show_amount(triplet_edit(controls, role->triplet, wage_period::yearly), amounts->yearly);
+  return true;
+}

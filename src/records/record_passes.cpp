@@ -18,43 +18,6 @@ void copy_records(const record_vector<Record>& from, record_vector<Record>& to) 
   }
 }
 
-void reorder_record_dates(std::byte* record, const record_layout& layout,
-                          const date_reordering& reordering) {
-  for (const field_descriptor* field : layout.dates) {
-    const std::string_view text = read_text(record, field->offset, field->size);
-    if (text.empty()) {
-      continue;
-    }
-    const std::string converted =
-        convert_date_order(reordering.from, reordering.to, text, reordering.separator);
-    if (!converted.empty() && converted.size() < field->size) {
-      write_text(record, field->offset, field->size, converted);
-    }
-  }
-}
-
-template <class Record>
-void reorder_vector_dates(record_vector<Record>& records, const record_layout& layout,
-                          const date_reordering& reordering, const std::function<void()>& after) {
-  for (auto& record : records) {
-    if (record) {
-      reorder_record_dates(record_bytes(*record), layout, reordering);
-      if (after) {
-        after();
-      }
-    }
-  }
-}
-
-void reorder_pass(record_store& records, bool originals, const date_reordering& reordering,
-                  const std::function<void()>& after_staff_record) {
-  reorder_vector_dates(originals ? records.staff_orig_list : records.staff_list, staff_layout(),
-                       reordering, after_staff_record);
-  for_each_item_kind(records, [&](auto kind, auto& current, auto& original) {
-    reorder_vector_dates(originals ? original : current, item_layout(kind), reordering, {});
-  });
-}
-
 void rewrite_amount(fixed_text<10>& text, float amount, char decimal_separator) {
   char digits[64];
   const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<double>(amount),
@@ -91,10 +54,19 @@ void copy_missing_originals(record_store& records, bool staff_originals_given,
   });
 }
 
-void reorder_dates(record_store& records, const date_reordering& reordering,
-                   const std::function<void()>& after_staff_record) {
-  reorder_pass(records, false, reordering, after_staff_record);
-  reorder_pass(records, true, reordering, after_staff_record);
+void reorder_record_dates(std::byte* record, const record_layout& layout,
+                          const date_reordering& reordering) {
+  for (const field_descriptor* field : layout.dates) {
+    const std::string_view text = read_text(record, field->offset, field->size);
+    if (text.empty()) {
+      continue;
+    }
+    const std::string converted =
+        convert_date_order(reordering.from, reordering.to, text, reordering.separator);
+    if (!converted.empty() && converted != text && converted.size() < field->size) {
+      write_text(record, field->offset, field->size, converted);
+    }
+  }
 }
 
 void rewrite_amount_texts(record_store& records, char decimal_separator) {

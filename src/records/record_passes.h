@@ -1,14 +1,14 @@
 #pragma once
 
 #include <array>
-#include <functional>
+#include <cstddef>
 #include <string_view>
 
 #include "item_kind.h"
+#include "record_layout.h"
 #include "record_store.h"
 
-// Passes over the whole store that the reader and the writer make after reading or before
-// writing the lines.
+// Work on whole records that the reader and the writer do besides reading or writing lines.
 
 // Gives every vector pair whose originals the file did not provide (no original keyword line
 // and no original read) a copy of each current record as its original.
@@ -21,11 +21,10 @@ struct date_reordering {
   char separator;         // the locale's date separator
 };
 
-// Brings every non-empty date of every record into the locale's order: first the current
-// vectors, then the original ones. A date that cannot be read, or whose result would not fit
-// its field, is kept as it was. `after_staff_record` runs after each staff record of each pass.
-void reorder_dates(record_store& records, const date_reordering& reordering,
-                   const std::function<void()>& after_staff_record);
+// Brings every non-empty date of one record into the locale's order. A date that cannot be
+// read, or whose result would not fit its field, is kept as it was.
+void reorder_record_dates(std::byte* record, const record_layout& layout,
+                          const date_reordering& reordering);
 
 // Rewrites the height and weight texts of every staff record, current and original, from their
 // numbers with two decimals and the given separator. A text that would not fit is kept.

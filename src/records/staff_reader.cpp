@@ -182,9 +182,11 @@ class staff_file_reader {
     auto& target =
         staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
     target.push_back(std::make_unique<qor_staff>());
-    if (!read_record_line(line, staff_layout(), record_bytes(*target.back()))) {
+    std::byte* staff = record_bytes(*target.back());
+    if (!read_record_line(line, staff_layout(), staff)) {
       return reject_line(staff_format_error);
     }
+    reorder_record_dates(staff, staff_layout(), date_reordering_of_file());
     return true;
   }
 
@@ -197,16 +199,29 @@ class staff_file_reader {
       return reject_line(info_of(kind).load_error);
     }
     indices_.derive(item, layout);
+    reorder_record_dates(item, layout, date_reordering_of_file());
     return true;
+  }
+
+  // Dates are brought into the locale's order as each line is read, while its record is still
+  // in the cache; originals copied from records afterwards are then in that order already.
+  date_reordering date_reordering_of_file() const {
+    return {fresh_.file.file_date_order, fresh_.locale.locale_date_order, date_separator()};
   }
 
   void finish() {
     record_store& records = fresh_.records;
     context_.observer.set_progress_maximum(static_cast<int>(records.staff_list.size()));
     copy_missing_originals(records, staff_originals_given_, item_originals_given_);
-    const date_reordering reorder{fresh_.file.file_date_order, fresh_.locale.locale_date_order,
-                                  date_separator()};
-    reorder_dates(records, reorder, [this] { context_.observer.step_progress(); });
+    // The progress bar still advances once per staff record and once per original, as it did
+    // while the dates were re-ordered in a pass of their own.
+    for (const auto* staff : {&records.staff_list, &records.staff_orig_list}) {
+      for (const auto& record : *staff) {
+        if (record) {
+          context_.observer.step_progress();
+        }
+      }
+    }
     records.temporary_id_counter = first_temporary_id(records);
   }
 

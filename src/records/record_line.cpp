@@ -64,7 +64,10 @@ bool read_record_line(std::string_view line, const record_layout& layout, std::b
     if (!next_quoted_field(line, position, text)) {
       return false;
     }
-    store_field_text(record, *field, text);
+    // The record is zero-filled, which is what an empty field gives: empty text, number 0.
+    if (!text.empty()) {
+      store_field_text(record, *field, text);
+    }
   }
   normalise_boolean_texts(record, layout);
   return true;

@@ -38,10 +38,14 @@ bool read_integer(std::string_view text, std::size_t position, long long& value)
   }
   // Up to 18 digits cannot overflow: the common case takes no checks.
   const std::size_t first_digit = position;
+  const std::size_t short_end = std::min(text.size(), first_digit + 18);
   long long short_result = 0;
-  for (; position < text.size() && is_digit(text[position]) && position - first_digit < 18;
-       ++position) {
-    short_result = short_result * 10 + (text[position] - '0');
+  for (; position < short_end; ++position) {
+    const unsigned digit = static_cast<unsigned char>(text[position]) - unsigned{'0'};
+    if (digit > 9) {
+      break;
+    }
+    short_result = short_result * 10 + digit;
   }
   if (position == text.size() || !is_digit(text[position])) {
     value = negative ? -short_result : short_result;

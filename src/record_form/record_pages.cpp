@@ -1,5 +1,7 @@
 #include "record_form/record_pages.h"
 
+#include "record_form/player_picture.h"
+#include "record_form/skin_tone_picture.h"
 #include "record_form/staff_commit.h"
 
 // The forms of the operations that work on the program's own fifteen pages. Kept apart so
@@ -7,6 +9,8 @@
 
 void build_record_pages(QTabWidget* pc_staff, form_controls& controls) {
   build_record_pages(pc_staff, controls, record_page_specs());
+  bind_skin_tone_display(controls);
+  bind_player_picture(controls);
 }
 
 const control_spec* find_control_spec(std::string_view name) {

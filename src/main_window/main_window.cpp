@@ -135,6 +135,8 @@ void Tfrm_main::build_layout() {
   analysis_layout->addWidget(analysis_control);
   averages_tab_sheet = add_page(analysis_control, "averages_tab_sheet", "Averages");
   counts_tab_sheet = add_page(analysis_control, "counts_tab_sheet", "Counts");
+  build_sort_panel();
+  connect_staff_list();
 }
 
 void Tfrm_main::build_status_bar() {

@@ -6,17 +6,31 @@
 #include <memory>
 
 #include "record_form/form_controls.h"
+#include "records/record_store.h"
 
 class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPainter;
+class QPushButton;
+class QRect;
 class QScrollArea;
 class QSplitter;
 class focus_tracker;
 class owner_drawn_list_box;
 class page_control;
+
+// The direction fill_sorted_staff_list sorts the staff vector in: false (0) ascending, true (1)
+// descending, or not at all.
+inline constexpr int staff_list_unsorted = -1;
+
+// Append an entry for the record, with its name text (and the attribute's value text) folded
+// to plain letters; return the entry's index.
+int add_staff_to_list(owner_drawn_list_box* list, const qor_staff* staff);
+int add_staff_to_list_with_attribute(owner_drawn_list_box* list, const qor_staff* staff,
+                                     int attribute);
 
 // The main window. Its components carry the names the rest of the program knows them by, and
 // its handlers are named after their component and event, as the form's design has them.
@@ -91,6 +105,37 @@ class Tfrm_main : public QMainWindow {
   QMenu* menu_help = nullptr;
   QAction* menu_about = nullptr;
 
+  // Staff list (staff_list.cpp). Entries carry their records; the list never owns them.
+  // Refills the list in vector order, then lets the list keep its entries in text order.
+  void fill_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff);
+  // Refills the list in the vector's order, after sorting the vector itself unless `direction`
+  // is staff_list_unsorted; with `with_attribute` every entry shows the attribute's value.
+  void fill_sorted_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff,
+                              int attribute, int direction, bool with_attribute);
+  // Commits the record left and shows the record of the selected entry.
+  void list_boxClick();
+  void list_boxDblClick();
+  void list_boxDrawItem(QPainter& painter, int index, const QRect& rect, bool selected);
+  void list_boxMeasureItem(int index, int& height);
+  void list_boxKeyDown(int key);
+  // Record pages cannot be changed while the form is being filled.
+  void pc_staffChanging(bool& AllowChange);
+
+  // Sort controls at the foot of the staff tab (sort_controls.cpp).
+  void sort_by_attributeChange();
+  void sort_asc_btnClick();
+  void sort_desc_btnClick();
+  QComboBox* sort_by_attribute = nullptr;
+  QPushButton* sort_asc_btn = nullptr;
+  QPushButton* sort_desc_btn = nullptr;
+  QLabel* currently_sorted_by_label = nullptr;
+  // The attribute whose values the entries show; the flags say whether they show them.
+  int sort_attribute = -1;
+  bool list_sorted = false;
+  bool list_shows_attribute = false;
+  // Opening a file lists names alone again: clears list_sorted and list_shows_attribute.
+  void reset_staff_list_sorting();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -105,6 +150,17 @@ class Tfrm_main : public QMainWindow {
   void commit_current_staff();
   // Writes the whole store to open_file_name(); false with the reason in the last error.
   bool save_to_open_file();
+
+  // The staff id line and the sort panel of the staff tab, and the staff list's handlers.
+  void build_sort_panel();
+  void connect_staff_list();
+  // The entry whose record is `staff`; -1 when none. Positions change with every sort.
+  int staff_entry_index(const qor_staff* staff) const;
+  // Gives the entry of a record the user has just left its name (and attribute) text again.
+  void relabel_staff_entry(const qor_staff* staff);
+  // Shows current_staff in the record pages and everything that depends on it.
+  void show_current_staff();
+  void sort_staff_list(bool descending);
 
   form_controls controls_;
   std::unique_ptr<focus_tracker> focus_;

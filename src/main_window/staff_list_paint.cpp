@@ -1,0 +1,33 @@
+#include <QFontInfo>
+#include <QListWidgetItem>
+#include <QPainter>
+#include <cstdlib>
+
+#include "main_window/main_window.h"
+#include "main_window/staff_list_marks.h"
+#include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/win1252.h"
+#include "records/staff_record.h"
+
+void Tfrm_main::list_boxDrawItem(QPainter& painter, int index, const QRect& rect, bool selected) {
+  const QListWidgetItem* entry = list_box->item(index);
+  if (entry == nullptr)
+    return;
+  QString text = entry->text();
+  // The entry's record, never a position remembered elsewhere: entries move with every sort.
+  if (const auto* staff = entry_object<qor_staff>(list_box, index)) {
+    const staff_entry_look look = staff_entry_look_of(*staff, selected);
+    painter.setPen(color_from_bgr(look.color));
+    text += from_win1252(look.marker.suffix);
+    QFont font = painter.font();
+    font.setUnderline(look.marker.underlined);
+    painter.setFont(font);
+  }
+  painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   text);
+}
+
+void Tfrm_main::list_boxMeasureItem(int /*index*/, int& height) {
+  height = std::abs(QFontInfo(list_box->font()).pixelSize()) + 3;
+}

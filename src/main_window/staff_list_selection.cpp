@@ -1,0 +1,119 @@
+#include <QAction>
+#include <QLabel>
+#include <QListWidgetItem>
+
+#include "change_tracking/change_predicates.h"
+#include "change_tracking/originals.h"
+#include "main_window/main_window.h"
+#include "main_window/staff_list_texts.h"
+#include "platform/dialog_service.h"
+#include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/page_control.h"
+#include "platform/win1252.h"
+#include "record_form/editor_state.h"
+#include "record_form/staff_commit.h"
+#include "records/staff_record.h"
+#include "sub_records/display_staff.h"
+
+namespace {
+
+constexpr int analysis_page_index = 1;
+
+}  // namespace
+
+void Tfrm_main::connect_staff_list() {
+  list_box->set_click_handler([this] { list_boxClick(); });
+  list_box->set_double_click_handler([this] { list_boxDblClick(); });
+  list_box->set_key_down_handler([this](int key) { list_boxKeyDown(key); });
+  list_box->set_draw_handler(
+      [this](QPainter& painter, int index, const QRect& rect, bool selected) {
+        list_boxDrawItem(painter, index, rect, selected);
+      });
+  list_box->set_measure_handler([this](int index) {
+    int height = 0;
+    list_boxMeasureItem(index, height);
+    return height;
+  });
+  pc_staff->set_changing_handler([this] {
+    bool allow = true;
+    pc_staffChanging(allow);
+    return allow;
+  });
+}
+
+int Tfrm_main::staff_entry_index(const qor_staff* staff) const {
+  if (staff == nullptr)
+    return -1;
+  for (int index = 0; index < list_box->count(); ++index) {
+    if (entry_object<qor_staff>(list_box, index) == staff)
+      return index;
+  }
+  return -1;
+}
+
+void Tfrm_main::relabel_staff_entry(const qor_staff* staff) {
+  // Found by its record: a sort since the record was chosen may have moved its entry.
+  QListWidgetItem* entry = list_box->item(staff_entry_index(staff));
+  if (entry == nullptr)
+    return;
+  std::string text = staff_relabel_text(*staff);
+  if (list_sorted || list_shows_attribute)
+    text += staff_attribute_suffix(*staff, sort_attribute);
+  entry->setText(from_win1252(cut_entry_text(text)));
+}
+
+void Tfrm_main::show_current_staff() {
+  display_staff(editor().current_staff, controls_);
+  // Still to come, once their services exist: the reputation range guide, the colouring of
+  // changed fields and the weighted attribute view of the record.
+}
+
+void Tfrm_main::list_boxClick() {
+  const int index = list_box->item_index();
+  if (index < 0)
+    return;
+  if (main_page_control->active_page_index() == analysis_page_index) {
+    main_page_control->set_active_page_index(main_page_control->indexOf(staff_tab));
+    pc_staff->set_active_page_index(0);
+  }
+  editor_state& state = editor();
+  auto* chosen = entry_object<qor_staff>(list_box, index);
+  if (chosen == nullptr || chosen == state.current_staff)
+    return;
+  if (state.current_staff != nullptr && !state.filling_controls) {
+    apply_staff(state.current_staff, controls_);
+    relabel_staff_entry(state.current_staff);
+  }
+  list_box->setUpdatesEnabled(false);
+  state.current_staff = chosen;
+  state.original_staff = find_original_staff(chosen);
+  label_staff->setText(
+      from_win1252(staff_heading_text(*chosen, state.original_staff != nullptr,
+                                      file_data().file_club_id, file_data().file_title.view())));
+  state.current_staff_index = index;
+  show_current_staff();
+  list_box->setUpdatesEnabled(true);
+  set_status_panel(2, QString());
+}
+
+void Tfrm_main::list_boxDblClick() {
+  const qor_staff* staff = editor().current_staff;
+  if (staff == nullptr)
+    return;
+  const std::string message =
+      staff_state_message(*staff, staff_changed(staff), find_original_staff(staff) != nullptr,
+                          file_data().file_club_id);
+  if (!message.empty())
+    show_information(message);
+}
+
+void Tfrm_main::list_boxKeyDown(int key) {
+  // Insert adds a staff record through Edit > Add staff.., which acts only while it is enabled.
+  if (key == Qt::Key_Insert)
+    menu_new->trigger();
+}
+
+void Tfrm_main::pc_staffChanging(bool& AllowChange) {
+  AllowChange = !editor().filling_controls;
+}

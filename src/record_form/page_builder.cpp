@@ -159,8 +159,12 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
     case control_kind::check_box:
       // A box with a caption label of its own would repeat that text beside it.
       return new QCheckBox(row.label_name != nullptr ? QString() : text_of(row.caption));
-    case control_kind::radio_button:
-      return new QRadioButton(text_of(row.caption));
+    case control_kind::radio_button: {
+      // The form's radio buttons work as check boxes: each is ticked and cleared on its own.
+      auto* button = new QRadioButton(text_of(row.caption));
+      button->setAutoExclusive(false);
+      return button;
+    }
     case control_kind::label:
       return new QLabel(text_of(row.caption));
     case control_kind::button:

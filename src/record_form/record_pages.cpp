@@ -1,5 +1,6 @@
 #include "record_form/record_pages.h"
 
+#include "record_form/combo_widening.h"
 #include "record_form/player_picture.h"
 #include "record_form/skin_tone_picture.h"
 #include "record_form/staff_commit.h"
@@ -11,6 +12,7 @@ void build_record_pages(QTabWidget* pc_staff, form_controls& controls) {
   build_record_pages(pc_staff, controls, record_page_specs());
   bind_skin_tone_display(controls);
   bind_player_picture(controls);
+  bind_combo_widening(controls);
 }
 
 const control_spec* find_control_spec(std::string_view name) {

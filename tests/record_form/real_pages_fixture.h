@@ -46,9 +46,10 @@ inline void fill_choice_lists(std::span<const page_spec> pages, form_controls& c
   }
 }
 
-inline void give_value(const control_spec& row, qor_staff& staff) {
-  const field_slot field = slot_of(row.binding.field, staff);
-  const field_slot companion = slot_of(row.binding.companion, staff);
+template <class Record>
+void give_value(const control_spec& row, Record& record) {
+  const field_slot field = slot_of(row.binding.field, record);
+  const field_slot companion = slot_of(row.binding.companion, record);
   switch (row.binding.kind) {
     case binding_kind::text:
       write_text(field, companion.is_integer() ? "12" : "Text");

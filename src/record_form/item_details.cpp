@@ -1,0 +1,103 @@
+#include "record_form/item_details.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "record_form/binding_support.h"
+#include "record_form/control_binding.h"
+#include "record_form/form_controls.h"
+#include "record_form/record_binding.h"
+#include "record_form/record_pages.h"
+#include "records/item_records.h"
+
+namespace {
+
+// In item_kind order.
+constexpr std::array<const char*, item_kind_count> panel_names = {
+    "edit_staff_favourite_staff_panel",
+    "edit_staff_disliked_staff_panel",
+    "edit_staff_favourite_club_panel",
+    "edit_staff_disliked_club_panel",
+    "edit_staff_history_panel",
+    "edit_staff_language_panel",
+    "edit_staff_ppm_panel",
+    "edit_staff_non_player_history_panel",
+    "edit_staff_injury_panel",
+    "edit_staff_job_panel",
+    "edit_staff_contract_clauses_panel",
+    "edit_staff_achievements_panel",
+    "edit_staff_npt_panel",
+    "edit_staff_days_at_club_nation_panel",
+    "edit_staff_retirement_panel",
+    "edit_staff_unavailability_panel",
+    "edit_staff_long_term_career_panel",
+};
+
+// Boxes that read "True" and "False" and keep their state for any other text (a new item's
+// empty flag shows the box as the previous item left it).
+constexpr std::string_view three_way_boxes[] = {
+    "staff_favourite_staff_permanent", "staff_favourite_staff_marked_for_deletion",
+    "staff_disliked_staff_permanent",  "staff_disliked_staff_marked_for_deletion",
+    "staff_favourite_club_permanent",  "staff_disliked_club_permanent",
+};
+
+bool is_three_way(std::string_view name) {
+  return std::find(std::begin(three_way_boxes), std::end(three_way_boxes), name) !=
+         std::end(three_way_boxes);
+}
+
+void fill_three_way(QAbstractButton* box, std::string_view flag) {
+  if (same_text_ignoring_case(flag, "True")) {
+    box->setChecked(true);
+  } else if (same_text_ignoring_case(flag, "False")) {
+    box->setChecked(false);
+  }
+}
+
+// The type combo lists the types from 1 up; type 0 (not set) and 6 share the sixth entry.
+void fill_language_type(const qor_staff_language& item, form_controls& form) {
+  auto* combo = form.get<QComboBox>("staff_language_type");
+  if (combo == nullptr)
+    return;
+  const long long type = item.StaffLanguagesType;
+  const long long position = (type == 0 || type == 6) ? 5 : type - 1;
+  fill_control_by_index(combo, position, text_value_tag);
+}
+
+void* as_mutable(const void* record) {
+  return const_cast<void*>(record);
+}
+
+}  // namespace
+
+const char* item_panel_name(item_kind kind) {
+  return panel_names[static_cast<std::size_t>(kind)];
+}
+
+void fill_item_panel(item_kind kind, const void* owner, const void* item, form_controls& form) {
+  bool& filling = editor().filling_controls;
+  const bool was_filling = filling;
+  filling = true;
+  const std::string_view panel = item_panel_name(kind);
+  const form_formats formats = current_formats();
+  for (const page_spec& page : record_page_specs()) {
+    for (const control_spec& row : page.controls) {
+      if (row.container == nullptr || panel != row.container || row.binding.field.owner != owner)
+        continue;
+      QWidget* control = form.find(row.name);
+      auto* box = qobject_cast<QAbstractButton*>(control);
+      if (box != nullptr && is_three_way(row.name)) {
+        const field_ref& flag = row.binding.field;
+        fill_three_way(box, read_text({flag.locate(as_mutable(item)), flag.type, flag.capacity}));
+      } else {
+        fill_bound_control(row, control, item, formats);
+      }
+    }
+  }
+  if (kind == item_kind::language)
+    fill_language_type(*static_cast<const qor_staff_language*>(item), form);
+  filling = was_filling;
+}

@@ -11,6 +11,7 @@
 #include "record_form/form_text.h"
 #include "record_form/pages/page_specs.h"
 #include "record_form/record_binding.h"
+#include "record_form/skin_tone_picture.h"
 #include "record_form/staff_commit.h"
 #include "record_form/staff_page_visibility.h"
 #include "records/staff_record.h"
@@ -132,4 +133,5 @@ void display_staff_pages(const qor_staff& record, form_controls& form) {
   show_wages(future_transfer_wage, record.StaffFutureTransferEstimatedWageText.view(),
              record.StaffFutureTransferEstimatedWage, form, formats);
   show_pages_for_classification(record, form);
+  show_staff_skin_tone_display(form);
 }

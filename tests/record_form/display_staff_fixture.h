@@ -42,6 +42,8 @@ class display_staff_form : public ::testing::Test {
     }
     controls.choice_model("classification")
         ->setStringList({"Not set", "Non-player", "Player", "Non-player & Player"});
+    controls.choice_model("skin_colour_list")
+        ->setStringList({"255;255;255;0", "255;232;214;1", "250;224;200;2"});
     // Languages are chosen by name, as nations are.
     QStringList languages;
     for (const std::string& name : real_pages_fixture::nation_entries)

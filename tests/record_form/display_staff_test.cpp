@@ -35,6 +35,7 @@ TEST_F(display_staff_form, every_bound_control_shows_its_field) {
   EXPECT_EQ(text_of("staff_date_of_birth"), "05/03/2001");
   EXPECT_EQ(text_of("staff_club_estimated_wage"), "1,500");
   EXPECT_EQ(text_of("staff_pl_current_ability2"), text_of("staff_pl_current_ability"));
+  EXPECT_FALSE(control<QLabel>("staff_skin_tone_display")->isHidden());
   EXPECT_TRUE(dialogs.shown().empty()) << dialogs.last().text.toStdString();
 }
 
@@ -133,6 +134,7 @@ TEST_F(display_staff_form, computed_values_follow_the_record) {
   staff.StaffPlayerRightFoot = 5;
   display_staff(&staff, controls);
   EXPECT_EQ(text_of("staff_years_left_contract"), "2");
+  EXPECT_TRUE(control<QLabel>("staff_skin_tone_display")->isHidden());
   EXPECT_EQ(caption_of("staff_pl_preferred_feet_label"),
             QString::fromStdString(preferred_foot_text(20, 5)));
 }

@@ -8,6 +8,7 @@
 
 #include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
+#include "record_form/dependent_controls.h"
 #include "record_form/form_controls.h"
 #include "record_form/record_binding.h"
 #include "record_form/record_pages.h"
@@ -67,6 +68,25 @@ void fill_language_type(const qor_staff_language& item, form_controls& form) {
   fill_control_by_index(combo, position, text_value_tag);
 }
 
+// What a kind shows beyond its bound controls: the language type, and the panel controls that
+// the shown career or non-player history entry leaves open.
+void show_kind_specifics(item_kind kind, const void* item, form_controls& form) {
+  switch (kind) {
+    case item_kind::language:
+      fill_language_type(*static_cast<const qor_staff_language*>(item), form);
+      break;
+    case item_kind::non_player_history:
+      enable_non_player_history_controls(static_cast<const qor_staff_non_player_history*>(item),
+                                         form);
+      break;
+    case item_kind::long_term_career:
+      enable_long_term_career_controls(static_cast<const qor_staff_long_term_career*>(item), form);
+      break;
+    default:
+      break;
+  }
+}
+
 void* as_mutable(const void* record) {
   return const_cast<void*>(record);
 }
@@ -97,7 +117,6 @@ void fill_item_panel(item_kind kind, const void* owner, const void* item, form_c
       }
     }
   }
-  if (kind == item_kind::language)
-    fill_language_type(*static_cast<const qor_staff_language*>(item), form);
+  show_kind_specifics(kind, item, form);
   filling = was_filling;
 }

@@ -230,6 +230,26 @@ TEST_F(display_item_lists, a_language_type_shows_one_entry_below_it_and_not_set_
   }
 }
 
+// The career and non-player history panels open only the controls the entry shown uses.
+TEST_F(display_item_lists, career_and_non_player_history_panels_open_what_their_entry_uses) {
+  auto& career = add_item<item_kind::long_term_career>(1, shown_staff, true);
+  auto& history = add_item<item_kind::non_player_history>(2, shown_staff, true);
+  history.StaffNonPlayerHistoryClubContracted = 0;
+  display_staff(&staff, controls);
+  EXPECT_TRUE(control<QWidget>("staff_long_term_career_continent")->isEnabled());
+  EXPECT_TRUE(control<QWidget>("staff_long_term_career_scope")->isEnabled());
+  EXPECT_FALSE(control<QWidget>("staff_long_term_career_club")->isEnabled());
+  EXPECT_FALSE(control<QWidget>("staff_non_player_history_club")->isEnabled());
+  EXPECT_TRUE(control<QWidget>("staff_non_player_history_nation")->isEnabled());
+
+  career.StaffLongTermCareerContinent = 0;
+  career.StaffLongTermCareerNation = "";
+  career.StaffLongTermCareerDivision = 0;
+  fill_staff_long_term_career_details(&career, controls);
+  EXPECT_FALSE(control<QWidget>("staff_long_term_career_continent")->isEnabled());
+  EXPECT_TRUE(control<QWidget>("staff_long_term_career_club")->isEnabled());
+}
+
 // A detail fill on its own sets the flag while it runs and leaves it as it found it; a null
 // item changes nothing.
 TEST_F(display_item_lists, detail_fills_leave_filling_controls_as_they_found_it) {

@@ -8,6 +8,8 @@
 #include "main_window/main_window.h"
 #include "platform/dialog_service.h"
 #include "platform/event_bindings.h"
+#include "platform/focus_tracker.h"
+#include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
 
 namespace {
@@ -95,7 +97,20 @@ void Tfrm_main::build_main_menu() {
   add_items(*this, menu_help, help_items);
   set_edit_menu_enabled(false);
 
+  on_menu_click(menu_open, [this] { menu_openClick(); });
+  on_menu_click(menu_save, [this] { menu_saveClick(); });
+  on_menu_click(menu_save_as, [this] { menu_save_asClick(); });
   on_menu_click(menu_exit, [this] { menu_exitClick(); });
+  on_menu_click(menu_new, [this] { menu_newClick(); });
+  on_menu_click(menu_cut, [this] { menu_cutClick(); });
+  on_menu_click(menu_copy, [this] { menu_copyClick(); });
+  on_menu_click(menu_paste, [this] { menu_pasteClick(); });
+  on_menu_click(menu_delete, [this] { menu_deleteClick(); });
+  focus().set_enter_handler(list_box, [this] { list_boxEnter(); });
+  focus().set_exit_handler(list_box, [this] {
+    list_boxExit();
+    return true;
+  });
   on_menu_click(menu_about, [this] { menu_aboutClick(); });
   for (QAction* unfinished : {menu_find, menu_find_again, menu_delete_object})
     on_menu_click(unfinished, [this] { menu_not_implementedClick(); });

@@ -54,6 +54,7 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   setFont(small_font);
   focus_ = std::make_unique<focus_tracker>(this);
   build_layout();
+  build_loading_view();
   build_status_bar();
   // Before any handler that does more than show help and check: those replace these.
   install_field_handlers(controls_, *focus_,

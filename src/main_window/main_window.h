@@ -16,6 +16,7 @@ class QMenu;
 class QPainter;
 class QPushButton;
 class QRect;
+class QProgressBar;
 class QScrollArea;
 class QSplitter;
 class focus_tracker;
@@ -48,13 +49,29 @@ class Tfrm_main : public QMainWindow {
   void FormCloseQuery(bool& CanClose);
   void FormClose();
 
+  // File menu.
+  void menu_openClick();
+  void menu_saveClick();
+  void menu_save_asClick();
   void menu_exitClick();
+  // Edit menu; menu_newClick is also the staff list's Insert key.
+  void menu_newClick();
+  void menu_cutClick();
+  void menu_copyClick();
+  void menu_pasteClick();
+  void menu_deleteClick();
+  // Focus events of list_box: the clipboard items are off while the list has the focus.
+  void list_boxEnter();
+  void list_boxExit();
   void menu_aboutClick();
   // Find, Find again and Delete item are not implemented.
   void menu_not_implementedClick();
 
   // Edit > Add staff.., Cut, Copy, Paste and Delete act only while the Edit menu is enabled.
   void set_edit_menu_enabled(bool enabled);
+
+  // Sizes ProgressBar1 on panel_staff: half its width, centred, a fiftieth of its height.
+  void centre_progress_bar();
 
   // The three panels of the status bar: item count, file being edited, field help.
   void set_status_panel(int panel, const QString& text);
@@ -76,6 +93,8 @@ class Tfrm_main : public QMainWindow {
   QWidget* panel_staff = nullptr;
   QLabel* bg_image = nullptr;
   QLabel* bg_loading_image = nullptr;
+  QLabel* loading_label = nullptr;
+  QProgressBar* ProgressBar1 = nullptr;
   page_control* main_page_control = nullptr;
   QWidget* staff_tab = nullptr;
   QLabel* label_staff = nullptr;
@@ -144,12 +163,21 @@ class Tfrm_main : public QMainWindow {
   void build_layout();
   void build_status_bar();
   void build_main_menu();
+  // The loading label and progress bar, lying over the staff panel while a file is read.
+  void build_loading_view();
   void fill_choice_lists_and_lookups();
   QComboBox* find_combo(std::string_view name) const;
   // Commits the record pages into current_staff; nothing when no record is shown.
   void commit_current_staff();
   // Writes the whole store to open_file_name(); false with the reason in the last error.
   bool save_to_open_file();
+  // Writes the whole store to `path` for Save and Save as: a failure shows the last error, a
+  // failed backup copy shows its warning. True when the file was written.
+  bool write_whole_store(const QString& path);
+  // After a successful read: the list, the first record, the analysis panes and the menus.
+  void show_opened_file(const QString& path);
+  // Enables or disables what lies inside panel_staff, except the pictures and loading view.
+  void set_staff_panel_enabled(bool enabled);
 
   // The staff id line and the sort panel of the staff tab, and the staff list's handlers.
   void build_sort_panel();
@@ -168,6 +196,10 @@ class Tfrm_main : public QMainWindow {
   std::array<QLabel*, 3> status_panels_{};
   QActionGroup* edit_actions_ = nullptr;
   QString open_file_name_ = "*.staff";
+  // Where the open dialog was last pointed; kept apart from open_file_name_ so that a file that
+  // failed to open never becomes the file that Save writes to.
+  QString open_dialog_folder_;
+  QString open_dialog_file_name_ = "*.staff";
   bool lookup_files_complete_ = true;
   bool shown_once_ = false;
 };

@@ -8,7 +8,6 @@ struct qor_staff_long_term_career;
 struct qor_staff_contract_clauses;
 struct qor_staff_non_player_history;
 class form_controls;
-class QComboBox;
 class QWidget;
 
 // Enabling and disabling the controls that only mean something for some records or items.
@@ -70,9 +69,3 @@ bool staff_pl_footExit(QWidget* sender, form_controls& controls);  // left and r
 
 // The six coaching edits.
 std::span<const char* const> coaching_edit_names();
-
-// ---- Region drop-downs ----
-
-// Widens the combo's drop-down list to reach from the combo's left edge to the window's right
-// edge.
-void widen_region_drop_down(QComboBox* combo);

@@ -1,8 +1,6 @@
 #include <QAbstractButton>
-#include <QComboBox>
 #include <string_view>
 
-#include "platform/combo_helpers.h"
 #include "platform/dialog_service.h"
 #include "record_form/dependent_controls.h"
 #include "record_form/editor_state.h"
@@ -31,11 +29,18 @@ struct exclusive_box {
   const char* unticked_always;
 };
 
+// The boxes a rule unticks run their own rule in turn; that one must not reach back and untick
+// the box just ticked, so rules do not run inside one another.
 void run_exclusive_rule(form_controls& controls, const exclusive_box& rule) {
+  static bool running = false;
+  if (running)
+    return;
+  running = true;
   if (is_ticked(controls, rule.clicked))
     untick(controls, rule.unticked_when_ticked);
   if (rule.unticked_always != nullptr)
     untick(controls, rule.unticked_always);
+  running = false;
 }
 
 constexpr const char* first_declared = "staff_nation_declared";
@@ -87,16 +92,4 @@ void staff_not_for_extractionClick(form_controls& controls) {
 void staff_femaleClick(form_controls& controls) {
   confirm_ticked_flag(controls, "staff_female",
                       "Are you sure want to mark this player as 'female'?");
-}
-
-void widen_region_drop_down(QComboBox* combo) {
-  if (combo == nullptr)
-    return;
-  // The left positions of the combo and of every parent below the window itself.
-  int left = 0;
-  for (const QWidget* widget = combo; widget->parentWidget() != nullptr;
-       widget = widget->parentWidget()) {
-    left += widget->x();
-  }
-  set_dropped_width(combo, combo->window()->width() - left);
 }

@@ -9,6 +9,7 @@
 #include "platform/focus_tracker.h"
 #include "platform/run_guarded.h"
 #include "record_form/classification_rules.h"
+#include "record_form/combo_widening.h"
 #include "record_form/field_validation.h"
 #include "record_form/form_controls.h"
 #include "record_form/record_pages.h"
@@ -68,7 +69,8 @@ void on_box_change(QAbstractButton* box, std::function<void()> handler) {
                    [handler = std::move(handler)](bool) { run_guarded(handler); });
 }
 
-// Widens a region combo's list just before it can drop down (a click or a key on the combo).
+// Widens a region combo's list to reach the window's right edge just before it can drop down (a
+// click or a key on the combo).
 class drop_down_widener : public QObject {
  public:
   explicit drop_down_widener(QComboBox* combo) : QObject(combo), combo_(combo) {
@@ -78,7 +80,7 @@ class drop_down_widener : public QObject {
  private:
   bool eventFilter(QObject*, QEvent* event) override {
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
-      run_guarded([this] { widen_region_drop_down(combo_); });
+      run_guarded([this] { increase_combo_width(combo_); });
     return false;
   }
   QComboBox* combo_;

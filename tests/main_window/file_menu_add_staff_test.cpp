@@ -1,0 +1,143 @@
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "file_menu_test_support.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/page_control.h"
+#include "record_form/editor_state.h"
+#include "records/last_error.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using add_staff = file_menu_test;
+
+// A new record as Add staff makes it: the id, the file's club, a player's job and
+// classification, and every other field zero or empty.
+qor_staff expected_new_staff(std::int32_t id) {
+  qor_staff staff;
+  staff.StaffID = id;
+  staff.StaffClubContracted = file_data().file_club_id;
+  staff.StaffJobForClub = 11;
+  staff.StaffClassification = 2;
+  return staff;
+}
+
+QString new_heading() {
+  return QString::fromLatin1(std::string(file_data().file_title.view()) + " Staff [New]");
+}
+
+TEST_F(add_staff, makes_a_new_player_with_the_next_temporary_id_and_shows_it_as_new) {
+  open_through_menu(copy_to_folder(fixture_file("every_section.staff")));
+  const std::int32_t first_id = store().temporary_id_counter;
+  environment.dialogs.clear();
+  window.menu_new->trigger();
+
+  EXPECT_TRUE(environment.dialogs.shown().empty());
+  ASSERT_EQ(store().staff_list.size(), 4u);
+  const qor_staff* added = store().staff_list.back().get();
+  EXPECT_TRUE(same_record(*added, expected_new_staff(first_id)));
+  EXPECT_EQ(find_staff(store().staff_orig_list, first_id), nullptr);
+  EXPECT_EQ(editor().current_staff, added);
+  EXPECT_EQ(editor().original_staff, nullptr);
+  EXPECT_EQ(window.list_box->count(), 4);
+  EXPECT_EQ(editor().current_staff_index, list_entry_of(added));
+  EXPECT_EQ(window.list_box->item_index(), list_entry_of(added));
+  EXPECT_EQ(window.label_staff->text(), new_heading());
+  EXPECT_EQ(window.status_panel(0), "4 items");
+  EXPECT_EQ(edit("staff_id")->text(), QString::number(first_id));
+  // Adding is no change in itself; filling the new record in is.
+  EXPECT_FALSE(editor().data_modified);
+}
+
+TEST_F(add_staff, a_second_add_commits_the_first_new_record_and_takes_the_next_id) {
+  open_through_menu(copy_to_folder(fixture_file("every_section.staff")));
+  const std::int32_t first_id = store().temporary_id_counter;
+  window.menu_new->trigger();
+  edit("staff_second_name")->setText("Ashgrove");
+  window.menu_new->trigger();
+
+  ASSERT_EQ(store().staff_list.size(), 5u);
+  EXPECT_EQ(store().staff_list[3]->StaffID, first_id);
+  EXPECT_EQ(store().staff_list[3]->StaffSecondName, "Ashgrove");
+  EXPECT_EQ(store().staff_list[4]->StaffID, first_id + 1);
+  EXPECT_EQ(editor().current_staff, store().staff_list[4].get());
+  EXPECT_TRUE(editor().data_modified);
+}
+
+TEST_F(add_staff, the_new_record_survives_save_and_reopen_still_without_an_original) {
+  const fs::path path = copy_to_folder(fixture_file("every_section.staff"));
+  open_through_menu(path);
+  const std::int32_t id = store().temporary_id_counter;
+  window.menu_new->trigger();
+  edit("staff_first_name")->setText("Milo");
+  edit("staff_second_name")->setText("Ashgrove");
+  window.menu_save->trigger();
+  ASSERT_EQ(environment.dialogs.shown_texts().back(), "Data written to file.");
+
+  environment.dialogs.clear();
+  open_through_menu(path);
+  EXPECT_TRUE(environment.dialogs.all_as_scripted());
+  const qor_staff* reopened = find_staff(store().staff_list, id);
+  ASSERT_NE(reopened, nullptr);
+  EXPECT_EQ(reopened->StaffFirstName, "Milo");
+  EXPECT_EQ(reopened->StaffSecondName, "Ashgrove");
+  EXPECT_EQ(reopened->StaffClassification, 2);
+  EXPECT_EQ(reopened->StaffJobForClub, 11);
+  EXPECT_EQ(find_staff(store().staff_orig_list, id), nullptr);
+  EXPECT_EQ(store().staff_orig_list.size(), 3u);
+  EXPECT_EQ(window.list_box->count(), 4);
+  // The counter starts above the record made in the editor.
+  window.menu_new->trigger();
+  EXPECT_EQ(editor().current_staff->StaffID, id + 1);
+}
+
+TEST_F(add_staff, with_every_temporary_id_taken_shows_why_and_adds_nothing) {
+  open_through_menu(copy_to_folder(fixture_file("every_section.staff")));
+  const qor_staff* shown = editor().current_staff;
+  // Items hold every id of the range, 50000 to 60000.
+  for (std::int32_t id = 50000; id <= 60000; ++id) {
+    store().staff_ppm_list.push_back(std::make_unique<qor_staff_ppm>());
+    store().staff_ppm_list.back()->StaffPPMID = id;
+  }
+  store().temporary_id_counter = 50000;
+  environment.dialogs.clear();
+  window.menu_new->trigger();
+
+  ASSERT_EQ(environment.dialogs.shown().size(), 1u);
+  EXPECT_EQ(environment.dialogs.last().type, message_type::error);
+  EXPECT_EQ(environment.dialogs.last().text, QString::fromStdString(get_last_error()));
+  EXPECT_EQ(store().staff_list.size(), 3u);
+  EXPECT_EQ(window.list_box->count(), 3);
+  EXPECT_EQ(editor().current_staff, shown);
+}
+
+TEST_F(add_staff, into_a_file_without_staff_enables_the_record_pages) {
+  const std::string every = read_file_bytes(fixture_file("every_section.staff"));
+  std::size_t end = 0;
+  for (int line = 0; line < 4; ++line)
+    end = every.find('\n', end) + 1;
+  const fs::path path = folder.path() / "Empty.staff";
+  write_file_bytes(path, every.substr(0, end));
+  open_through_menu(path);
+  ASSERT_FALSE(window.pc_staff->isEnabled());
+
+  window.menu_new->trigger();
+
+  EXPECT_TRUE(window.pc_staff->isEnabled());
+  EXPECT_EQ(window.list_box->count(), 1);
+  ASSERT_NE(editor().current_staff, nullptr);
+  EXPECT_EQ(editor().current_staff->StaffID, 50001);
+  EXPECT_EQ(window.label_staff->text(), new_heading());
+}
+
+TEST_F(add_staff, does_nothing_before_a_file_is_open) {
+  window.menu_new->trigger();
+  EXPECT_TRUE(store().staff_list.empty());
+  EXPECT_EQ(window.list_box->count(), 0);
+}
+
+}  // namespace

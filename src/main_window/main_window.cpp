@@ -19,6 +19,7 @@
 #include "platform/page_control.h"
 #include "platform/system_services.h"
 #include "platform/win1252.h"
+#include "record_form/dependent_controls_install.h"
 #include "record_form/field_handlers.h"
 #include "record_form/record_pages.h"
 #include "records/program_paths.h"
@@ -59,6 +60,9 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   // Before any handler that does more than show help and check: those replace these.
   install_field_handlers(controls_, *focus_,
                          [this](const QString& text) { set_status_panel(2, text); });
+  // The field rules; the clause list and the views they refresh join as those are built.
+  install_field_rules(controls_, *focus_,
+                      {.set_help = [this](const QString& text) { set_status_panel(2, text); }});
   build_main_menu();
   // The client area excludes the menu bar, as the form's design counts it.
   resize(client_width, client_height + menuBar()->sizeHint().height());

@@ -130,9 +130,9 @@ bool enable_contract_clause_controls(const qor_staff_contract_clauses* item,
     return true;
   for (const clause_group_controls& group : clause_groups)
     set_enabled(controls, group.names, (*groups & group.group) != 0);
-  // A clause without a type has no place in the order either.
-  if (item->StaffContractClausesType == 0)
-    set_enabled(controls, {"staff_contract_clauses_order"}, false);
+  // A clause without a type has no place in the order; any typed clause has one again (the
+  // order edit sits in a group box, which enabling the whole staff panel does not reach into).
+  set_enabled(controls, {"staff_contract_clauses_order"}, item->StaffContractClausesType != 0);
   return true;
 }
 

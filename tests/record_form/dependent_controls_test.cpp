@@ -105,6 +105,10 @@ TEST_F(detail_panels, a_contract_clause_enables_the_details_its_type_uses) {
     }
   }
   EXPECT_FALSE(enabled("staff_contract_clauses_order")) << "a clause of no type has no order";
+  qor_staff_contract_clauses typed;
+  typed.StaffContractClausesType = 2;
+  enable_contract_clause_controls(&typed, controls);
+  EXPECT_TRUE(enabled("staff_contract_clauses_order")) << "a typed clause has its order again";
 }
 
 TEST_F(detail_panels, a_clause_type_of_no_known_kind_leaves_the_details_as_they_were) {

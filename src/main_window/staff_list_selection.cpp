@@ -20,6 +20,20 @@ namespace {
 
 constexpr int analysis_page_index = 1;
 
+// Keeps a widget from repainting for a scope, whichever way the scope ends.
+class repaint_suspended {
+ public:
+  explicit repaint_suspended(QWidget* widget) : widget_(widget) {
+    widget_->setUpdatesEnabled(false);
+  }
+  ~repaint_suspended() { widget_->setUpdatesEnabled(true); }
+  repaint_suspended(const repaint_suspended&) = delete;
+  repaint_suspended& operator=(const repaint_suspended&) = delete;
+
+ private:
+  QWidget* widget_;
+};
+
 }  // namespace
 
 void Tfrm_main::connect_staff_list() {
@@ -82,18 +96,21 @@ void Tfrm_main::list_boxClick() {
   if (chosen == nullptr || chosen == state.current_staff)
     return;
   if (state.current_staff != nullptr && !state.filling_controls) {
+    // The leave checks of the record, which may keep the user on it, belong before this
+    // commit once they exist.
     apply_staff(state.current_staff, controls_);
     relabel_staff_entry(state.current_staff);
   }
-  list_box->setUpdatesEnabled(false);
-  state.current_staff = chosen;
-  state.original_staff = find_original_staff(chosen);
-  label_staff->setText(
-      from_win1252(staff_heading_text(*chosen, state.original_staff != nullptr,
-                                      file_data().file_club_id, file_data().file_title.view())));
-  state.current_staff_index = index;
-  show_current_staff();
-  list_box->setUpdatesEnabled(true);
+  {
+    repaint_suspended frozen(list_box);
+    state.current_staff = chosen;
+    state.original_staff = find_original_staff(chosen);
+    label_staff->setText(
+        from_win1252(staff_heading_text(*chosen, state.original_staff != nullptr,
+                                        file_data().file_club_id, file_data().file_title.view())));
+    state.current_staff_index = index;
+    show_current_staff();
+  }
   set_status_panel(2, QString());
 }
 

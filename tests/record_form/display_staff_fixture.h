@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStringListModel>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "record_form/form_controls.h"
 #include "record_form/item_selection.h"
 #include "record_form/record_pages.h"
+#include "records/program_paths.h"
 #include "records/record_store.h"
 
 // The real record pages in a page control named as the main window names it, the staff id and
@@ -25,6 +27,9 @@ class display_staff_form : public ::testing::Test {
  protected:
   display_staff_form() : locale_(english_locale(), test_clock()) {
     saved_lookups_ = lookups();
+    saved_program_folder_ = program_folder();
+    // The skin-tone head is drawn from the program's own pictures.
+    set_program_folder(std::filesystem::path(__FILE__).parent_path().parent_path().parent_path());
     reset_state();
     pc_staff.setObjectName("pc_staff");
     build_record_pages(&pc_staff, controls);
@@ -53,6 +58,7 @@ class display_staff_form : public ::testing::Test {
   ~display_staff_form() override {
     reset_state();
     lookups() = saved_lookups_;
+    set_program_folder(saved_program_folder_);
   }
 
   static void reset_state() {
@@ -95,4 +101,5 @@ class display_staff_form : public ::testing::Test {
  private:
   QWidget name_line_;
   lookup_lists saved_lookups_;
+  std::filesystem::path saved_program_folder_;
 };

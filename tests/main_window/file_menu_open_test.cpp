@@ -65,6 +65,25 @@ TEST_F(open_file, shows_the_list_by_name_the_first_record_and_the_analysis) {
   EXPECT_EQ(store().temporary_id_counter, 50004);
 }
 
+// Showing a record and committing it again is no change: stepping through every record of the
+// example file and opening it again asks nothing and stamps nothing.
+TEST_F(open_file, stepping_through_an_unchanged_file_changes_nothing) {
+  const fs::path path = copy_to_folder(example_club_file());
+  open_through_menu(path);
+  const staff_snapshot before = take_staff_snapshot(store());
+  for (const qor_staff& staff : before.current)
+    select_staff(staff.StaffID);
+  EXPECT_FALSE(editor().data_modified);
+
+  environment.dialogs.clear();
+  open_through_menu(path);
+  EXPECT_EQ(environment.dialogs.shown().size(), 1u);  // no question before the file dialog
+  const staff_snapshot after = take_staff_snapshot(store());
+  ASSERT_EQ(after.current.size(), before.current.size());
+  for (std::size_t i = 0; i < before.current.size(); ++i)
+    EXPECT_TRUE(same_record(after.current[i], before.current[i])) << before.current[i].StaffID;
+}
+
 TEST_F(open_file, an_imported_file_warns_and_then_loads_as_without_the_line) {
   const fs::path path = folder.path() / "Imported.staff";
   write_file_bytes(path, "IMPORTED\r\n" + read_file_bytes(fixture_file("every_section.staff")));

@@ -94,10 +94,12 @@ void show_history(const qor_staff& staff, form_controls& form) {
   constexpr item_kind kind = item_kind::history;
   auto* grid = form.get<string_grid>("staff_history_string_grid");
   auto* list = form.get<owner_drawn_list_box>("staff_history");
-  const bool filled =
-      fill_staff_history_string_grid(grid, staff.StaffID, items_of<kind>(), sorted) &&
-      fill_staff_history(list, staff.StaffID, items_of<kind>());
-  if (!filled) {
+  // Both are filled every time: a hidden list left holding the previous staff member's items
+  // would point at items that may be deleted later.
+  const bool grid_filled =
+      fill_staff_history_string_grid(grid, staff.StaffID, items_of<kind>(), sorted);
+  const bool list_filled = fill_staff_history(list, staff.StaffID, items_of<kind>());
+  if (!grid_filled || !list_filled) {
     forget_item<kind>(form);
     set_visible(form.find("del_history_btn"), false);
     set_enabled(grid, false);

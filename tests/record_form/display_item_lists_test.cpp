@@ -193,6 +193,8 @@ TEST_F(display_item_lists, kinds_without_items_hide_their_panels_and_select_noth
   without_items.StaffID = 5;
   ASSERT_TRUE(display_staff(&without_items, controls));
   expect_nothing_selected_of_any_kind(every_kind);
+  // The hidden history list must not keep the previous member's items behind an empty grid.
+  EXPECT_EQ(control<owner_drawn_list_box>("staff_history")->count(), 0);
 }
 
 TEST_F(display_item_lists, flags_of_the_favourite_kinds_read_true_and_false_only) {

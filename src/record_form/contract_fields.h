@@ -4,8 +4,6 @@
 #include <functional>
 #include <span>
 
-#include "record_form/contract_fields_wages.h"
-
 class QLineEdit;
 class form_controls;
 
@@ -82,11 +80,5 @@ bool currency_field_exit(QLineEdit* sender);
 // other two; emptying it empties them. An amount whose derived amounts would pass 999999999 is
 // refused with the range the triplet allows for that edit. False for an edit of no triplet.
 bool wage_field_exit(QLineEdit* sender, form_controls& controls);
-// The triplet and period of a wage edit, by its name; none for other edits.
-struct wage_edit_role {
-  wage_triplet triplet;
-  wage_period period;
-};
-const wage_edit_role* wage_role_of(const QLineEdit* edit);
 // The names of the six wage edits.
 std::span<const char* const> wage_edit_names();

@@ -6,12 +6,18 @@
 #include "platform/dialog_service.h"
 #include "record_form/binding_support.h"
 #include "record_form/contract_fields.h"
+#include "record_form/contract_fields_wages.h"
 #include "record_form/control_binding.h"
 #include "record_form/field_validation.h"
 #include "record_form/form_controls.h"
 #include "record_form/form_text.h"
 
 namespace {
+
+struct wage_edit_role {
+  wage_triplet triplet;
+  wage_period period;
+};
 
 struct wage_edit {
   const char* name;
@@ -57,6 +63,15 @@ void show_empty(QLineEdit* edit) {
   }
 }
 
+const wage_edit_role* wage_role_of(const QLineEdit* edit) {
+  if (edit == nullptr)
+    return nullptr;
+  const std::string name = control_name(edit);
+  const auto found = std::ranges::find_if(
+      wage_edits, [&](const wage_edit& candidate) { return name == candidate.name; });
+  return found != std::end(wage_edits) ? &found->role : nullptr;
+}
+
 }  // namespace
 
 bool currency_field_exit(QLineEdit* sender) {
@@ -73,15 +88,6 @@ bool currency_field_exit(QLineEdit* sender) {
   }
   show_amount(sender, *amount);
   return true;
-}
-
-const wage_edit_role* wage_role_of(const QLineEdit* edit) {
-  if (edit == nullptr)
-    return nullptr;
-  const std::string name = control_name(edit);
-  const auto found = std::ranges::find_if(
-      wage_edits, [&](const wage_edit& candidate) { return name == candidate.name; });
-  return found != std::end(wage_edits) ? &found->role : nullptr;
 }
 
 std::span<const char* const> wage_edit_names() {

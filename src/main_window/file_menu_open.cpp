@@ -18,6 +18,7 @@
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
+#include "record_form/item_selection.h"
 #include "records/last_error.h"
 #include "records/record_store.h"
 #include "records/staff_reader.h"
@@ -104,6 +105,7 @@ void Tfrm_main::show_opened_file(const QString& path) {
   editor().current_staff = nullptr;
   editor().original_staff = nullptr;
   editor().current_staff_index = -1;
+  clear_item_selections();
   list_box->clear();
   open_file_name_ = path;
 
@@ -138,7 +140,7 @@ void Tfrm_main::show_opened_file(const QString& path) {
   main_page_control->show();
 
   reset_staff_list_sorting();
-  fill_sorted_staff_list(list_box, store().staff_list, 1, false, false);
+  fill_sorted_staff_list(list_box, store().staff_list, 1, 0, false);
   label_staff->setText(from_win1252(std::string(file_data().file_title.view()) + " Staff"));
   editor().data_loaded = true;
   set_status_panel(1, from_win1252(" Editing ") + path);

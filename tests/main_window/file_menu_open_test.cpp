@@ -12,6 +12,7 @@
 #include "platform/page_control.h"
 #include "record_form/control_binding.h"
 #include "record_form/editor_state.h"
+#include "record_form/item_selection.h"
 #include "records/last_error.h"
 
 namespace fs = std::filesystem;
@@ -113,12 +114,18 @@ TEST_F(open_file, a_file_without_staff_lines_shows_an_empty_list_and_disabled_pa
     end = every.find('\n', end) + 1;
   const fs::path path = folder.path() / "Empty.staff";
   write_file_bytes(path, every.substr(0, end));
+  // The file before shows a player with his playing history selected.
+  open_through_menu(copy_to_folder(example_club_file()));
+  ASSERT_NE(selected_item<item_kind::history>().current, nullptr);
   open_through_menu(path);
 
   EXPECT_TRUE(environment.dialogs.all_as_scripted());
   EXPECT_TRUE(editor().data_loaded);
   EXPECT_EQ(window.list_box->count(), 0);
   EXPECT_EQ(editor().current_staff, nullptr);
+  // Nothing points into the records of the file before.
+  EXPECT_EQ(selected_item<item_kind::history>().current, nullptr);
+  EXPECT_EQ(selected_item<item_kind::history>().original, nullptr);
   EXPECT_FALSE(window.pc_staff->isEnabled());
   EXPECT_EQ(window.main_page_control->currentWidget(), window.analysis_tab);
   EXPECT_TRUE(window.menu_save->isEnabled());

@@ -64,7 +64,10 @@ void fill_language_type(const qor_staff_language& item, form_controls& form) {
   if (combo == nullptr)
     return;
   const long long type = item.StaffLanguagesType;
-  const long long position = (type == 0 || type == 6) ? 5 : type - 1;
+  // Types 1 to 6 stand at positions 0 to 5; anything else, 0 included, is "Not Set" (position
+  // 6), so an unset level is never shown, and then stored, as "Never".
+  constexpr long long not_set_position = 6;
+  const long long position = (type >= 1 && type <= 6) ? type - 1 : not_set_position;
   fill_control_by_index(combo, position, text_value_tag);
 }
 

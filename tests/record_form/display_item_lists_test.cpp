@@ -220,12 +220,14 @@ TEST_F(display_item_lists, flags_of_the_favourite_kinds_read_true_and_false_only
   EXPECT_FALSE(control<QAbstractButton>("staff_favourite_club_marked_for_deletion")->isChecked());
 }
 
-TEST_F(display_item_lists, a_language_type_shows_one_entry_below_it_and_not_set_as_the_sixth) {
+// Levels 1 to 6 stand one place below their number; an unset or unknown level shows "Not Set"
+// (the seventh entry), never "Never".
+TEST_F(display_item_lists, a_language_type_shows_one_entry_below_it_and_not_set_otherwise) {
   controls.choice_model("staff_language_type")
-      ->setStringList({"One", "Two", "Three", "Four", "Five", "Six"});
+      ->setStringList({"Mother Tongue", "Fluent", "Good", "Basic", "None", "Never", "Not Set"});
   auto& language = add_item<item_kind::language>(1, shown_staff, true);
   auto* type = control<QComboBox>("staff_language_type");
-  for (auto [stored, shown] : {std::pair{2, 1}, {1, 0}, {0, 5}, {6, 5}, {9, 0}}) {
+  for (auto [stored, shown] : {std::pair{2, 1}, {1, 0}, {6, 5}, {0, 6}, {9, 6}, {-3, 6}}) {
     language.StaffLanguagesType = stored;
     fill_staff_language_details(&language, controls);
     EXPECT_EQ(type->currentIndex(), shown) << stored;

@@ -57,10 +57,8 @@ void Tfrm_main::menu_openClick() {
   if (editor().data_modified) {
     switch (ask_confirmation("Do you want to save changes?", message_buttons::yes_no_cancel)) {
       case dialog_answer::yes:
-        if (!save_to_open_file()) {
-          show_error(get_last_error());
+        if (!write_whole_store(open_file_name_))
           return;
-        }
         break;
       case dialog_answer::no:
         break;

@@ -108,6 +108,13 @@ TEST_F(lookup_loading, shipped_files_fill_every_list_and_combo_through_one_model
   EXPECT_EQ(combo_items(combo("staff_language_type")),
             QStringList({"Mother Tongue", "Fluent", "Good", "Basic", "None", "Never", "Not Set"}));
   EXPECT_EQ(combo("staff_injury_right_or_left")->count(), 4);
+  // Records keep nations and languages as plain names, which their combos match whole: the
+  // lists hold names only, led by an empty entry for "none".
+  for (const char* name : {"staff_nation", "staff_language_language"}) {
+    EXPECT_EQ(combo(name)->itemText(0), "") << name;
+    for (int row = 1; row < combo(name)->count(); ++row)
+      EXPECT_FALSE(combo(name)->itemText(row).contains(';')) << name << " row " << row;
+  }
 }
 
 TEST_F(lookup_loading, a_missing_file_is_reported_with_its_path_and_leaves_only_its_lists_empty) {

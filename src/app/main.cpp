@@ -5,6 +5,7 @@
 
 #include "main_window/find_club_buttons.h"
 #include "main_window/find_club_name_form.h"
+#include "main_window/item_club_picks.h"
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"
@@ -22,8 +23,7 @@ int main(int argc, char** argv) {
     init_locale_settings(locale_data(), app_locale());
     Tfrm_main frm_main;
     frm_find_club_name = new Tfrm_find_club_name(&frm_main);
-    // The item editors' commits after a pick join these follow-ups once those editors exist.
-    bind_find_club_buttons(frm_main.controls(), club_pick_follow_ups{});
+    bind_find_club_buttons(frm_main.controls(), item_club_pick_follow_ups(frm_main.controls()));
     frm_main.show();
     QApplication::exec();
   } catch (const std::exception& error) {

@@ -1,5 +1,6 @@
 #include "record_form/binding_support.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QVariant>
@@ -17,6 +18,8 @@ QVariant current_state(const QWidget* control) {
     return combo->currentIndex();
   if (const auto* edit = qobject_cast<const QLineEdit*>(control))
     return edit->text();
+  if (const auto* box = qobject_cast<const QAbstractButton*>(control))
+    return box->isChecked();
   return {};
 }
 

@@ -50,11 +50,17 @@ bool is_three_way(std::string_view name) {
          std::end(three_way_boxes);
 }
 
+// A flag of any other text leaves the box as it was: a stand-in, which the applier leaves alone
+// until the user sets the box.
 void fill_three_way(QAbstractButton* box, std::string_view flag) {
   if (same_text_ignoring_case(flag, "True")) {
     box->setChecked(true);
+    clear_unshown(box);
   } else if (same_text_ignoring_case(flag, "False")) {
     box->setChecked(false);
+    clear_unshown(box);
+  } else {
+    mark_unshown(box);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/control_tag.h"
 #include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
+#include "record_form/field_validation_checks.h"
 #include "record_form/form_text.h"
 #include "records/dates.h"
 
@@ -16,30 +17,6 @@ constexpr std::string_view text_apply_failure =
     "apply_from_control(TCustomEdit*,char*): Error casting from AnsiString in edit: ";
 constexpr std::string_view edit_apply_failure =
     "apply_from_control(..): Error casting from AnsiString in edit: ";
-
-// A whole number as the platform's integer conversion reads it: blanks, a sign, digits, within
-// 32 bits.
-std::optional<long long> parse_integer_text(std::string_view text) {
-  while (!text.empty() && text.front() == ' ')
-    text.remove_prefix(1);
-  bool negative = false;
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-    negative = text.front() == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty() || text.size() > 12)
-    return std::nullopt;
-  long long value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9')
-      return std::nullopt;
-    value = value * 10 + (c - '0');
-  }
-  value = negative ? -value : value;
-  if (value < -2147483648LL || value > 2147483647LL)
-    return std::nullopt;
-  return value;
-}
 
 // A decimal number under the locale's separator; the whole text must be the number.
 std::optional<double> parse_decimal(std::string_view text, char decimal_separator) {
@@ -148,7 +125,7 @@ bool fill_money_control(QLineEdit* edit, const field_slot& value, int tag,
     show_text(edit, "");
     return true;
   }
-  const std::optional<long long> amount = parse_integer_text(text);
+  const std::optional<long long> amount = read_whole_number(text);
   if (!amount) {
     fail_fill(edit, fill_failure);
     return true;
@@ -196,7 +173,7 @@ bool apply_from_control(QLineEdit* edit, const field_slot& field, const form_for
       return store_integer(field, tag);
     if (edit->text().isEmpty())
       edit->setText(QStringLiteral("0"));
-    const std::optional<long long> value = parse_integer_text(widget_text(edit->text()));
+    const std::optional<long long> value = read_whole_number(widget_text(edit->text()));
     if (!value) {
       report_binding_failure(edit_apply_failure, edit);
       return false;

@@ -72,9 +72,13 @@ void increase_combo_width(QComboBox* combo) {
   set_dropped_width(combo, combo->window()->width() - left);
 }
 
+void widen_before_each_drop_down(QComboBox* combo) {
+  new drop_down_widener(combo);
+}
+
 void bind_combo_widening(form_controls& controls) {
   for (const char* name : widened_combos) {
     if (auto* combo = controls.get<QComboBox>(name))
-      new drop_down_widener(combo);
+      widen_before_each_drop_down(combo);
   }
 }

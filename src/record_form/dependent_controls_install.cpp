@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QEvent>
 #include <QLineEdit>
 
 #include "platform/event_bindings.h"
@@ -69,23 +68,6 @@ void on_box_change(QAbstractButton* box, std::function<void()> handler) {
                    [handler = std::move(handler)](bool) { run_guarded(handler); });
 }
 
-// Widens a region combo's list to reach the window's right edge just before it can drop down (a
-// click or a key on the combo).
-class drop_down_widener : public QObject {
- public:
-  explicit drop_down_widener(QComboBox* combo) : QObject(combo), combo_(combo) {
-    combo->installEventFilter(this);
-  }
-
- private:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
-      run_guarded([this] { increase_combo_width(combo_); });
-    return false;
-  }
-  QComboBox* combo_;
-};
-
 template <class Widget>
 void for_each_control(form_controls& controls, std::span<const char* const> names,
                       const std::function<void(Widget*)>& bind) {
@@ -150,6 +132,6 @@ void install_field_rules(form_controls& controls, focus_tracker& focus,
     focus.set_exit_handler(loan, [&controls] { return staff_club_loan_toExit(controls); });
   bind_money_exits(controls, focus);
   bind_view_exits(controls, focus);
-  for_each_control<QComboBox>(controls, region_combos,
-                              [](QComboBox* combo) { new drop_down_widener(combo); });
+  // The region lists are long too: they open out to the window's right edge like the others.
+  for_each_control<QComboBox>(controls, region_combos, widen_before_each_drop_down);
 }

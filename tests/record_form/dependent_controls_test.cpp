@@ -2,12 +2,14 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "field_rules_fixture.h"
+#include "platform/combo_helpers.h"
 #include "record_form/classification_rules.h"
 #include "record_form/dependent_controls.h"
 #include "records/item_records.h"
@@ -378,6 +380,23 @@ TEST_F(coach_form, leaving_the_reputation_or_a_foot_commits_the_form_first) {
   focus_on("staff_pl_pace");
   EXPECT_EQ(staff->StaffPlayerLeftFoot, 18);
   EXPECT_EQ(controls.get<QLabel>("staff_pl_preferred_feet_label")->text(), "Left only");
+}
+
+// ---- Region lists ----
+
+using region_form = field_rules_form;
+
+TEST_F(region_form, each_region_list_opens_out_to_the_windows_right_edge) {
+  window.resize(1500, 840);
+  for (const char* name : {"staff_local_region_of_birth", "staff_first_name_local_region",
+                           "staff_second_name_local_region", "staff_local_region_of_residence"}) {
+    SCOPED_TRACE(name);
+    auto* combo = controls.get<QComboBox>(name);
+    ASSERT_NE(combo, nullptr);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(combo, &key);
+    EXPECT_EQ(dropped_width(combo), window.width() - combo->mapTo(&window, QPoint(0, 0)).x());
+  }
 }
 
 }  // namespace

@@ -169,8 +169,6 @@ class Tfrm_main : public QMainWindow {
   QComboBox* find_combo(std::string_view name) const;
   // Commits the record pages into current_staff; nothing when no record is shown.
   void commit_current_staff();
-  // Writes the whole store to open_file_name(); false with the reason in the last error.
-  bool save_to_open_file();
   // Writes the whole store to `path` for Save and Save as: a failure shows the last error, a
   // failed backup copy shows its warning. True when the file was written.
   bool write_whole_store(const QString& path);

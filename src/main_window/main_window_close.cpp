@@ -3,7 +3,6 @@
 #include "main_window/main_window.h"
 #include "platform/dialog_service.h"
 #include "record_form/editor_state.h"
-#include "records/last_error.h"
 #include "records/record_store.h"
 
 void Tfrm_main::FormCloseQuery(bool& CanClose) {
@@ -18,9 +17,7 @@ void Tfrm_main::FormCloseQuery(bool& CanClose) {
 
   switch (answer) {
     case dialog_answer::yes:
-      CanClose = save_to_open_file();
-      if (!CanClose)
-        show_error(get_last_error());
+      CanClose = write_whole_store(open_file_name_);
       break;
     case dialog_answer::no:
     case dialog_answer::ok:

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <filesystem>
+#include <fstream>
 
 #include "main_window/main_window.h"
 #include "record_form/editor_state.h"
@@ -81,6 +82,23 @@ TEST_F(main_window_close, yes_saves_to_the_file_being_edited_and_closes) {
   EXPECT_TRUE(fs::exists(target));
   EXPECT_EQ(environment.dialogs.shown_texts(),
             std::vector<QString>{"Do you want to save changes?"});
+}
+
+TEST_F(main_window_close, a_backup_that_cannot_be_taken_is_reported_and_the_save_goes_on) {
+  copied_program_folder program;
+  std::ofstream(program.path() / "backup staff files") << "a file where the folder should be";
+  std::ofstream(target) << "the file as it was loaded";
+  file_data().file_name = target.string();
+  open_a_file();
+  editor().data_modified = true;
+  environment.dialogs.queue_answer(dialog_answer::yes);
+
+  EXPECT_TRUE(window.close());
+
+  ASSERT_EQ(environment.dialogs.shown().size(), 2u);
+  EXPECT_EQ(environment.dialogs.last().type, message_type::warning);
+  EXPECT_FALSE(environment.dialogs.last().text.isEmpty());
+  file_data().file_name.clear();
 }
 
 TEST_F(main_window_close, a_failed_save_shows_why_and_keeps_the_window_and_the_changes) {

@@ -1,0 +1,95 @@
+#include "main_window/item_club_picks.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+#include "../sub_records/item_panel_fixture.h"
+#include "main_window/find_club_buttons.h"
+#include "main_window/find_club_name_form.h"
+#include "records/program_paths.h"
+#include "window_test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The club picker of the item panels, with a club list whose one club is "Beta" (id 2), as
+// the panels' club lists also hold it.
+class item_club_picks : public item_panel_form {
+ protected:
+  item_club_picks() : saved_folder_(program_folder()) {
+    fs::create_directories(folder_.path() / "data");
+    std::ofstream(folder_.path() / "data" / "club_list.txt", std::ios::binary)
+        << "Beta;1;2;3;4;2\r\n";
+    set_program_folder(folder_.path());
+    picker_ = std::make_unique<Tfrm_find_club_name>();
+    frm_find_club_name = picker_.get();
+  }
+  ~item_club_picks() override {
+    frm_find_club_name = nullptr;
+    set_program_folder(saved_folder_);
+  }
+
+  // Clicks the find button beside the combo; the user picks the one club listed.
+  void pick_club_for(std::string_view combo) {
+    for (const find_club_button& button : find_club_buttons()) {
+      if (combo != button.club_combo)
+        continue;
+      dialogs.queue_form_script([](QDialog& form) {
+        auto& picker = static_cast<Tfrm_find_club_name&>(form);
+        picker.club_name_list_box->setCurrentRow(0);
+        picker.ok_btn->click();
+      });
+      find_club_btnClick(controls, button, follow_ups);
+      return;
+    }
+    ADD_FAILURE() << "no find button for " << combo;
+  }
+
+  club_pick_follow_ups follow_ups = item_club_pick_follow_ups(controls);
+
+ private:
+  temporary_folder folder_;
+  fs::path saved_folder_;
+  std::unique_ptr<Tfrm_find_club_name> picker_;
+};
+
+// A club picked for a clause, a favourite or disliked club, a season or a non-player post
+// reaches the item at once and is stamped; the post's nation choice then closes.
+TEST_F(item_club_picks, a_picked_club_reaches_the_item_at_once) {
+  auto& clause = add_item<item_kind::contract_clauses>(1);
+  clause.StaffContractClausesClub = 1;
+  auto& favourite = add_item<item_kind::favourite_club>(2);
+  favourite.StaffFavouriteClubsClub = 1;
+  auto& disliked = add_item<item_kind::disliked_club>(3);
+  disliked.StaffFavouriteClubsClub = 1;
+  auto& season = add_item<item_kind::history>(4);
+  season.StaffHistoryClub = 1;
+  auto& post = add_item<item_kind::non_player_history>(5);
+  post.StaffNonPlayerHistoryClubContracted = 0;
+  post.StaffNonPlayerHistoryNationContracted = "";
+  show_items();
+
+  for (const char* combo :
+       {"staff_contract_clauses_club", "staff_favourite_club_club", "staff_disliked_club_club",
+        "staff_history_club", "staff_non_player_history_club"}) {
+    pick_club_for(combo);
+  }
+  EXPECT_EQ(clause.StaffContractClausesClub, 2);
+  EXPECT_EQ(favourite.StaffFavouriteClubsClub, 2);
+  EXPECT_EQ(disliked.StaffFavouriteClubsClub, 2);
+  EXPECT_EQ(season.StaffHistoryClub, 2);
+  EXPECT_EQ(post.StaffNonPlayerHistoryClubContracted, 2);
+  for (const auto* updated : {&clause.DateUpdated, &favourite.DateUpdated, &disliked.DateUpdated,
+                              &season.DateUpdated, &post.DateUpdated}) {
+    EXPECT_EQ(*updated, stamp);
+  }
+  EXPECT_FALSE(combo("staff_non_player_history_nation")->isEnabled());
+  EXPECT_TRUE(dialogs.all_as_scripted());
+}
+
+}  // namespace

@@ -2,17 +2,16 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QTabWidget>
 #include <algorithm>
 #include <vector>
 
 #include "platform/dialog_service.h"
-#include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/control_binding.h"
 #include "record_form/dependent_controls.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_controls.h"
+#include "record_form/staff_page_visibility.h"
 #include "records/lookup.h"
 #include "records/record_store.h"
 
@@ -61,27 +60,6 @@ page_set pages_chosen_for(int classification) {
     default:
       return {{}, {coach_page, positions_page, player_page}};
   }
-}
-
-QTabWidget* record_pages(form_controls& controls) {
-  return controls.get<QTabWidget>("pc_staff");
-}
-
-void set_page_visible(form_controls& controls, const char* page_name, bool visible) {
-  QTabWidget* pages = record_pages(controls);
-  QWidget* page = controls.find(page_name);
-  if (pages == nullptr || page == nullptr)
-    return;
-  const int index = pages->indexOf(page);
-  if (index < 0)
-    return;
-  // Hiding the page on show would let the tab bar pick another one as if the user had; the
-  // first page is never hidden, so go there first.
-  if (!visible && pages->currentIndex() == index) {
-    if (auto* control = qobject_cast<page_control*>(pages))
-      control->set_active_page_index(0);
-  }
-  pages->setTabVisible(index, visible);
 }
 
 void apply_page_set(form_controls& controls, const page_set& pages) {

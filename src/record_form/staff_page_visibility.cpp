@@ -58,6 +58,8 @@ bool is_active_page(form_controls& form, const char* name) {
          pages->currentWidget() == form.find(name);
 }
 
+}  // namespace
+
 void set_page_visible(form_controls& form, const char* name, bool visible) {
   QTabWidget* pages = record_page_control(form);
   QWidget* page = form.find(name);
@@ -70,8 +72,6 @@ void set_page_visible(form_controls& form, const char* name, bool visible) {
     make_first_page_active(pages);
   pages->setTabVisible(index, visible);
 }
-
-}  // namespace
 
 void leave_pages_staff_will_not_have(const qor_staff& record, form_controls& form) {
   QTabWidget* pages = record_page_control(form);

@@ -8,6 +8,9 @@ class form_controls;
 // the active one first gives way to the first page, so the active page is always one the user
 // can see.
 
+// Shows or hides the named page of pc_staff; a name that is no page of it is passed over.
+void set_page_visible(form_controls& form, const char* name, bool visible);
+
 // Before a record is shown: leaves the player pages for a record that is not a player and the
 // coach page for one that is not a non-player.
 void leave_pages_staff_will_not_have(const qor_staff& record, form_controls& form);

@@ -113,10 +113,27 @@ bool apply_language_type(qor_staff_language& item, form_controls& form) {
   return true;
 }
 
+// Promotion or relegation is kept as the text of the chosen position.
+bool apply_promotion_or_relegation(qor_staff_achievements& item, form_controls& form) {
+  auto* combo = form.get<QComboBox>("staff_achievements_promotion_or_relegation");
+  if (combo == nullptr || shows_unshown_value(combo) || combo->currentIndex() < 0)
+    return false;
+  const int position = combo->currentIndex();
+  if (read_whole_number(item.StaffAchievementsPromotionOrRelegation.view()) == position)
+    return false;
+  item.StaffAchievementsPromotionOrRelegation = std::to_string(position);
+  return true;
+}
+
 bool apply_kind_specifics(item_kind kind, void* item, form_controls& form) {
-  if (kind == item_kind::language)
-    return apply_language_type(*static_cast<qor_staff_language*>(item), form);
-  return false;
+  switch (kind) {
+    case item_kind::language:
+      return apply_language_type(*static_cast<qor_staff_language*>(item), form);
+    case item_kind::achievements:
+      return apply_promotion_or_relegation(*static_cast<qor_staff_achievements*>(item), form);
+    default:
+      return false;
+  }
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <QComboBox>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
 #include "record_form/dependent_controls.h"
+#include "record_form/field_validation_checks.h"
 #include "record_form/form_controls.h"
 #include "record_form/record_binding.h"
 #include "record_form/record_pages.h"
@@ -77,12 +79,26 @@ void fill_language_type(const qor_staff_language& item, form_controls& form) {
   fill_control_by_index(combo, position, text_value_tag);
 }
 
-// What a kind shows beyond its bound controls: the language type, and the panel controls that
-// the shown career or non-player history entry leaves open.
+// Promotion or relegation is kept as the text of its position ("0" not set, "1", "2"); a text
+// that names no position shows "Not set" as a stand-in.
+void fill_promotion_or_relegation(const qor_staff_achievements& item, form_controls& form) {
+  auto* combo = form.get<QComboBox>("staff_achievements_promotion_or_relegation");
+  if (combo == nullptr)
+    return;
+  const std::optional<long long> position =
+      read_whole_number(item.StaffAchievementsPromotionOrRelegation.view());
+  fill_control_by_index(combo, position.value_or(-1), text_value_tag);
+}
+
+// What a kind shows beyond its bound controls: the language type, promotion or relegation, and
+// the panel controls that the shown career or non-player history entry leaves open.
 void show_kind_specifics(item_kind kind, const void* item, form_controls& form) {
   switch (kind) {
     case item_kind::language:
       fill_language_type(*static_cast<const qor_staff_language*>(item), form);
+      break;
+    case item_kind::achievements:
+      fill_promotion_or_relegation(*static_cast<const qor_staff_achievements*>(item), form);
       break;
     case item_kind::non_player_history:
       enable_non_player_history_controls(static_cast<const qor_staff_non_player_history*>(item),

@@ -47,6 +47,28 @@ TEST_F(item_panel_form, values_the_panel_cannot_show_are_not_written_back) {
   EXPECT_EQ(language.StaffLanguagesType, 9);
 }
 
+// Promotion or relegation is kept as the text of its position; an unset text stays unset
+// until the user chooses.
+TEST_F(item_panel_form, promotion_or_relegation_is_shown_and_stored_as_its_position) {
+  auto& promoted = add_item<item_kind::achievements>(1);
+  promoted.StaffAchievementsYear = 1990;
+  promoted.StaffAchievementsPromotionOrRelegation = "1";
+  auto& unset = add_item<item_kind::achievements>(2);
+  unset.StaffAchievementsYear = 1991;
+  show_items();
+  ASSERT_EQ(&shown<item_kind::achievements>(), &promoted);
+  EXPECT_EQ(combo("staff_achievements_promotion_or_relegation")->currentIndex(), 1);
+  choose("staff_achievements_promotion_or_relegation", 2);
+  EXPECT_EQ(promoted.StaffAchievementsPromotionOrRelegation, "2");
+  EXPECT_EQ(promoted.DateUpdated, stamp);
+
+  selected_item<item_kind::achievements>().current = &unset;
+  fill_staff_achievements_details(&unset, controls);
+  choose("staff_achievements_placing", 2);
+  EXPECT_EQ(unset.StaffAchievementsPlacing, 2);
+  EXPECT_EQ(unset.StaffAchievementsPromotionOrRelegation, "");
+}
+
 // A program fill raises the boxes' and combos' events too; none of them may write the panel
 // into the item meanwhile.
 TEST_F(item_panel_form, handlers_do_nothing_while_controls_are_filled) {

@@ -6,18 +6,16 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
-#include <QLocale>
 #include <QProgressBar>
 #include <filesystem>
 
 #include "main_window/main_window.h"
-#include "platform/app_locale.h"
 #include "platform/owner_drawn_list_box.h"
-#include "platform/qt_system_locale.h"
 #include "platform/scripted_dialog_service.h"
 #include "record_form/editor_state.h"
 #include "records/program_paths.h"
 #include "staff_file_generator.h"
+#include "window_bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -39,9 +37,7 @@ class paint_counter : public QObject {
 void open_generated_file(benchmark::State& state) {
   const int staff_count = static_cast<int>(state.range(0));
   const int items_per_staff = static_cast<int>(state.range(1));
-  scoped_app_locale locale(
-      std::make_shared<qt_system_locale>(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-      std::make_shared<fixed_clock>(date_time{2013, 5, 17, 9, 30, 15}));
+  bench_locale locale;
   set_program_folder(STAFF_EDITOR_SOURCE_DIR);
   const fs::path file = fs::temp_directory_path() / "file_open_bench.staff";
   staff_file_options options;
@@ -86,11 +82,5 @@ BENCHMARK(open_generated_file)
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return run_window_benchmarks(argc, argv);
 }

@@ -10,6 +10,7 @@
 #include "main_window/main_window.h"
 #include "platform/scripted_dialog_service.h"
 #include "records/program_paths.h"
+#include "window_bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -68,11 +69,5 @@ BENCHMARK(editor_start_up_with_40000_clubs)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return run_window_benchmarks(argc, argv);
 }

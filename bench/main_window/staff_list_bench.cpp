@@ -4,14 +4,12 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QComboBox>
-#include <QLocale>
 #include <filesystem>
 #include <memory>
 
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
 #include "platform/owner_drawn_list_box.h"
-#include "platform/qt_system_locale.h"
 #include "platform/scripted_dialog_service.h"
 #include "record_form/editor_state.h"
 #include "records/load_observer.h"
@@ -19,6 +17,7 @@
 #include "records/record_store.h"
 #include "records/staff_reader.h"
 #include "staff_file_generator.h"
+#include "window_bench_support.h"
 
 namespace fs = std::filesystem;
 
@@ -28,10 +27,7 @@ namespace {
 // items each loaded and listed by name, under a fixed locale and clock.
 class loaded_window {
  public:
-  loaded_window(int staff_count, int items_per_staff)
-      : locale_(
-            std::make_shared<qt_system_locale>(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            std::make_shared<fixed_clock>(date_time{2013, 5, 17, 9, 30, 15})) {
+  loaded_window(int staff_count, int items_per_staff) {
     set_program_folder(STAFF_EDITOR_SOURCE_DIR);
     window.show();
     const fs::path file = fs::temp_directory_path() / "staff_list_bench.staff";
@@ -51,7 +47,7 @@ class loaded_window {
   bool loaded() const { return loaded_ && window.list_box->count() > 1; }
 
  private:
-  scoped_app_locale locale_;
+  bench_locale locale_;
   silent_load_observer observer_;
 
  public:
@@ -139,12 +135,5 @@ BENCHMARK(sort_button_10000_staff)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  large_window.reset();
-  return 0;
+  return run_window_benchmarks(argc, argv, [] { large_window.reset(); });
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/app_locale.h"
+
+// English (United Kingdom) and a clock stopped at 17/05/2013 09:30:15 for one scope, so that
+// every run reads and shows the same texts.
+class bench_locale : public scoped_app_locale {
+ public:
+  bench_locale();
+};
+
+// Runs the benchmarks the command line asks for inside one QApplication, offscreen unless
+// QT_QPA_PLATFORM names a platform. `before_quit` lets go of what must close while the
+// application still lives.
+int run_window_benchmarks(int argc, char** argv, const std::function<void()>& before_quit = {});

@@ -16,8 +16,9 @@ std::string control_name(const QWidget* control);
 void report_binding_failure(std::string_view message, const QWidget* control);
 
 // A fill that could not show its field's value leaves the control showing something else (item
-// 0, an empty text). The control remembers that state, so that a commit can tell "untouched
-// since" from "chosen by the user" and never writes the stand-in back over the real value.
+// 0, an empty text, a check box as it was). The control remembers that state, so that a commit can
+// tell "untouched since" from "chosen by the user" and never writes the stand-in back over the real
+// value.
 void mark_unshown(QWidget* control);
 void clear_unshown(QWidget* control);
 bool shows_unshown_value(const QWidget* control);

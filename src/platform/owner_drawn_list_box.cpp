@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/item_objects.h"
+#include "platform/owner_draw.h"
 #include "platform/run_guarded.h"
 
 namespace {
@@ -22,16 +23,9 @@ class owner_draw_delegate : public QStyledItemDelegate {
       QStyledItemDelegate::paint(painter, option, index);
       return;
     }
-    painter->save();
-    const bool selected = option.state & QStyle::State_Selected;
-    // As the original list box did, the entry is filled with the selection or window colour and
-    // the pen set to match before the program draws it.
-    const QPalette& palette = option.palette;
-    painter->fillRect(option.rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
-    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(option.font);
-    run_guarded([&] { list_->drawer()(*painter, index.row(), option.rect, selected); });
-    painter->restore();
+    paint_owner_drawn_entry(*painter, option, [&](QPainter& entry_painter, bool selected) {
+      list_->drawer()(entry_painter, index.row(), option.rect, selected);
+    });
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {

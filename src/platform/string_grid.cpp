@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "platform/owner_draw.h"
 #include "platform/run_guarded.h"
 
 namespace {
@@ -20,16 +21,9 @@ class cell_draw_delegate : public QStyledItemDelegate {
       QStyledItemDelegate::paint(painter, option, index);
       return;
     }
-    painter->save();
-    const bool selected = option.state & QStyle::State_Selected;
-    const QPalette& palette = option.palette;
-    painter->fillRect(option.rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
-    painter->setPen(palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(option.font);
-    run_guarded([&] {
-      grid_->cell_drawer()(*painter, index.column(), index.row(), option.rect, selected);
+    paint_owner_drawn_entry(*painter, option, [&](QPainter& cell_painter, bool selected) {
+      grid_->cell_drawer()(cell_painter, index.column(), index.row(), option.rect, selected);
     });
-    painter->restore();
   }
 
  private:

@@ -116,12 +116,7 @@ TEST_F(add_staff, with_every_temporary_id_taken_shows_why_and_adds_nothing) {
 }
 
 TEST_F(add_staff, into_a_file_without_staff_enables_the_record_pages) {
-  const std::string every = read_file_bytes(fixture_file("every_section.staff"));
-  std::size_t end = 0;
-  for (int line = 0; line < 4; ++line)
-    end = every.find('\n', end) + 1;
-  const fs::path path = folder.path() / "Empty.staff";
-  write_file_bytes(path, every.substr(0, end));
+  const fs::path path = write_file_without_staff();
   open_through_menu(path);
   ASSERT_FALSE(window.pc_staff->isEnabled());
 

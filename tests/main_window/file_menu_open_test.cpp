@@ -107,13 +107,7 @@ TEST_F(open_file, cancelling_the_file_dialog_changes_nothing) {
 }
 
 TEST_F(open_file, a_file_without_staff_lines_shows_an_empty_list_and_disabled_pages) {
-  const std::string every = read_file_bytes(fixture_file("every_section.staff"));
-  // The three leading lines and the staff header, nothing after them.
-  std::size_t end = 0;
-  for (int line = 0; line < 4; ++line)
-    end = every.find('\n', end) + 1;
-  const fs::path path = folder.path() / "Empty.staff";
-  write_file_bytes(path, every.substr(0, end));
+  const fs::path path = write_file_without_staff();
   // The file before shows a player with his playing history selected.
   open_through_menu(copy_to_folder(example_club_file()));
   ASSERT_NE(selected_item<item_kind::history>().current, nullptr);

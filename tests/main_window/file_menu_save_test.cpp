@@ -178,12 +178,7 @@ TEST_F(save_file, save_as_onto_an_existing_file_asks_first) {
 }
 
 TEST_F(save_file, save_as_of_a_file_without_staff_refuses_while_save_writes_it) {
-  const std::string every = read_file_bytes(fixture_file("every_section.staff"));
-  std::size_t end = 0;
-  for (int line = 0; line < 4; ++line)
-    end = every.find('\n', end) + 1;
-  const fs::path path = folder.path() / "Empty.staff";
-  write_file_bytes(path, every.substr(0, end));
+  const fs::path path = write_file_without_staff();
   open_through_menu(path);
 
   environment.dialogs.clear();

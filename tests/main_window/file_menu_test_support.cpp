@@ -75,6 +75,16 @@ fs::path file_menu_test::copy_to_folder(const fs::path& source, std::string_view
   return target;
 }
 
+fs::path file_menu_test::write_file_without_staff() {
+  const std::string every = read_file_bytes(fixture_file("every_section.staff"));
+  std::size_t end = 0;
+  for (int line = 0; line < 4; ++line)
+    end = every.find('\n', end) + 1;
+  const fs::path path = folder.path() / "Empty.staff";
+  write_file_bytes(path, every.substr(0, end));
+  return path;
+}
+
 QString file_menu_test::qt_path(const fs::path& path) const {
   return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }

@@ -44,6 +44,9 @@ class file_menu_test : public testing::Test {
   // A copy of a file in the temporary folder, under the name given.
   std::filesystem::path copy_to_folder(const std::filesystem::path& source,
                                        std::string_view name = "Team.staff");
+  // Empty.staff in the temporary folder: the three leading lines and the staff header of
+  // every_section.staff, with no staff line after them.
+  std::filesystem::path write_file_without_staff();
   QString qt_path(const std::filesystem::path& path) const;
   // File > Open with the file dialog answering `path`; answers for questions before it are
   // queued by the caller.

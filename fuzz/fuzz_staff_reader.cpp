@@ -9,31 +9,13 @@
 #include <cstdlib>
 #include <string>
 
+#include "fake_locale.h"
 #include "records/last_error.h"
 #include "records/load_observer.h"
 #include "records/staff_reader.h"
 #include "records/staff_writer.h"
 
 namespace {
-
-// Day first with '/', a '.' before decimals: one locale is enough, the file states its own.
-class fixed_locale : public system_locale {
- public:
-  std::string format_short_date(int year, int month, int day) const override {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, year);
-    return text;
-  }
-  std::string format_date_time(const date_time& moment) const override {
-    char text[16];
-    std::snprintf(text, sizeof text, " %02d:%02d:%02d", moment.hour, moment.minute, moment.second);
-    return format_short_date(moment.year, moment.month, moment.day) + text;
-  }
-  char date_separator() const override { return '/'; }
-  char time_separator() const override { return ':'; }
-  char decimal_separator() const override { return '.'; }
-  std::string thousands_separator() const override { return ""; }
-};
 
 // The reader takes a path, so every input goes through one temporary file of this process.
 const std::string& input_path() {
@@ -77,7 +59,8 @@ void check_writer(data_set& data, const system_locale& locale) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   write_input(data, size);
-  const fixed_locale locale;
+  // Day first with '/', a '.' before decimals: one locale is enough, the file states its own.
+  const fake_locale locale;
   silent_load_observer observer;
   data_set loaded;
   set_last_error("");

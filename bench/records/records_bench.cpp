@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench_files.h"
+#include "fake_locale.h"
 #include "heap_counter.h"
 #include "records/item_vectors.h"
 #include "records/last_error.h"
@@ -25,28 +26,12 @@ namespace {
 
 constexpr int largest_staff_count = 10000;
 
-class bench_locale : public system_locale {
- public:
-  std::string format_short_date(int year, int month, int day) const override {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", day, month, year);
-    return text;
-  }
-  std::string format_date_time(const date_time& moment) const override {
-    return format_short_date(moment.year, moment.month, moment.day) + " 12:00:00";
-  }
-  char date_separator() const override { return '/'; }
-  char time_separator() const override { return ':'; }
-  char decimal_separator() const override { return '.'; }
-  std::string thousands_separator() const override { return ""; }
-};
-
 class bench_clock : public system_clock_source {
  public:
   date_time now() const override { return {2012, 12, 31, 14, 5, 9}; }
 };
 
-const bench_locale locale;
+const fake_locale locale;
 const bench_clock clock_source;
 
 bool load(const std::filesystem::path& path, data_set& data) {

@@ -4,31 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "fake_locale.h"
 #include "records/load_observer.h"
 #include "records/record_store.h"
 #include "records/system_locale.h"
 
 // Shared stand-ins for the engine tests of the records folder.
-
-// A locale whose short date follows `order` ("dd_mm_yyyy", ...) with `date_separator`.
-class fake_locale : public system_locale {
- public:
-  explicit fake_locale(std::string order = "dd_mm_yyyy", char date_separator = '/',
-                       char decimal_separator = '.')
-      : order_(std::move(order)), date_separator_(date_separator), decimal_(decimal_separator) {}
-
-  std::string format_short_date(int year, int month, int day) const override;
-  std::string format_date_time(const date_time& moment) const override;
-  char date_separator() const override { return date_separator_; }
-  char time_separator() const override { return ':'; }
-  char decimal_separator() const override { return decimal_; }
-  std::string thousands_separator() const override { return ""; }
-
- private:
-  std::string order_;
-  char date_separator_;
-  char decimal_;
-};
 
 class fixed_clock : public system_clock_source {
  public:

@@ -13,6 +13,9 @@
 // Records are plain standard-layout structures, so a field is reached through its byte offset
 // from the start of the record; the accessors below do the reading and writing.
 
+// Capacity of the boolean texts, "True" or "False" and their terminating zero.
+inline constexpr std::uint16_t boolean_text_capacity = 6;
+
 enum class field_type : std::uint8_t {
   integer,             // signed integer of `size` bytes (1, 2 or 4)
   text,                // fixed_text<size>

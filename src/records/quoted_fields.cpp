@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "quote_search.h"
+
 namespace {
 
 // White space as the C library's isspace sees it in the "C" locale.
@@ -71,15 +73,6 @@ bool read_integer(std::string_view text, std::size_t position, long long& value)
     value = result == lowest ? highest : -result;
   }
   return true;
-}
-
-// The first double quote in [from, end), or end. Fields are a few characters long, so a plain
-// scan beats a library search for each quote.
-const char* find_quote(const char* from, const char* end) {
-  while (from != end && *from != '"') {
-    ++from;
-  }
-  return from;
 }
 
 }  // namespace

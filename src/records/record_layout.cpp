@@ -10,6 +10,30 @@
 
 namespace {
 
+column_action integer_action(std::uint16_t size, column_action one_byte) {
+  // The three widths follow one another in the enumeration.
+  const int width = size == 1 ? 0 : size == 2 ? 1 : 2;
+  return static_cast<column_action>(static_cast<int>(one_byte) + width);
+}
+
+column_step step_of(const field_descriptor& field) {
+  switch (field.type) {
+    case field_type::integer:
+    case field_type::list_index:
+      return {integer_action(field.size, column_action::integer8), 0, 0, field.offset};
+    case field_type::number_and_text:
+      return {integer_action(field.size, column_action::count8), field.text_offset, field.text_size,
+              field.offset};
+    case field_type::decimal_and_text:
+      return {column_action::amount, field.text_offset, field.text_size, field.offset};
+    case field_type::normalised_boolean:
+      assert(field.size == boolean_text_capacity);
+      return {column_action::normalised_boolean, field.offset, field.size};
+    default:
+      return {column_action::text, field.offset, field.size};
+  }
+}
+
 record_layout build_layout(std::span<const field_descriptor> fields) {
   record_layout layout;
   layout.fields = fields;
@@ -30,6 +54,7 @@ record_layout build_layout(std::span<const field_descriptor> fields) {
   }
   assert(std::ranges::none_of(layout.columns, [](auto* field) { return field == nullptr; }));
   for (const field_descriptor* field : layout.columns) {
+    layout.steps.push_back(step_of(*field));
     if (!layout.header.empty()) {
       layout.header += ';';
     }

@@ -9,11 +9,9 @@
 // One data line of a .staff file: every column in double quotes, joined by ';'.
 
 // Fills a zero-filled record from the line's fields in column order and normalises its boolean
-// texts. False when the line holds fewer fields than the layout has columns.
+// texts. False when the line holds fewer fields than the layout has columns. Only a zero-filled
+// record gives the right result: texts are copied without clearing what follows them.
 bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record);
-
-// Stores one field's text into the record as the column's type says.
-void store_field_text(std::byte* record, const field_descriptor& field, std::string_view text);
 
 // Appends the record's line, ended by a line feed. A text holding a double quote, a carriage
 // return or a line feed would break the line apart, so such a record is refused: nothing is

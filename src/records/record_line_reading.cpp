@@ -1,0 +1,156 @@
+// Reading a data line into a record: the hot path of a load, run once for each of the hundreds
+// of thousands of lines of a large file. Field texts and numbers vary in length from line to
+// line, so the work is laid out to depend on those lengths through arithmetic, not branches.
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+#include "field_integers.h"
+#include "quote_search.h"
+#include "quoted_fields.h"
+#include "record_line.h"
+#include "word_bytes.h"
+
+namespace {
+
+using field_integers::line_bytes;
+
+template <class Integer>
+void store_integer(std::byte* record, std::uint16_t offset, long long value) {
+  // Out-of-range values keep their low-order bits, as the file format demands (300 -> 44).
+  const auto narrow = static_cast<Integer>(value);
+  std::memcpy(record + offset, &narrow, sizeof narrow);
+}
+
+// Writes every byte of a field of `capacity` bytes, a word at a time: the first `length` bytes
+// of `text` and zeros after them. The last word ends at the end of the field and may overlap
+// the one before it. The words read from `text` reach `capacity` bytes into it.
+template <class Word>
+void write_field_words(std::byte* field, const char* text, std::size_t length,
+                       std::size_t capacity) {
+  for (std::size_t offset = 0; offset < capacity; offset += sizeof(Word)) {
+    const std::size_t at = std::min(offset, capacity - sizeof(Word));
+    const std::size_t kept = std::clamp<std::size_t>(length, at, at + sizeof(Word)) - at;
+    store_word(field + at,
+               static_cast<Word>(load_word<Word>(text + at) & first_bytes_mask<Word>(kept)));
+  }
+}
+
+// Stores the text cut to capacity into a zero-filled field; returns the stored part. A zero
+// byte read from the file ends the stored text as it ends any fixed text.
+std::string_view store_text(std::byte* record, const column_step& step, std::string_view text,
+                            line_bytes line) {
+  const std::size_t capacity = step.text_capacity;
+  const std::size_t length = std::min<std::size_t>(text.size(), capacity - 1);
+  std::byte* const field = record + step.text_offset;
+  const bool line_goes_on = line.end - text.data() >= static_cast<std::ptrdiff_t>(capacity);
+  if (line_goes_on && capacity >= 8) {
+    write_field_words<std::uint64_t>(field, text.data(), length, capacity);
+  } else if (line_goes_on && capacity >= 4) {
+    write_field_words<std::uint32_t>(field, text.data(), length, capacity);
+  } else {
+    std::memcpy(field, text.data(), length);
+  }
+  return text.substr(0, length);
+}
+
+// Whether a boolean text as stored reads "true" or "false" in any letter case, tested on all
+// six bytes of the field at once.
+bool holds_boolean_text(const std::byte* record, std::uint16_t offset) {
+  unsigned char text[boolean_text_capacity];
+  std::memcpy(text, record + offset, sizeof text);
+  // Setting bit 5 turns exactly the capital letters of these words into small ones.
+  const auto is = [&](int i, char letter) { return (text[i] | 0x20) == letter; };
+  const bool is_true = is(0, 't') & is(1, 'r') & is(2, 'u') & is(3, 'e') & (text[4] == 0);
+  const bool is_false =
+      is(0, 'f') & is(1, 'a') & is(2, 'l') & is(3, 's') & is(4, 'e') & (text[5] == 0);
+  return is_true | is_false;
+}
+
+float parse_amount(std::string_view text) {
+  // Heights and weights may use ',' or '.' before the decimals.
+  std::array<char, max_field_length> copy{};
+  const std::size_t length = std::min(text.size(), copy.size());
+  for (std::size_t i = 0; i < length; ++i) {
+    copy[i] = text[i] == ',' ? '.' : text[i];
+  }
+  return static_cast<float>(parse_decimal_text({copy.data(), length}));
+}
+
+// Every action gives what the zero-filled record holds for an empty field, so empty fields
+// take the same path as others. Numbers are parsed from the stored text; the parsers stop at
+// a zero byte, so they read it as the text before any zero byte.
+void store_field(std::byte* record, const column_step& step, std::string_view text,
+                 line_bytes line) {
+  switch (step.action) {
+    case column_action::integer8:
+      store_integer<std::int8_t>(record, step.number_offset,
+                                 parse_field_integer<false>(text, line));
+      break;
+    case column_action::integer16:
+      store_integer<std::int16_t>(record, step.number_offset,
+                                  parse_field_integer<false>(text, line));
+      break;
+    case column_action::integer32:
+      store_integer<std::int32_t>(record, step.number_offset,
+                                  parse_field_integer<true>(text, line));
+      break;
+    case column_action::text:
+      store_text(record, step, text, line);
+      break;
+    case column_action::normalised_boolean:
+      store_text(record, step, text, line);
+      if (!holds_boolean_text(record, step.text_offset)) {
+        write_text(record, step.text_offset, step.text_capacity, "False");
+      }
+      break;
+    case column_action::count8:
+      store_integer<std::int8_t>(
+          record, step.number_offset,
+          parse_field_integer<false>(store_text(record, step, text, line), line));
+      break;
+    case column_action::count16:
+      store_integer<std::int16_t>(
+          record, step.number_offset,
+          parse_field_integer<false>(store_text(record, step, text, line), line));
+      break;
+    case column_action::count32:
+      store_integer<std::int32_t>(
+          record, step.number_offset,
+          parse_field_integer<true>(store_text(record, step, text, line), line));
+      break;
+    case column_action::amount:
+      write_float(record, step.number_offset, parse_amount(store_text(record, step, text, line)));
+      break;
+  }
+}
+
+// Boolean texts without a column read as "False" as well.
+void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
+  for (const field_descriptor* field : layout.normalised) {
+    if (record[field->offset] == std::byte{0}) {
+      write_text(record, field->offset, field->size, "False");
+    }
+  }
+}
+
+}  // namespace
+
+bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record) {
+  // Each field is the text between the next two double quotes, whatever stands between them.
+  const line_bytes bytes{line.data(), line.data() + line.size()};
+  quote_cursor quotes(line.data(), line.size());
+  for (const column_step& step : layout.steps) {
+    const char* const opening = quotes.next();
+    const char* const closing = quotes.next();
+    if (closing == bytes.end) {
+      return false;
+    }
+    const auto length = static_cast<std::size_t>(closing - opening - 1);
+    store_field(record, step, {opening + 1, std::min(length, max_field_length)}, bytes);
+  }
+  fill_empty_boolean_texts(record, layout);
+  return true;
+}

@@ -7,6 +7,10 @@
 
 #include "word_bytes.h"
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 // Finding the double quotes of a line eight bytes at a time. Field texts are short and of every
 // length, so a byte-by-byte search ends at a place the processor cannot foresee in each field;
 // these tests find all quotes of a word at once, without a branch per byte.
@@ -26,11 +30,20 @@ constexpr std::size_t block_size = 64;
 // Bit i set when byte i of the 64 bytes is a double quote.
 inline std::uint64_t quote_bits_of_block(const char* block) {
   std::uint64_t bits = 0;
+#if defined(__SSE2__) || defined(_M_X64)
+  const __m128i quote = _mm_set1_epi8('"');
+  for (std::size_t part = 0; part < block_size / 16; ++part) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+    const auto found = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)));
+    bits |= std::uint64_t{found} << (16 * part);
+  }
+#else
   for (std::size_t word = 0; word < block_size / 8; ++word) {
     // The eight top bits, gathered into the lowest byte by one multiplication.
     const std::uint64_t top_bits = quote_top_bits(load_word<std::uint64_t>(block + 8 * word)) >> 7;
     bits |= (top_bits * 0x0102040810204080 >> 56) << (8 * word);
   }
+#endif
   return bits;
 }
 

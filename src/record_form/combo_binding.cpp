@@ -55,13 +55,6 @@ void select_code(QComboBox* combo, long long code, int found) {
   }
 }
 
-bool store_integer(const field_slot& field, long long value) {
-  if (cut_to_width(field, value) == read_integer(field))
-    return false;
-  write_integer(field, value);
-  return true;
-}
-
 }  // namespace
 
 bool fill_control(QComboBox* combo, std::string_view text, int tag) {

@@ -51,13 +51,6 @@ void fail_fill(QLineEdit* edit, std::string_view message) {
   mark_unshown(edit);
 }
 
-bool store_integer(const field_slot& field, long long value) {
-  if (cut_to_width(field, value) == read_integer(field))
-    return false;
-  write_integer(field, value);
-  return true;
-}
-
 bool is_no_date(std::string_view text) {
   return text.empty() || text == "0/0/0";
 }

@@ -88,6 +88,13 @@ void write_integer(const field_slot& slot, long long value) {
   }
 }
 
+bool store_integer(const field_slot& slot, long long value) {
+  if (cut_to_width(slot, value) == read_integer(slot))
+    return false;
+  write_integer(slot, value);
+  return true;
+}
+
 double read_decimal(const field_slot& slot) {
   if (slot.type == value_type::float32)
     return *static_cast<const float*>(slot.address);

@@ -42,6 +42,8 @@ long long read_integer(const field_slot& slot);
 void write_integer(const field_slot& slot, long long value);
 // The value as the field's width holds it, without storing it.
 long long cut_to_width(const field_slot& slot, long long value);
+// Stores the value unless the field holds it already at its width; true when the field changed.
+bool store_integer(const field_slot& slot, long long value);
 
 double read_decimal(const field_slot& slot);
 void write_decimal(const field_slot& slot, double value);

@@ -12,6 +12,7 @@
 #include "record_form/dependent_controls.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_controls.h"
+#include "records/record_store.h"
 #include "records/staff_record.h"
 
 namespace {
@@ -19,14 +20,6 @@ namespace {
 constexpr const char* club_contract_box = "radiobutton_staff_club_contract";
 constexpr const char* nation_contract_box = "radiobutton_staff_nation_contract";
 constexpr const char* mls_box = "radiobutton_staff_club_contract_mls_specific";
-
-bool answered_yes(std::string_view question) {
-  return ask_confirmation(question, message_buttons::yes_no) == dialog_answer::yes;
-}
-
-bool is_player(const qor_staff& staff) {
-  return staff.StaffClassification == 2 || staff.StaffClassification == 3;
-}
 
 // What an unticked contract box resets once the user has confirmed it.
 void reset_club_contract(form_controls& controls) {

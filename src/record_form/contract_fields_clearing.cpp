@@ -11,10 +11,6 @@
 
 namespace {
 
-bool answered_yes(std::string_view question) {
-  return ask_confirmation(question, message_buttons::yes_no) == dialog_answer::yes;
-}
-
 // Everything of a loan but the club it goes to.
 void clear_loan_terms(form_controls& controls) {
   clear_date_edits(controls, {"staff_club_loan_from", "staff_club_loan_until"});

@@ -4,10 +4,15 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "platform/dialog_service.h"
 #include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
 #include "record_form/field_validation.h"
 #include "record_form/form_controls.h"
+
+bool answered_yes(std::string_view question) {
+  return ask_confirmation(question, message_buttons::yes_no) == dialog_answer::yes;
+}
 
 void set_edit_texts(form_controls& controls, std::initializer_list<const char*> names,
                     std::string_view text) {

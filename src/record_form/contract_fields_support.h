@@ -8,6 +8,9 @@ class form_controls;
 // Small control changes shared by the contract rules. Each takes effect as a choice the user
 // could have made, so the next commit stores it; a control the pages lack is passed over.
 
+// Asks the question with Yes and No; true on Yes.
+bool answered_yes(std::string_view question);
+
 // Sets the edits' text ("" or "0").
 void set_edit_texts(form_controls& controls, std::initializer_list<const char*> names,
                     std::string_view text);

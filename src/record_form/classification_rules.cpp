@@ -1,6 +1,5 @@
 #include "record_form/classification_rules.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <algorithm>
 #include <vector>
@@ -128,11 +127,6 @@ void apply_classification_rule(form_controls& controls) {
   fit_job_to(controls, classification);
   if (auto* copy = controls.get<QComboBox>("staff_classification2"))
     set_combo_index_direct(copy, classification);
-}
-
-bool is_ticked(form_controls& controls, const char* name) {
-  const auto* box = controls.get<QAbstractButton>(name);
-  return box != nullptr && box->isChecked();
 }
 
 }  // namespace

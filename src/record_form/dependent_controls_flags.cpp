@@ -12,11 +12,6 @@ QAbstractButton* box_named(form_controls& controls, const char* name) {
   return controls.get<QAbstractButton>(name);
 }
 
-bool is_ticked(form_controls& controls, const char* name) {
-  const QAbstractButton* box = box_named(controls, name);
-  return box != nullptr && box->isChecked();
-}
-
 void untick(form_controls& controls, const char* name) {
   if (QAbstractButton* box = box_named(controls, name))
     box->setChecked(false);

@@ -1,5 +1,6 @@
 #include "record_form/form_controls.h"
 
+#include <QAbstractButton>
 #include <QPointer>
 #include <QStringListModel>
 
@@ -36,4 +37,9 @@ QStringListModel* form_controls::choice_model(std::string_view list_name) {
   auto* model = new QStringListModel(model_owner_.get());
   models_.emplace(std::string(list_name), model);
   return model;
+}
+
+bool is_ticked(const form_controls& controls, const char* name) {
+  const auto* box = controls.get<QAbstractButton>(name);
+  return box != nullptr && box->isChecked();
 }

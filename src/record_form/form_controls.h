@@ -44,3 +44,6 @@ class form_controls {
   std::map<std::string, QStringListModel*, std::less<>> models_;
   std::unique_ptr<QObject> model_owner_;
 };
+
+// True when the named check box or radio button is there and ticked.
+bool is_ticked(const form_controls& controls, const char* name);

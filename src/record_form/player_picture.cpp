@@ -15,6 +15,7 @@
 #include "platform/run_guarded.h"
 #include "platform/win1252.h"
 #include "record_form/form_controls.h"
+#include "record_form/picture_box.h"
 
 namespace {
 
@@ -28,18 +29,11 @@ QString picture_filter() {
   return "All pictures (" + patterns.join(' ') + ")";
 }
 
-// The box's size as laid out, or its fixed size while it has not been laid out yet.
-QSize box_size(const QLabel& box) {
-  if (box.minimumSize() == box.maximumSize())
-    return box.minimumSize();
-  return box.size();
-}
-
 // The label's own picture, made white at its size on first use.
 QPixmap own_picture(const QLabel& box) {
   QPixmap picture = box.pixmap();
   if (picture.isNull()) {
-    picture = QPixmap(box_size(box));
+    picture = QPixmap(picture_box_size(box));
     picture.fill(Qt::white);
   }
   return picture;
@@ -119,7 +113,7 @@ void Image3MouseDown(form_controls& controls, int x, int y) {
   auto* shape = controls.get<QLabel>("Shape63");
   if (image4 == nullptr || shape == nullptr)
     return;
-  QPixmap swatch(box_size(*shape));
+  QPixmap swatch(picture_box_size(*shape));
   swatch.fill(sample_picture_colour(image4->pixmap().toImage(), x, y));
   shape->setPixmap(swatch);
 }

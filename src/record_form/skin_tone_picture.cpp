@@ -12,6 +12,7 @@
 #include "platform/event_bindings.h"
 #include "platform/win1252.h"
 #include "record_form/form_controls.h"
+#include "record_form/picture_box.h"
 #include "record_form/skin_colour.h"
 #include "record_form/skin_tone_entries.h"
 #include "records/program_paths.h"
@@ -23,13 +24,6 @@ constexpr const char* bitmap_failure = "Could not load or alter bitmap";
 QString head_picture_path(const char* file_name) {
   const std::filesystem::path path = program_folder() / "img" / "head" / file_name;
   return QString::fromStdString(path.string());
-}
-
-// The display's size as laid out, or its fixed size while it has not been laid out yet.
-QSize box_size(const QLabel& box) {
-  if (box.minimumSize() == box.maximumSize())
-    return box.minimumSize();
-  return box.size();
 }
 
 }  // namespace
@@ -76,7 +70,7 @@ void show_staff_skin_tone_display(form_controls& controls) {
   get_skin_display_shadow_image(shadow);
   get_skin_display_image(*skin_tone, head);
 
-  const QSize size = box_size(*display);
+  const QSize size = picture_box_size(*display);
   QPixmap picture = display->pixmap();
   if (picture.isNull() || picture.size() != size) {
     picture = QPixmap(size);

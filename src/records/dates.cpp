@@ -7,7 +7,7 @@
 
 namespace {
 
-enum class date_order { none, dd_mm_yyyy, mm_dd_yyyy, yyyy_mm_dd };
+using date_order = known_date_order;
 
 date_order order_from_name(std::string_view name) {
   if (name == date_order_dd_mm_yyyy) {
@@ -266,14 +266,17 @@ bool already_in_form(std::string_view text, date_order order, char separator) {
                                         digits(14, 2) && text[16] == ':' && digits(17, 2));
 }
 
-std::string convert_date_order(std::string_view from, std::string_view to, std::string_view text,
-                               char separator) {
-  const date_order source = order_from_name(from);
-  if (source == date_order::none) {
-    return std::string(text);
-  }
-  if (order_from_name(to) == source && already_in_form(text, source, separator)) {
-    return std::string(text);
+date_order_conversion::date_order_conversion(std::string_view from, std::string_view to,
+                                             char separator)
+    : source_(order_from_name(from)), target_(order_from_name(to)), separator_(separator) {}
+
+std::string_view date_order_conversion::convert(std::string_view text,
+                                                std::array<char, max_length>& out) const {
+  const date_order source = source_;
+  const date_order target = target_;
+  if (source == date_order::none ||
+      (target == source && already_in_form(text, source, separator_))) {
+    return text;
   }
   // The character after the first number must be the separator, so at most one of the three
   // reads three numbers: the first that does decides the date, and whether a time follows it.
@@ -290,22 +293,18 @@ std::string convert_date_order(std::string_view from, std::string_view to, std::
     }
   }
   if (!has_date) {
-    return std::string(text);
+    return text;
   }
 
-  const date_order target = order_from_name(to);
   std::array<int, 3> parts = date;
   if (target != date_order::none) {
     const part_positions at = positions_of(source);
     parts = parts_in_order(target, date[at.year], date[at.month], date[at.day]);
   }
-  // Six parts of at most eleven characters and five separators; a date without a time fits the
-  // string's own small buffer, so most conversions allocate nothing.
-  char out[6 * 11 + 5];
-  char* end = out;
+  char* end = out.data();
   for (std::size_t i = 0; i < parts.size(); ++i) {
     if (i > 0) {
-      *end++ = separator;
+      *end++ = separator_;
     }
     end = put_padded(end, parts[i]);
   }
@@ -315,7 +314,13 @@ std::string convert_date_order(std::string_view from, std::string_view to, std::
       end = put_padded(end, time[i]);
     }
   }
-  return std::string(out, end);
+  return {out.data(), end};
+}
+
+std::string convert_date_order(std::string_view from, std::string_view to, std::string_view text,
+                               char separator) {
+  std::array<char, date_order_conversion::max_length> out;
+  return std::string(date_order_conversion(from, to, separator).convert(text, out));
 }
 
 bool replace_char(std::string& text, char from, char to) {

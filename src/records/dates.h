@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +44,25 @@ std::string date_hint_for_order(std::string_view order, char separator);
 // of the three orders, comes back unchanged so that no loaded date is ever lost.
 std::string convert_date_order(std::string_view from, std::string_view to, std::string_view text,
                                char separator);
+
+enum class known_date_order : std::uint8_t { none, dd_mm_yyyy, mm_dd_yyyy, yyyy_mm_dd };
+
+// The same conversion prepared once for the many dates of a load, without allocating.
+class date_order_conversion {
+ public:
+  // Six parts of at most eleven characters and five separators.
+  static constexpr std::size_t max_length = 6 * 11 + 5;
+
+  date_order_conversion(std::string_view from, std::string_view to, char separator);
+
+  // What convert_date_order gives: either `text` itself or a text written to `out`.
+  std::string_view convert(std::string_view text, std::array<char, max_length>& out) const;
+
+ private:
+  known_date_order source_;
+  known_date_order target_;
+  char separator_;
+};
 
 // Replaces every `from` by `to`; true when at least one was replaced.
 bool replace_char(std::string& text, char from, char to);

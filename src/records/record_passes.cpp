@@ -55,14 +55,14 @@ void copy_missing_originals(record_store& records, bool staff_originals_given,
 }
 
 void reorder_record_dates(std::byte* record, const record_layout& layout,
-                          const date_reordering& reordering) {
+                          const date_order_conversion& conversion) {
+  std::array<char, date_order_conversion::max_length> buffer;
   for (const field_descriptor* field : layout.dates) {
     const std::string_view text = read_text(record, field->offset, field->size);
     if (text.empty()) {
       continue;
     }
-    const std::string converted =
-        convert_date_order(reordering.from, reordering.to, text, reordering.separator);
+    const std::string_view converted = conversion.convert(text, buffer);
     if (!converted.empty() && converted != text && converted.size() < field->size) {
       write_text(record, field->offset, field->size, converted);
     }

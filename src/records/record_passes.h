@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "dates.h"
 #include "item_kind.h"
 #include "record_layout.h"
 #include "record_store.h"
@@ -15,16 +16,10 @@
 void copy_missing_originals(record_store& records, bool staff_originals_given,
                             const std::array<bool, item_kind_count>& item_originals_given);
 
-struct date_reordering {
-  std::string_view from;  // the file's date order; "" when unknown
-  std::string_view to;    // the locale's date order
-  char separator;         // the locale's date separator
-};
-
-// Brings every non-empty date of one record into the locale's order. A date that cannot be
-// read, or whose result would not fit its field, is kept as it was.
+// Brings every non-empty date of one record into the locale's order, converting from the file's
+// order. A date that cannot be read, or whose result would not fit its field, is kept as it was.
 void reorder_record_dates(std::byte* record, const record_layout& layout,
-                          const date_reordering& reordering);
+                          const date_order_conversion& conversion);
 
 // Rewrites the height and weight texts of every staff record, current and original, from their
 // numbers with two decimals and the given separator. A text that would not fit is kept.

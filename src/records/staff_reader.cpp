@@ -50,6 +50,7 @@ class staff_file_reader {
       return false;
     }
     context_.observer.show_loading_view(path_);
+    dates_.emplace(fresh_.file.file_date_order, fresh_.locale.locale_date_order, date_separator());
     const bool body_read = read_body();
     if (body_read) {
       finish();
@@ -186,7 +187,7 @@ class staff_file_reader {
     if (!read_record_line(line, staff_layout(), staff)) {
       return reject_line(staff_format_error);
     }
-    reorder_record_dates(staff, staff_layout(), date_reordering_of_file());
+    reorder_record_dates(staff, staff_layout(), *dates_);
     return true;
   }
 
@@ -199,14 +200,8 @@ class staff_file_reader {
       return reject_line(info_of(kind).load_error);
     }
     indices_.derive(item, layout);
-    reorder_record_dates(item, layout, date_reordering_of_file());
+    reorder_record_dates(item, layout, *dates_);
     return true;
-  }
-
-  // Dates are brought into the locale's order as each line is read, while its record is still
-  // in the cache; originals copied from records afterwards are then in that order already.
-  date_reordering date_reordering_of_file() const {
-    return {fresh_.file.file_date_order, fresh_.locale.locale_date_order, date_separator()};
   }
 
   void finish() {
@@ -254,6 +249,9 @@ class staff_file_reader {
   const load_context& context_;
   data_set fresh_;
   derived_index_finder indices_;
+  // Dates are brought into the locale's order as each line is read, while its record is still
+  // in the cache; originals copied from records afterwards are then in that order already.
+  std::optional<date_order_conversion> dates_;  // from the file's order, once it is known
   std::optional<item_kind> section_;
   bool staff_target_original_ = false;
   bool staff_originals_given_ = false;

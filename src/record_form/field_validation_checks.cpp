@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "record_form/form_text.h"
 #include "records/dates.h"
 
 namespace {
@@ -45,10 +46,7 @@ std::string general_float(double value) {
 
 // A decimal number in which `decimal_separator` is the decimal point; blanks around it allowed.
 std::optional<double> read_decimal(std::string_view text, char decimal_separator) {
-  while (!text.empty() && text.front() == ' ')
-    text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ')
-    text.remove_suffix(1);
+  text = trim_spaces(text);
   std::string plain;
   for (const char c : text) {
     if (c == '.' && decimal_separator != '.')

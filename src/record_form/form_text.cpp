@@ -98,6 +98,14 @@ std::optional<double> parse_whole_decimal(std::string_view text, char decimal_se
 
 }  // namespace
 
+std::string_view trim_spaces(std::string_view text) {
+  while (!text.empty() && text.front() == ' ')
+    text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ')
+    text.remove_suffix(1);
+  return text;
+}
+
 std::optional<std::string> money_text_from_string(std::string_view text, char decimal_separator,
                                                   std::string_view thousands_separator) {
   if (text.empty())

@@ -18,6 +18,8 @@ struct form_formats;
 // Money amounts are whole numbers from 0 to this.
 inline constexpr long long max_money_amount = 999999999;
 
+// The text without the spaces before and after it.
+std::string_view trim_spaces(std::string_view text);
 // The text without any occurrence of `c`.
 std::string strip_char(std::string_view text, char c);
 // The text without the locale's thousands separator (which may be empty: nothing to remove).

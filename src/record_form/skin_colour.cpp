@@ -4,15 +4,13 @@
 #include <charconv>
 #include <optional>
 
+#include "record_form/form_text.h"
 #include "records/lookup.h"
 
 namespace {
 
 std::optional<std::int32_t> whole_number(std::string_view text) {
-  while (!text.empty() && text.front() == ' ')
-    text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ')
-    text.remove_suffix(1);
+  text = trim_spaces(text);
   std::int32_t value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (text.empty() || error != std::errc{} || end != text.data() + text.size())

@@ -28,10 +28,7 @@ std::string name_at_position(const std::vector<std::string>& list, std::int64_t 
 }
 
 std::int64_t number_in_text(std::string_view text) {
-  while (!text.empty() && text.front() == ' ')
-    text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ')
-    text.remove_suffix(1);
+  text = trim_spaces(text);
   if (text.empty())
     return 0;
   if (text.front() == '+')

@@ -23,6 +23,7 @@
 #include "record_form/field_handlers.h"
 #include "record_form/record_pages.h"
 #include "records/program_paths.h"
+#include "sub_records/item_list_selection.h"
 #include "sub_records/item_panel_handlers.h"
 
 namespace {
@@ -66,6 +67,7 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
                       {.set_help = [this](const QString& text) { set_status_panel(2, text); }});
   install_item_panel_handlers(controls_, *focus_,
                               [this](const QString& text) { set_status_panel(2, text); });
+  install_item_list_selection(controls_);
   build_main_menu();
   // The client area excludes the menu bar, as the form's design counts it.
   resize(client_width, client_height + menuBar()->sizeHint().height());

@@ -1,6 +1,5 @@
 #include "sub_records/display_staff.h"
 
-#include <QLabel>
 #include <string>
 
 #include "change_tracking/item_matching.h"
@@ -15,6 +14,7 @@
 #include "record_form/staff_page_visibility.h"
 #include "sub_records/item_grids.h"
 #include "sub_records/item_list_boxes.h"
+#include "sub_records/item_select_steps.h"
 
 namespace {
 
@@ -33,32 +33,9 @@ template <item_kind Kind>
 using grid_filler = bool (*)(string_grid*, std::int32_t, record_vector<item_record<Kind>>&,
                              std::uint8_t);
 
-void set_visible(QWidget* control, bool visible) {
-  if (control != nullptr)
-    control->setVisible(visible);
-}
-
 void set_enabled(QWidget* control, bool enabled) {
   if (control != nullptr)
     control->setEnabled(enabled);
-}
-
-void set_count_caption(form_controls& form, const std::string& name, int row, int rows) {
-  if (auto* label = form.get<QLabel>(name)) {
-    label->setText(
-        QString::fromStdString(std::to_string(row) + " of " + std::to_string(rows) + " items"));
-  }
-}
-
-// Makes `item` the kind's selection and shows it in the panel.
-template <item_kind Kind>
-void select_item(item_record<Kind>* item, int index, form_controls& form) {
-  item_selection<Kind>& selection = selected_item<Kind>();
-  selection.current = item;
-  selection.original = find_original_item<Kind>(item);
-  selection.index = index;
-  fill_item_details<Kind>(item, form);
-  set_visible(form.find(item_panel_name(Kind)), true);
 }
 
 // A kind without items has nothing selected: its panel goes, and no handler may later edit an
@@ -66,13 +43,7 @@ void select_item(item_record<Kind>* item, int index, form_controls& form) {
 template <item_kind Kind>
 void forget_item(form_controls& form) {
   selected_item<Kind>() = {};
-  set_visible(form.find(item_panel_name(Kind)), false);
-}
-
-// A delete button is offered only for an item made in the editor.
-template <item_kind Kind>
-void offer_delete(form_controls& form, const char* button) {
-  set_visible(form.find(button), selected_item<Kind>().original == nullptr);
+  set_control_visible(form.find(item_panel_name(Kind)), false);
 }
 
 template <item_kind Kind>
@@ -81,7 +52,7 @@ void show_list_box_kind(const qor_staff& staff, form_controls& form, list_filler
   auto* list = form.get<owner_drawn_list_box>(list_name);
   if (!fill(list, staff.StaffID, items_of<Kind>())) {
     forget_item<Kind>(form);
-    set_visible(form.find(delete_button), false);
+    set_control_visible(form.find(delete_button), false);
     return;
   }
   list->set_item_index(0);
@@ -101,7 +72,7 @@ void show_history(const qor_staff& staff, form_controls& form) {
   const bool list_filled = fill_staff_history(list, staff.StaffID, items_of<kind>());
   if (!grid_filled || !list_filled) {
     forget_item<kind>(form);
-    set_visible(form.find("del_history_btn"), false);
+    set_control_visible(form.find("del_history_btn"), false);
     set_enabled(grid, false);
     set_count_caption(form, "staff_history_count", 0, 0);
     return;
@@ -122,7 +93,7 @@ void show_grid_kind(const qor_staff& staff, form_controls& form, grid_filler<Kin
   if (!fill(grid, staff.StaffID, items_of<Kind>(), sorted)) {
     forget_item<Kind>(form);
     if (delete_button != nullptr)
-      set_visible(form.find(delete_button), false);
+      set_control_visible(form.find(delete_button), false);
     set_enabled(grid, false);
     set_count_caption(form, count_label, 0, 0);
     return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -8,9 +9,13 @@
 #include "quoted_fields.h"
 #include "word_bytes.h"
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
+
 // parse_leading_integer for the fields of a line, reading up to eight digits at a time from
-// the bytes around the field. Field lengths and signs vary from line to line, so they decide
-// arithmetic here rather than branches the processor would mispredict.
+// the bytes around the field, or sixteen where SSE2 is available. Field lengths and signs vary from
+// line to line, so they decide arithmetic here rather than branches the processor would mispredict.
 
 namespace field_integers {
 
@@ -23,33 +28,27 @@ constexpr std::uint64_t repeated(std::uint8_t byte) {
   return 0x0101010101010101 * byte;
 }
 
-// A word holding `count` (at most eight) digits in its last bytes and zeros before them; false
-// when the line has no eight bytes around the digits to read.
-inline bool load_digits(const char* digits, std::size_t count, line_bytes line,
-                        std::uint64_t& word) {
-  const std::uint64_t last_bytes = ~first_bytes_mask<std::uint64_t>(8 - count);
+// The value of `count` digits, at most eight; false when one of them is no digit or the line
+// leaves no eight bytes around them to read.
+inline bool read_digits(const char* digits, std::size_t count, line_bytes line,
+                        std::uint64_t& value) {
+  // The digits go to the last bytes of a word, with zeros before them.
+  const auto half_shift = static_cast<unsigned>(4 * (8 - count));
+  const std::uint64_t last_bytes = (~std::uint64_t{0} << half_shift) << half_shift;
+  std::uint64_t word = 0;
   if (line.end - digits >= 8) {
-    const auto half_shift = static_cast<unsigned>(4 * (8 - count));
     word = (load_word<std::uint64_t>(digits) << half_shift) << half_shift;
-    return true;
-  }
-  if (digits + count - line.begin >= 8) {
+  } else if (digits + count - line.begin >= 8) {
     word = load_word<std::uint64_t>(digits + count - 8) & last_bytes;
-    return true;
+  } else {
+    return false;
   }
-  return false;
-}
-
-// The number a word from load_digits holds, or false when one of its last `count` bytes is no
-// digit.
-inline bool digits_value(std::uint64_t word, std::size_t count, std::uint64_t& value) {
-  const std::uint64_t last_bytes = ~first_bytes_mask<std::uint64_t>(8 - count);
-  const std::uint64_t high_nibbles = repeated(0xf0);
-  const std::uint64_t zeros = repeated('0') & last_bytes;
   // '0' to '9' are 0x30 to 0x39: the high nibble is 3, and adding 6 keeps it 3. A byte that
-  // carries into its neighbour has a high nibble of 0xf and fails the first test.
-  if ((word & high_nibbles) != zeros ||
-      ((word + (repeated(6) & last_bytes)) & high_nibbles) != zeros) {
+  // carries into its neighbour has a high nibble of 0xf and fails the test itself.
+  const std::uint64_t high_nibbles = repeated(0xf0);
+  const std::uint64_t nibbles =
+      (word & high_nibbles) | ((word + (repeated(6) & last_bytes)) & high_nibbles) >> 4;
+  if (nibbles != (repeated(0x33) & last_bytes)) {
     return false;
   }
   // Pairs, then fours, then all eight digits combined, each by one multiplication.
@@ -59,39 +58,93 @@ inline bool digits_value(std::uint64_t word, std::size_t count, std::uint64_t& v
   return true;
 }
 
-inline bool read_digits(const char* digits, std::size_t count, line_bytes line,
-                        std::uint64_t& value) {
-  std::uint64_t word = 0;
-  return load_digits(digits, count, line, word) && digits_value(word, count, value);
+#if defined(__SSE2__) || defined(_M_X64)
+inline constexpr bool digit_blocks = true;
+
+// Inverses of the powers of five modulo 2^64: multiplying a multiple of 5^k by the k-th one
+// divides it by 5^k exactly.
+inline constexpr auto inverse_powers_of_five = [] {
+  std::uint64_t inverse = 5;  // right in the lowest three bits; each step doubles them
+  for (int step = 0; step < 5; ++step) {
+    inverse *= 2 - 5 * inverse;
+  }
+  std::array<std::uint64_t, 17> powers{1};
+  for (std::size_t k = 1; k < powers.size(); ++k) {
+    powers[k] = powers[k - 1] * inverse;
+  }
+  return powers;
+}();
+
+// The value of `count` digits, at most sixteen, from the sixteen bytes at `digits`; false when
+// one of them is no digit. The digits are read as the first of sixteen, with zeros after them,
+// and the value of those sixteen is divided by the power of ten the zeros added.
+inline bool read_digit_block(const char* digits, std::size_t count, std::uint64_t& value) {
+  const __m128i positions = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  const __m128i kept = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(count)), positions);
+  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits));
+  const __m128i figures = _mm_and_si128(_mm_sub_epi8(bytes, _mm_set1_epi8('0')), kept);
+  const __m128i nine = _mm_set1_epi8(9);
+  if (_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_max_epu8(figures, nine), nine)) != 0xffff) {
+    return false;
+  }
+  // Pairs into sixteen bits, fours and then eights into thirty-two.
+  const __m128i pairs = _mm_add_epi16(
+      _mm_mullo_epi16(_mm_and_si128(figures, _mm_set1_epi16(0xff)), _mm_set1_epi16(10)),
+      _mm_srli_epi16(figures, 8));
+  const __m128i fours = _mm_madd_epi16(pairs, _mm_set1_epi32(1 << 16 | 100));
+  const __m128i eights =
+      _mm_madd_epi16(_mm_packs_epi32(fours, fours), _mm_set1_epi32(1 << 16 | 10000));
+  const auto first = static_cast<std::uint32_t>(_mm_cvtsi128_si32(eights));
+  const auto second = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(eights, 4)));
+  const std::size_t zeros = 16 - count;
+  value = ((std::uint64_t{first} * 100000000 + second) >> zeros) * inverse_powers_of_five[zeros];
+  return true;
+}
+#else
+inline constexpr bool digit_blocks = false;
+#endif
+
+// The value of `count` digits from within the line; false when there are more than sixteen,
+// when one is no digit, or when the line leaves too few bytes around them to read. Narrow
+// columns seldom hold more than eight digits and take one word when they do not; wide columns
+// hold up to ten and always take two, so that the length decides no branch.
+template <bool Wide>
+bool read_field_digits(const char* digits, std::size_t count, line_bytes line,
+                       std::uint64_t& value) {
+  if (count > 16) {
+    return false;
+  }
+  if (!Wide && count <= 8) {
+    return read_digits(digits, count, line, value);
+  }
+  if constexpr (digit_blocks) {
+    if (line.end - digits >= 16) {
+      return read_digit_block(digits, count, value);
+    }
+  }
+  // Up to eight leading digits, then up to eight more: "123" reads as "" and "123".
+  const std::size_t high_count = count - std::min<std::size_t>(count, 8);
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+  if (!read_digits(digits, high_count, line, high) ||
+      !read_digits(digits + high_count, count - high_count, line, low)) {
+    return false;
+  }
+  value = high * 100000000 + low;
+  return true;
 }
 
 }  // namespace field_integers
 
-// `text` lies within `line`. Narrow columns seldom hold more than eight digits and take one
-// read when they do not; wide columns hold up to ten and always take two, so that the length
-// decides no branch.
+// parse_leading_integer of a field whose text lies within `line`.
 template <bool Wide>
 long long parse_field_integer(std::string_view text, field_integers::line_bytes line) {
-  using field_integers::read_digits;
   // The byte at text.data() can be read even for an empty field: it is the closing quote.
   const std::size_t negative =
       static_cast<std::size_t>(*text.data() == '-') & static_cast<std::size_t>(!text.empty());
-  const char* const digits = text.data() + negative;
-  const std::size_t count = text.size() - negative;
   std::uint64_t value = 0;
-  bool read = false;
-  if (!Wide && count <= 8) {
-    read = read_digits(digits, count, line, value);
-  } else if (count <= 16) {
-    // Up to eight leading digits, then up to eight more: "123" reads as "" and "123".
-    const std::size_t high_count = count - std::min<std::size_t>(count, 8);
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
-    read = read_digits(digits, high_count, line, high) &&
-           read_digits(digits + high_count, count - high_count, line, low);
-    value = high * 100000000 + low;
-  }
-  if (!read) {
+  if (!field_integers::read_field_digits<Wide>(text.data() + negative, text.size() - negative, line,
+                                               value)) {
     return parse_leading_integer(text);
   }
   const auto magnitude = static_cast<long long>(value);

@@ -87,11 +87,17 @@ class quote_cursor {
 
  private:
   std::uint64_t bits_of_block() const {
-    if (size_ - block_ >= quote_search::block_size) {
+    const std::size_t left = size_ - block_;
+    if (left >= quote_search::block_size) {
       return quote_search::quote_bits_of_block(text_ + block_);
     }
+    // The last bytes of a longer text are read as the end of the 64 bytes before its end.
+    if (size_ >= quote_search::block_size) {
+      return quote_search::quote_bits_of_block(text_ + size_ - quote_search::block_size) >>
+             (quote_search::block_size - left);
+    }
     char last[quote_search::block_size] = {};  // zero bytes are no quotes
-    std::memcpy(last, text_ + block_, size_ - block_);
+    std::memcpy(last, text_ + block_, left);
     return quote_search::quote_bits_of_block(last);
   }
 

@@ -13,13 +13,52 @@ constexpr std::int32_t lowest_temporary_id = 50000;
 constexpr std::int32_t highest_temporary_id = 60000;
 constexpr std::int32_t restart_temporary_id = 55000;
 
+// The ids of a set of records, for many lookups. Ids in one file lie close together, so a bit
+// per possible id usually takes less time than sorting them; scattered ids are sorted.
+class id_lookup {
+ public:
+  explicit id_lookup(std::vector<std::int32_t> ids) : ids_(std::move(ids)) {
+    if (ids_.empty()) {
+      return;
+    }
+    const auto [lowest, highest] = std::ranges::minmax(ids_);
+    const auto range = static_cast<std::uint64_t>(std::int64_t{highest} - lowest) + 1;
+    if (range / 64 > ids_.size()) {
+      std::ranges::sort(ids_);
+      return;
+    }
+    lowest_ = lowest;
+    bits_.assign(static_cast<std::size_t>(range / 64 + 1), 0);
+    for (const std::int32_t id : ids_) {
+      const std::uint64_t bit = offset_of(id);
+      bits_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
+  }
+
+  bool contains(std::int32_t id) const {
+    if (bits_.empty()) {
+      return std::ranges::binary_search(ids_, id);
+    }
+    const std::uint64_t bit = offset_of(id);
+    return bit / 64 < bits_.size() && (bits_[bit / 64] >> (bit % 64) & 1) != 0;
+  }
+
+ private:
+  // Ids below the lowest wrap around to offsets beyond every bit.
+  std::uint64_t offset_of(std::int32_t id) const {
+    return static_cast<std::uint64_t>(std::int64_t{id} - lowest_);
+  }
+
+  std::vector<std::int32_t> ids_;    // sorted when `bits_` is empty
+  std::vector<std::uint64_t> bits_;  // bit i: whether lowest_ + i is one of the ids
+  std::int32_t lowest_ = 0;
+};
+
 // Highest id among the current records that have no original of the same id; `highest` keeps
 // its value when there is none.
 template <class Record>
 void raise_to_highest_new_id(const record_vector<Record>& current,
                              const record_vector<Record>& original, std::int32_t& highest) {
-  // A sorted vector rather than a hash set: a load calls this for hundreds of thousands of
-  // records, and one allocation serves them all.
   std::vector<std::int32_t> original_ids;
   original_ids.reserve(original.size());
   for (const auto& record : original) {
@@ -27,10 +66,9 @@ void raise_to_highest_new_id(const record_vector<Record>& current,
       original_ids.push_back(record_id(*record));
     }
   }
-  std::ranges::sort(original_ids);
+  const id_lookup originals(std::move(original_ids));
   for (const auto& record : current) {
-    if (record && record_id(*record) > highest &&
-        !std::ranges::binary_search(original_ids, record_id(*record))) {
+    if (record && record_id(*record) > highest && !originals.contains(record_id(*record))) {
       highest = record_id(*record);
     }
   }

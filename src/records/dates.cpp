@@ -4,6 +4,9 @@
 #include <array>
 #include <charconv>
 #include <limits>
+#include <utility>
+
+#include "word_bytes.h"
 
 namespace {
 
@@ -238,44 +241,61 @@ std::string date_hint_for_order(std::string_view order, char separator) {
   return "Format: " + join_in_order(known, separator, "dd", "mm", "yyyy");
 }
 
-// True when converting the text within its own order would give it back unchanged: two-digit
-// day and month, a four-digit year without a leading zero, `separator` between them, and
-// nothing after them but, optionally, a blank and a two-digit hh:mm:ss. Files the editor saved
-// in the locale's order hold only such dates, so a load of them skips the parsing.
-bool already_in_form(std::string_view text, date_order order, char separator) {
-  const auto digits = [&](std::size_t from, std::size_t count) {
-    for (std::size_t i = from; i < from + count; ++i) {
-      if (text[i] < '0' || text[i] > '9') {
-        return false;
-      }
-    }
-    return true;
-  };
-  constexpr std::size_t date_length = 10;
-  if (text.size() != date_length && text.size() != date_length + 9) {
-    return false;
-  }
-  const std::size_t year = order == date_order::yyyy_mm_dd ? 0 : 6;
-  const std::size_t first_pair = year == 0 ? 5 : 0;
-  const std::size_t separators[2] = {year == 0 ? 4U : 2U, year == 0 ? 7U : 5U};
-  if (text[separators[0]] != separator || text[separators[1]] != separator || !digits(year, 4) ||
-      text[year] == '0' || !digits(first_pair, 2) || !digits(first_pair + 3, 2)) {
-    return false;
-  }
-  return text.size() == date_length || (text[10] == ' ' && digits(11, 2) && text[13] == ':' &&
-                                        digits(14, 2) && text[16] == ':' && digits(17, 2));
-}
-
 date_order_conversion::date_order_conversion(std::string_view from, std::string_view to,
                                              char separator)
-    : source_(order_from_name(from)), target_(order_from_name(to)), separator_(separator) {}
+    : source_(order_from_name(from)), target_(order_from_name(to)), separator_(separator) {
+  // '9' stands for a digit; every other character must be itself.
+  const std::string date = join_in_order(source_, separator, "99", "99", "9999");
+  const std::string date_and_time = date + " 99:99:99";
+  const std::array<std::pair<const std::string*, std::size_t>, form_words> words = {
+      {{&date, 0}, {&date, 2}, {&date_and_time, 0}, {&date_and_time, 8}, {&date_and_time, 11}}};
+  for (std::size_t i = 0; i < form_words; ++i) {
+    const auto& [form, at] = words[i];
+    for (std::size_t byte = 0; byte < 8; ++byte) {
+      const std::uint64_t bits = std::uint64_t{0xff} << (8 * byte);
+      const auto c = static_cast<unsigned char>((*form)[at + byte]);
+      if (c == '9') {
+        form_[i].digits |= bits;
+      } else {
+        form_[i].literals |= bits;
+        form_[i].literal_bytes |= std::uint64_t{c} << (8 * byte);
+      }
+    }
+  }
+  year_ = source_ == date_order::yyyy_mm_dd ? 0 : 6;
+}
+
+// True when converting the text within its own order would give it back unchanged: two-digit
+// day and month, a four-digit year without a leading zero, the separator between them, and
+// nothing after them but, optionally, a blank and a two-digit hh:mm:ss. Files the editor saved
+// in the locale's order hold only such dates, so a load of them skips the parsing. The text is
+// tested in words of eight characters, overlapping where its length is no multiple of eight.
+bool date_order_conversion::in_written_form(std::string_view text) const {
+  const auto matches = [&](std::size_t word, std::size_t at) {
+    const form_word& form = form_[word];
+    const std::uint64_t bytes = load_word<std::uint64_t>(text.data() + at);
+    // '0' to '9' are 0x30 to 0x39: the high nibble is 3, and adding 6 keeps it 3. A byte that
+    // carries into its neighbour has a high nibble of 0xf and fails the test itself.
+    constexpr std::uint64_t high_nibbles = 0xf0f0f0f0f0f0f0f0;
+    const std::uint64_t nibbles =
+        (bytes & high_nibbles) | ((bytes + (0x0606060606060606 & form.digits)) & high_nibbles) >> 4;
+    return (nibbles & form.digits) == (0x3333333333333333 & form.digits) &&
+           (bytes & form.literals) == form.literal_bytes;
+  };
+  bool in_form = false;
+  if (text.size() == 10) {
+    in_form = matches(0, 0) && matches(1, 2);
+  } else if (text.size() == 19) {
+    in_form = matches(2, 0) && matches(3, 8) && matches(4, 11);
+  }
+  return in_form && text[year_] != '0';
+}
 
 std::string_view date_order_conversion::convert(std::string_view text,
                                                 std::array<char, max_length>& out) const {
   const date_order source = source_;
   const date_order target = target_;
-  if (source == date_order::none ||
-      (target == source && already_in_form(text, source, separator_))) {
+  if (source == date_order::none || (target == source && in_written_form(text))) {
     return text;
   }
   // The character after the first number must be the separator, so at most one of the three

@@ -59,6 +59,18 @@ class date_order_conversion {
   std::string_view convert(std::string_view text, std::array<char, max_length>& out) const;
 
  private:
+  // Eight characters of the written form: which must be digits, and what the others are.
+  struct form_word {
+    std::uint64_t digits = 0;
+    std::uint64_t literals = 0;
+    std::uint64_t literal_bytes = 0;
+  };
+  static constexpr std::size_t form_words = 5;  // two for a date, three for a date and time
+
+  bool in_written_form(std::string_view text) const;
+
+  std::array<form_word, form_words> form_;
+  std::size_t year_;  // where the year starts
   known_date_order source_;
   known_date_order target_;
   char separator_;

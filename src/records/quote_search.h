@@ -64,45 +64,35 @@ inline const char* find_quote(const char* from, const char* end) {
   return from;
 }
 
-// The double quotes of a text one after another, found 64 bytes at a time.
-class quote_cursor {
- public:
-  quote_cursor(const char* text, std::size_t size) : text_(text), size_(size) {
-    bits_ = size == 0 ? 0 : bits_of_block();
+// The quotes among the 64 bytes of a text from `block` on (fewer at its end).
+inline std::uint64_t quote_bits_at(const char* text, std::size_t size, std::size_t block) {
+  using quote_search::block_size;
+  const std::size_t left = size - block;
+  if (left >= block_size) {
+    return quote_search::quote_bits_of_block(text + block);
   }
-
-  // The next double quote, or the end of the text.
-  const char* next() {
-    while (bits_ == 0) {
-      block_ += quote_search::block_size;
-      if (block_ >= size_) {
-        return text_ + size_;
-      }
-      bits_ = bits_of_block();
-    }
-    const char* quote = text_ + block_ + std::countr_zero(bits_);
-    bits_ &= bits_ - 1;
-    return quote;
+  // The last bytes of a longer text are read as the end of the 64 bytes before its end.
+  if (size >= block_size) {
+    return quote_search::quote_bits_of_block(text + size - block_size) >> (block_size - left);
   }
+  char last[block_size] = {};  // zero bytes are no quotes
+  std::memcpy(last, text + block, left);
+  return quote_search::quote_bits_of_block(last);
+}
 
- private:
-  std::uint64_t bits_of_block() const {
-    const std::size_t left = size_ - block_;
-    if (left >= quote_search::block_size) {
-      return quote_search::quote_bits_of_block(text_ + block_);
+// Room find_quotes may use beyond the quotes wanted.
+inline constexpr std::size_t extra_quote_offsets = quote_search::block_size - 1;
+
+// Stores the offsets of the first double quotes of a text, 64 bytes at a time, and returns how
+// many it stored: all of them, or at least `wanted` and the rest of the block the last of those
+// lies in. `offsets` holds room for wanted + extra_quote_offsets.
+inline std::size_t find_quotes(const char* text, std::size_t size, std::size_t wanted,
+                               std::uint32_t* offsets) {
+  std::size_t found = 0;
+  for (std::size_t block = 0; block < size && found < wanted; block += quote_search::block_size) {
+    for (std::uint64_t bits = quote_bits_at(text, size, block); bits != 0; bits &= bits - 1) {
+      offsets[found++] = static_cast<std::uint32_t>(block + std::countr_zero(bits));
     }
-    // The last bytes of a longer text are read as the end of the 64 bytes before its end.
-    if (size_ >= quote_search::block_size) {
-      return quote_search::quote_bits_of_block(text_ + size_ - quote_search::block_size) >>
-             (quote_search::block_size - left);
-    }
-    char last[quote_search::block_size] = {};  // zero bytes are no quotes
-    std::memcpy(last, text_ + block_, left);
-    return quote_search::quote_bits_of_block(last);
   }
-
-  const char* text_;
-  std::size_t size_;
-  std::size_t block_ = 0;   // offset of the 64 bytes `bits_` describes
-  std::uint64_t bits_ = 0;  // the quotes of that block not yet returned
-};
+  return found;
+}

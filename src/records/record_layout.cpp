@@ -53,6 +53,7 @@ record_layout build_layout(std::span<const field_descriptor> fields) {
     }
   }
   assert(std::ranges::none_of(layout.columns, [](auto* field) { return field == nullptr; }));
+  assert(layout.columns.size() <= max_columns);
   for (const field_descriptor* field : layout.columns) {
     layout.steps.push_back(step_of(*field));
     if (!layout.header.empty()) {

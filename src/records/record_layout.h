@@ -22,6 +22,9 @@ enum class column_action : std::uint8_t {
   amount,  // a text and the decimal parsed from it
 };
 
+// Most columns a line may have.
+inline constexpr std::size_t max_columns = 256;
+
 struct column_step {
   column_action action;
   std::uint16_t text_offset = 0;  // where the text goes

@@ -166,16 +166,20 @@ void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
 
 bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record) {
   // Each field is the text between the next two double quotes, whatever stands between them.
+  const std::size_t wanted = 2 * layout.steps.size();
+  std::array<std::uint32_t, 2 * max_columns + extra_quote_offsets> quotes;
+  if (find_quotes(line.data(), line.size(), wanted, quotes.data()) < wanted) {
+    return false;
+  }
   const line_bytes bytes{line.data(), line.data() + line.size()};
-  quote_cursor quotes(line.data(), line.size());
+  const std::uint32_t* quote = quotes.data();
   for (const column_step& step : layout.steps) {
-    const char* const opening = quotes.next();
-    const char* const closing = quotes.next();
-    if (closing == bytes.end) {
-      return false;
-    }
-    const auto length = static_cast<std::size_t>(closing - opening - 1);
-    store_field(record, step, {opening + 1, std::min(length, max_field_length)}, bytes);
+    const std::uint32_t opening = quote[0];
+    const std::uint32_t length = quote[1] - opening - 1;
+    quote += 2;
+    store_field(record, step,
+                {line.data() + opening + 1, std::min<std::size_t>(length, max_field_length)},
+                bytes);
   }
   fill_empty_boolean_texts(record, layout);
   return true;

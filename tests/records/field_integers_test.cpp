@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
-
-#include "records/quote_search.h"
 
 namespace {
 
@@ -85,22 +82,6 @@ TEST(parse_field_integer, agrees_with_parse_leading_integer_in_every_place) {
   for (const char* text : integer_texts) {
     expect_like_parse_leading_integer<false>(text);
     expect_like_parse_leading_integer<true>(text);
-  }
-}
-
-TEST(quote_cursor, finds_every_quote_across_blocks_and_in_the_last_bytes) {
-  for (std::size_t size : {0, 1, 7, 8, 63, 64, 65, 127, 128, 200}) {
-    std::string text(size, 'a');
-    for (std::size_t i = 0; i < size; i += 3 + i % 5) {
-      text[i] = '"';
-    }
-    quote_cursor quotes(text.data(), text.size());
-    for (std::size_t i = text.find('"'); i != std::string::npos; i = text.find('"', i + 1)) {
-      ASSERT_EQ(quotes.next(), text.data() + i) << "size " << size;
-    }
-    EXPECT_EQ(quotes.next(), text.data() + text.size()) << "size " << size;
-    const std::size_t first = std::min(text.find('"'), size);
-    EXPECT_EQ(find_quote(text.data(), text.data() + size), text.data() + first) << "size " << size;
   }
 }
 

@@ -4,6 +4,10 @@ namespace {
 std::string last_error;
 }
 
-void set_last_error(std::string_view message) { last_error.assign(message); }
+void set_last_error(std::string_view message) {
+  last_error.assign(message);
+}
 
-const std::string& get_last_error() { return last_error; }
+const std::string& get_last_error() {
+  return last_error;
+}

@@ -102,49 +102,38 @@ inline bool read_digit_block(const char* digits, std::size_t count, std::uint64_
 }
 #else
 inline constexpr bool digit_blocks = false;
-#endif
 
-// The value of `count` digits from within the line; false when there are more than sixteen,
-// when one is no digit, or when the line leaves too few bytes around them to read. Narrow
-// columns seldom hold more than eight digits and take one word when they do not; wide columns
-// hold up to ten and always take two, so that the length decides no branch.
-template <bool Wide>
-bool read_field_digits(const char* digits, std::size_t count, line_bytes line,
-                       std::uint64_t& value) {
-  if (count > 16) {
-    return false;
-  }
-  if (!Wide && count <= 8) {
-    return read_digits(digits, count, line, value);
-  }
-  if constexpr (digit_blocks) {
-    if (line.end - digits >= 16) {
-      return read_digit_block(digits, count, value);
-    }
-  }
-  // Up to eight leading digits, then up to eight more: "123" reads as "" and "123".
-  const std::size_t high_count = count - std::min<std::size_t>(count, 8);
-  std::uint64_t high = 0;
-  std::uint64_t low = 0;
-  if (!read_digits(digits, high_count, line, high) ||
-      !read_digits(digits + high_count, count - high_count, line, low)) {
-    return false;
-  }
-  value = high * 100000000 + low;
-  return true;
+inline bool read_digit_block(const char*, std::size_t, std::uint64_t&) {
+  return false;
 }
+#endif
 
 }  // namespace field_integers
 
-// parse_leading_integer of a field whose text lies within `line`.
+// parse_leading_integer of a field whose text lies within `line`, reading its digits two words
+// at a time, or falling back to the plain parse.
+long long parse_field_integer_by_words(std::string_view text, field_integers::line_bytes line);
+
+// parse_leading_integer of a field whose text lies within `line`. Narrow columns seldom hold
+// more than eight digits and take one word when they do not; wide columns hold up to ten and
+// take sixteen bytes, or two words, so that the length decides no branch.
 template <bool Wide>
 long long parse_field_integer(std::string_view text, field_integers::line_bytes line) {
   // The byte at text.data() can be read even for an empty field: it is the closing quote.
   const std::size_t negative =
       static_cast<std::size_t>(*text.data() == '-') & static_cast<std::size_t>(!text.empty());
+  const char* const digits = text.data() + negative;
+  const std::size_t count = text.size() - negative;
   std::uint64_t value = 0;
-  if (!field_integers::read_field_digits<Wide>(text.data() + negative, text.size() - negative, line,
-                                               value)) {
+  bool read = false;
+  if (!Wide && count <= 8) {
+    read = field_integers::read_digits(digits, count, line, value);
+  } else if (field_integers::digit_blocks && count <= 16 && line.end - digits >= 16) {
+    read = field_integers::read_digit_block(digits, count, value);
+  } else {
+    return parse_field_integer_by_words(text, line);
+  }
+  if (!read) {
     return parse_leading_integer(text);
   }
   const auto magnitude = static_cast<long long>(value);

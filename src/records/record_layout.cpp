@@ -26,6 +26,8 @@ column_step step_of(const field_descriptor& field) {
               field.offset};
     case field_type::decimal_and_text:
       return {column_action::amount, field.text_offset, field.text_size, field.offset};
+    case field_type::date_text:
+      return {column_action::date, field.offset, field.size};
     case field_type::normalised_boolean:
       assert(field.size == boolean_text_capacity);
       return {column_action::normalised_boolean, field.offset, field.size};

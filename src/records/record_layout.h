@@ -15,6 +15,7 @@ enum class column_action : std::uint8_t {
   integer16,
   integer32,
   text,                // copied, cut to capacity
+  date,                // copied, then brought into the locale's order
   normalised_boolean,  // copied when it reads true or false, else "False"
   count8,              // a text and the integer parsed from it
   count16,
@@ -40,7 +41,7 @@ struct record_layout {
   std::vector<const field_descriptor*> columns;          // columns[i] fills column i + 1
   std::vector<column_step> steps;                        // steps[i] reads column i + 1
   std::vector<const field_descriptor*> normalised;       // boolean texts the reader normalises
-  std::vector<const field_descriptor*> dates;            // date texts re-ordered after a load
+  std::vector<const field_descriptor*> dates;            // date texts re-ordered by a load
   std::vector<const field_descriptor*> derived_indices;  // list indices the reader derives
   std::string header;                                    // the header line the writer writes
   std::string accepted_header;  // another form the reader accepts (the same for item sections)

@@ -4,14 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "dates.h"
 #include "record_layout.h"
 
 // One data line of a .staff file: every column in double quotes, joined by ';'.
 
 // Fills a zero-filled record from the line's fields in column order and normalises its boolean
-// texts. False when the line holds fewer fields than the layout has columns. Only a zero-filled
-// record gives the right result: texts are copied without clearing what follows them.
-bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record);
+// texts. Given a conversion, every non-empty date is converted as it is stored; a date that
+// cannot be read, or whose result would not fit its field, is kept as it was. False when the
+// line holds fewer fields than the layout has columns. Only a zero-filled record gives the right
+// result: texts are copied without clearing what follows them.
+bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record,
+                      const date_order_conversion* dates = nullptr);
 
 // Appends the record's line, ended by a line feed. A text holding a double quote, a carriage
 // return or a line feed would break the line apart, so such a record is refused: nothing is

@@ -95,6 +95,22 @@ bool holds_boolean_text(const std::byte* record, std::uint16_t offset) {
   return is_true | is_false;
 }
 
+// Brings a stored date into the conversion's order. The date is the stored text up to any zero
+// byte, as the record holds it.
+void convert_date(std::byte* record, const column_step& step, std::string_view stored,
+                  const date_order_conversion* dates) {
+  const std::string_view text = stored.substr(0, stored.find('\0'));
+  if (dates == nullptr || text.empty()) {
+    return;
+  }
+  std::array<char, date_order_conversion::max_length> buffer;
+  const std::string_view converted = dates->convert(text, buffer);
+  if (converted.data() != text.data() && !converted.empty() && converted != text &&
+      converted.size() < step.text_capacity) {
+    write_text(record, step.text_offset, step.text_capacity, converted);
+  }
+}
+
 float parse_amount(std::string_view text) {
   // Heights and weights may use ',' or '.' before the decimals.
   std::array<char, max_field_length> copy{};
@@ -108,8 +124,8 @@ float parse_amount(std::string_view text) {
 // Every action gives what the zero-filled record holds for an empty field, so empty fields
 // take the same path as others. Numbers are parsed from the stored text; the parsers stop at
 // a zero byte, so they read it as the text before any zero byte.
-void store_field(std::byte* record, const column_step& step, std::string_view text,
-                 line_bytes line) {
+void store_field(std::byte* record, const column_step& step, std::string_view text, line_bytes line,
+                 const date_order_conversion* dates) {
   switch (step.action) {
     case column_action::integer8:
       store_integer<std::int8_t>(record, step.number_offset,
@@ -125,6 +141,9 @@ void store_field(std::byte* record, const column_step& step, std::string_view te
       break;
     case column_action::text:
       store_text(record, step, text, line);
+      break;
+    case column_action::date:
+      convert_date(record, step, store_text(record, step, text, line), dates);
       break;
     case column_action::normalised_boolean:
       store_text(record, step, text, line);
@@ -164,7 +183,8 @@ void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
 
 }  // namespace
 
-bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record) {
+bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record,
+                      const date_order_conversion* dates) {
   // Each field is the text between the next two double quotes, whatever stands between them.
   const std::size_t wanted = 2 * layout.steps.size();
   std::array<std::uint32_t, 2 * max_columns + extra_quote_offsets> quotes;
@@ -178,8 +198,8 @@ bool read_record_line(std::string_view line, const record_layout& layout, std::b
     const std::uint32_t length = quote[1] - opening - 1;
     quote += 2;
     store_field(record, step,
-                {line.data() + opening + 1, std::min<std::size_t>(length, max_field_length)},
-                bytes);
+                {line.data() + opening + 1, std::min<std::size_t>(length, max_field_length)}, bytes,
+                dates);
   }
   fill_empty_boolean_texts(record, layout);
   return true;

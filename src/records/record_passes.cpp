@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "dates.h"
 #include "item_vectors.h"
 #include "record_layout.h"
 
@@ -52,21 +51,6 @@ void copy_missing_originals(record_store& records, bool staff_originals_given,
       copy_records(current, original);
     }
   });
-}
-
-void reorder_record_dates(std::byte* record, const record_layout& layout,
-                          const date_order_conversion& conversion) {
-  std::array<char, date_order_conversion::max_length> buffer;
-  for (const field_descriptor* field : layout.dates) {
-    const std::string_view text = read_text(record, field->offset, field->size);
-    if (text.empty()) {
-      continue;
-    }
-    const std::string_view converted = conversion.convert(text, buffer);
-    if (!converted.empty() && converted != text && converted.size() < field->size) {
-      write_text(record, field->offset, field->size, converted);
-    }
-  }
 }
 
 void rewrite_amount_texts(record_store& records, char decimal_separator) {

@@ -184,10 +184,9 @@ class staff_file_reader {
         staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
     target.push_back(std::make_unique<qor_staff>());
     std::byte* staff = record_bytes(*target.back());
-    if (!read_record_line(line, staff_layout(), staff)) {
+    if (!read_record_line(line, staff_layout(), staff, &*dates_)) {
       return reject_line(staff_format_error);
     }
-    reorder_record_dates(staff, staff_layout(), *dates_);
     return true;
   }
 
@@ -196,11 +195,10 @@ class staff_file_reader {
     const auto index = static_cast<std::size_t>(kind);
     std::byte* item = append_new_item(fresh_.records, kind, item_target_original_[index]);
     const record_layout& layout = item_layout(kind);
-    if (!read_record_line(line, layout, item)) {
+    if (!read_record_line(line, layout, item, &*dates_)) {
       return reject_line(info_of(kind).load_error);
     }
     indices_.derive(item, layout);
-    reorder_record_dates(item, layout, *dates_);
     return true;
   }
 

@@ -291,13 +291,17 @@ bool date_order_conversion::in_written_form(std::string_view text) const {
   return in_form && text[year_] != '0';
 }
 
+bool date_order_conversion::keeps(std::string_view text) const {
+  return source_ == date_order::none || (target_ == source_ && in_written_form(text));
+}
+
 std::string_view date_order_conversion::convert(std::string_view text,
                                                 std::array<char, max_length>& out) const {
-  const date_order source = source_;
-  const date_order target = target_;
-  if (source == date_order::none || (target == source && in_written_form(text))) {
+  if (keeps(text)) {
     return text;
   }
+  const date_order source = source_;
+  const date_order target = target_;
   // The character after the first number must be the separator, so at most one of the three
   // reads three numbers: the first that does decides the date, and whether a time follows it.
   std::array<int, 3> date{};

@@ -55,6 +55,10 @@ class date_order_conversion {
 
   date_order_conversion(std::string_view from, std::string_view to, char separator);
 
+  // True when convert gives the text back at once: for an unknown order of the file, or a text
+  // already in the written form of an unchanged order.
+  bool keeps(std::string_view text) const;
+
   // What convert_date_order gives: either `text` itself or a text written to `out`.
   std::string_view convert(std::string_view text, std::array<char, max_length>& out) const;
 

@@ -47,14 +47,20 @@ void write_field_words(std::byte* field, const char* text, std::size_t length,
 void write_field_blocks(std::byte* field, const char* text, std::size_t length,
                         std::size_t capacity) {
   const __m128i limit = _mm_set1_epi8(static_cast<char>(length));
-  const __m128i positions = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  for (std::size_t offset = 0; offset < capacity; offset += 16) {
-    const std::size_t at = std::min(offset, capacity - 16);
-    const __m128i kept =
-        _mm_cmpgt_epi8(limit, _mm_add_epi8(positions, _mm_set1_epi8(static_cast<char>(at))));
+  const __m128i first_positions =
+      _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  const auto write_block = [&](std::size_t at, __m128i positions) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(field + at), _mm_and_si128(bytes, kept));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(field + at),
+                     _mm_and_si128(bytes, _mm_cmpgt_epi8(limit, positions)));
+  };
+  __m128i positions = first_positions;
+  for (std::size_t at = 0; at + 16 < capacity; at += 16) {
+    write_block(at, positions);
+    positions = _mm_add_epi8(positions, _mm_set1_epi8(16));
   }
+  const std::size_t last = capacity - 16;  // the last block ends where the field ends
+  write_block(last, _mm_add_epi8(first_positions, _mm_set1_epi8(static_cast<char>(last))));
 }
 #endif
 
@@ -96,11 +102,15 @@ bool holds_boolean_text(const std::byte* record, std::uint16_t offset) {
 }
 
 // Brings a stored date into the conversion's order. The date is the stored text up to any zero
-// byte, as the record holds it.
+// byte, as the record holds it; a text the conversion keeps holds no zero byte but its
+// separators, and what comes before such a separator is kept as well.
 void convert_date(std::byte* record, const column_step& step, std::string_view stored,
                   const date_order_conversion* dates) {
+  if (dates == nullptr || stored.empty() || dates->keeps(stored)) {
+    return;
+  }
   const std::string_view text = stored.substr(0, stored.find('\0'));
-  if (dates == nullptr || text.empty()) {
+  if (text.empty()) {
     return;
   }
   std::array<char, date_order_conversion::max_length> buffer;

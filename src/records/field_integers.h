@@ -25,7 +25,7 @@ struct line_bytes {
 };
 
 constexpr std::uint64_t repeated(std::uint8_t byte) {
-  return 0x0101010101010101 * byte;
+  return std::uint64_t{0x0101010101010101} * byte;
 }
 
 // The value of `count` digits, at most eight; false when one of them is no digit or the line

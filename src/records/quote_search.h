@@ -21,7 +21,7 @@ namespace quote_search {
 // stay within their byte.
 inline std::uint64_t quote_top_bits(std::uint64_t word) {
   constexpr std::uint64_t low_bits = 0x7f7f7f7f7f7f7f7f;
-  const std::uint64_t differences = word ^ (0x0101010101010101 * '"');
+  const std::uint64_t differences = word ^ (std::uint64_t{0x0101010101010101} * '"');
   return ~(((differences & low_bits) + low_bits) | differences | low_bits);
 }
 

@@ -79,8 +79,11 @@ inline constexpr auto inverse_powers_of_five = [] {
 // one of them is no digit. The digits are read as the first of sixteen, with zeros after them,
 // and the value of those sixteen is divided by the power of ten the zeros added.
 inline bool read_digit_block(const char* digits, std::size_t count, std::uint64_t& value) {
-  const __m128i positions = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  const __m128i kept = _mm_cmpgt_epi8(_mm_set1_epi8(static_cast<char>(count)), positions);
+  // Sixteen set bytes, then sixteen clear: the sixteen from 16 - count on keep the first count.
+  alignas(16) static constexpr unsigned char kept_bytes[32] = {0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+                                                               0xff, 0xff, 0xff, 0xff, 0xff, 0xff,
+                                                               0xff, 0xff, 0xff, 0xff};
+  const __m128i kept = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kept_bytes + 16 - count));
   const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits));
   const __m128i figures = _mm_and_si128(_mm_sub_epi8(bytes, _mm_set1_epi8('0')), kept);
   const __m128i nine = _mm_set1_epi8(9);

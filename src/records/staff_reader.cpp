@@ -198,7 +198,9 @@ class staff_file_reader {
     if (!read_record_line(line, layout, item, &*dates_)) {
       return reject_line(info_of(kind).load_error);
     }
-    indices_.derive(item, layout);
+    if (!layout.derived_indices.empty()) {
+      indices_.derive(item, layout);
+    }
     return true;
   }
 

@@ -1,14 +1,7 @@
 #include "record_form/field_validation_bounds.h"
 
 #include "platform/app_locale.h"
-
-namespace {
-
-bool is_leap_year(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-}  // namespace
+#include "records/dates.h"
 
 int moved_year_bound(int year, int today_year) {
   return year + (today_year - program_season_year);

@@ -175,10 +175,6 @@ std::string join_in_order(date_order order, char separator, std::string_view day
   return out.append(fields[2]);
 }
 
-bool is_leap_year(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 int days_in_month(int year, int month) {
   constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month == 2 && is_leap_year(year) ? 29 : days[month - 1];
@@ -434,4 +430,8 @@ bool parse_date_text(std::string_view text, std::string_view order, int& year, i
     return true;
   }
   return false;
+}
+
+bool is_leap_year(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

@@ -97,6 +97,9 @@ std::string sample_date_line(std::string_view order, char separator);
 std::string format_update_stamp(std::string_view locale_order, char date_separator,
                                 const date_time& now);
 
+// Gregorian leap years.
+bool is_leap_year(int year);
+
 // Reads a real calendar date written in `order` with any of the separators '/', '-', '.'.
 // False for empty, malformed or impossible dates (31/02/2001) and for an unknown order.
 bool parse_date_text(std::string_view text, std::string_view order, int& year, int& month,

@@ -156,17 +156,6 @@ std::string preferred_foot_text(int left_foot, int right_foot) {
   return "Right only";
 }
 
-long long day_number(int year, int month, int day) {
-  // Days from civil (proleptic Gregorian).
-  year -= month <= 2 ? 1 : 0;
-  const long long era = (year >= 0 ? year : year - 399) / 400;
-  const long long year_of_era = year - era * 400;
-  const long long day_of_year = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-  const long long day_of_era =
-      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
-}
-
 namespace {
 
 std::optional<long long> day_number_of(std::string_view text, const form_formats& formats) {

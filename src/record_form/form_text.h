@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/dates.h"
 #include "records/system_locale.h"
 
 struct qor_staff;
@@ -86,6 +87,3 @@ int first_history_year(int staff_id, int start_year, HistoryVector& history, boo
 
 int history_staff_id(const qor_staff_history& item);
 int history_year(const qor_staff_history& item);
-
-// Day number of a civil date (days since 1 January 1970), for whole-day differences.
-long long day_number(int year, int month, int day);

@@ -104,3 +104,6 @@ bool is_leap_year(int year);
 // False for empty, malformed or impossible dates (31/02/2001) and for an unknown order.
 bool parse_date_text(std::string_view text, std::string_view order, int& year, int& month,
                      int& day);
+
+// Day number of a civil date (days since 1 January 1970), for whole-day differences.
+long long day_number(int year, int month, int day);

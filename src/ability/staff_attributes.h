@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+
+#include "ability/base_playing_data.h"
+#include "records/system_locale.h"
+
+struct qor_staff;
+
+// The record's attribute for an entry of a playing data block (25 to 79, on the record's 1 to 20
+// scale); 0 for the rating indices, the unused entries 42 and 77 and anything outside the block.
+int get_staff_attribute(const qor_staff& staff, int index);
+
+// A block holding the record's ratings (entries 0 to 24 but 8, the older scheme included) and
+// attributes (25 to 79 but 42 and 77) as the record keeps them, attributes still on 1 to 20.
+BASE_PLAYING_DATA playing_data_from_staff(const qor_staff& staff);
+
+// Whole years of age on `today`: the whole days since the date of birth (read in `date_order`)
+// divided by 365.2422 and truncated; without a date of birth from 1 January of a year of birth
+// after 1800; 0 otherwise. A date of birth that cannot be read counts as none.
+int get_staff_age(const qor_staff& staff, const date_time& today, std::string_view date_order);

@@ -29,7 +29,7 @@ class display_staff_form : public ::testing::Test {
     saved_lookups_ = lookups();
     saved_program_folder_ = program_folder();
     // The skin-tone head is drawn from the program's own pictures.
-    set_program_folder(std::filesystem::path(__FILE__).parent_path().parent_path().parent_path());
+    set_program_folder(std::filesystem::path(STAFF_EDITOR_SOURCE_DIR));
     reset_state();
     pc_staff.setObjectName("pc_staff");
     build_record_pages(&pc_staff, controls);

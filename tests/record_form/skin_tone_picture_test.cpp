@@ -331,7 +331,7 @@ TEST_F(skin_tone_display, a_palette_head_file_is_recoloured_like_a_24_bit_one) {
 }
 
 TEST(shipped_head_pictures, are_24_bit_templates_with_a_see_through_corner) {
-  const fs::path folder = fs::path(__FILE__).parent_path().parent_path().parent_path() / "img";
+  const fs::path folder = fs::path(STAFF_EDITOR_SOURCE_DIR) / "img";
   const QImage head(QString::fromStdString((folder / "head" / "player.bmp").string()));
   const QImage shadow(QString::fromStdString((folder / "head" / "player_shadow.bmp").string()));
   ASSERT_FALSE(head.isNull());

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "ability_views/ability_exits.h"
 #include "main_window/screen_fit.h"
 #include "platform/focus_tracker.h"
 #include "platform/owner_drawn_list_box.h"
@@ -65,6 +66,7 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   // The field rules; the clause list and the views they refresh join as those are built.
   install_field_rules(controls_, *focus_,
                       {.set_help = [this](const QString& text) { set_status_panel(2, text); }});
+  install_ability_views(controls_, *focus_);
   install_item_panel_handlers(controls_, *focus_,
                               [this](const QString& text) { set_status_panel(2, text); });
   install_item_list_selection(controls_);

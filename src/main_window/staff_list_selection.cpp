@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QListWidgetItem>
 
+#include "ability_views/weighted_attributes.h"
 #include "change_tracking/change_predicates.h"
 #include "change_tracking/originals.h"
 #include "main_window/main_window.h"
@@ -110,6 +111,7 @@ void Tfrm_main::list_boxClick() {
                                         file_data().file_club_id, file_data().file_title.view())));
     state.current_staff_index = index;
     show_current_staff();
+    update_weighted_attributes(state.current_staff, controls_);
   }
   set_status_panel(2, QString());
 }

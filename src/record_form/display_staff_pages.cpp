@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <string>
 
+#include "ability/expected_potential_ability.h"
+#include "ability/staff_attributes.h"
+#include "platform/app_locale.h"
 #include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
 #include "record_form/form_controls.h"
@@ -124,6 +127,10 @@ void display_staff_pages(const qor_staff& record, form_controls& form) {
   fill_staff_fields(record, form);
 
   show_number(form, "staff_years_left_contract", contract_years_left(record), formats);
+  show_number(form, "staff_age",
+              get_staff_age(record, app_clock().now(), formats.locale_date_order), formats);
+  show_number(form, "staff_pl_expected_potential_ability",
+              expected_potential_ability(record, age_in_years(record)), formats);
   show_wages(current_wage, record.StaffEstimatedWageText.view(), record.StaffEstimatedWage, form,
              formats);
   show_contract_buttons(record, form);

@@ -187,16 +187,28 @@ bool has_own_caption(control_kind kind) {
 }
 
 // Lays the container's controls out as label+control pairs, top to bottom, wrapping into
-// `grid_columns` columns.
+// `grid_columns` columns. A row flagged beside goes on the line of the row before it.
 void lay_out_rows(container_body& body, form_controls& controls, const form_formats& formats) {
-  const int count = static_cast<int>(body.rows.size());
+  int count = 0;
+  int most_beside = 0;
+  for (int beside = 0; const control_spec* row : body.rows) {
+    beside = (row->flags & flag_beside) != 0 ? beside + 1 : 0;
+    count += beside == 0 ? 1 : 0;
+    most_beside = std::max(most_beside, beside);
+  }
   if (count == 0)
     return;
   const int per_column = (count + body.grid_columns - 1) / body.grid_columns;
-  for (int i = 0; i < count; ++i) {
-    const control_spec& row = *body.rows[i];
-    const int grid_row = i % per_column;
-    const int grid_column = 2 * (i / per_column);
+  const int column_width = 2 + most_beside;
+  int line = -1;
+  int next_beside_column = 0;
+  for (const control_spec* row_pointer : body.rows) {
+    const control_spec& row = *row_pointer;
+    const bool beside = (row.flags & flag_beside) != 0 && line >= 0;
+    if (!beside)
+      ++line;
+    const int grid_row = line % per_column;
+    const int grid_column = column_width * (line / per_column);
     QWidget* control = make_control(row, controls, formats);
     control->setObjectName(QString::fromLatin1(row.name));
     if (const int width = width_of(row); width > 0)
@@ -205,7 +217,9 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
       control->setFixedHeight(row.height);
     if (row.binding.field.bound())
       set_control_tag(control, text_value_tag);
-    if (row.label_name != nullptr) {
+    if (beside) {
+      body.grid->addWidget(control, grid_row, next_beside_column++);
+    } else if (row.label_name != nullptr) {
       auto* label = new QLabel(text_of(row.caption));
       label->setObjectName(QString::fromLatin1(row.label_name));
       label->setBuddy(control);
@@ -224,12 +238,14 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
     } else {
       body.grid->addWidget(control, grid_row, grid_column + 1);
     }
+    if (!beside)
+      next_beside_column = grid_column + 2;
     if ((row.flags & flag_hidden) != 0)
       control->setHidden(true);
     controls.add(control);
   }
   // Later columns start flush after the controls of the one before.
-  body.grid->setColumnStretch(2 * body.grid_columns, 1);
+  body.grid->setColumnStretch(column_width * body.grid_columns, 1);
 }
 
 void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& page,

@@ -93,6 +93,7 @@ enum control_flag : std::uint8_t {
   flag_fill_only = 2,  // filled from its field but never committed (a second view of a field)
   flag_hidden = 4,     // kept in the form but not shown
   flag_money = 8,      // a money edit: at most 9 digits, thousands separators at rest
+  flag_beside = 16,    // laid out on the line of the row before it, to its right
 };
 
 struct control_spec {

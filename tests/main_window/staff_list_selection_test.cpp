@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 
+#include "ability/position_weightings.h"
 #include "main_window/main_window.h"
 #include "main_window/staff_list_marks.h"
 #include "platform/owner_drawn_list_box.h"
@@ -231,6 +232,35 @@ TEST_F(staff_list_selection, insert_in_the_list_adds_a_staff_record) {
   EXPECT_EQ(store().staff_list.size(), 2u);
   EXPECT_EQ(window.list_box->count(), 2);
   EXPECT_EQ(editor().current_staff, store().staff_list.back().get());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(staff_list_selection_views, choosing_a_player_shows_his_weighted_attributes) {
+  window_test_environment environment;
+  Tfrm_main window;
+  window.show();
+  set_up_home_club_file();
+  POSITION_WEIGHTINGS saved = weightings();
+  weightings() = {};
+  weightings().set_weighting(12, 27, 10);  // the striker's finishing
+  add_test_staff(1, "Adams", "Amy");
+  qor_staff& striker = add_test_staff(2, "Brown", "Bob");
+  striker.StaffClassification = 2;
+  striker.StaffPlayerAttackerCentral = 20;
+  striker.StaffPlayerCurrentAbility = 120;
+  striker.StaffPlayerFinishing = 15;
+  list_by_name_and_select_first(window);
+  click_entry(window, 1);
+  const auto text = [&window](const char* name) {
+    return window.controls().get<QLineEdit>(name)->text();
+  };
+  EXPECT_EQ(window.controls().get<QLabel>("staff_pl_finishing_weighting")->text(), "55.00");
+  EXPECT_FALSE(text("staff_pl_finishing_w").isEmpty());
+  EXPECT_FALSE(text("staff_pl_recommended_current_ability_b").isEmpty());
+  weightings() = saved;
 }
 
 }  // namespace

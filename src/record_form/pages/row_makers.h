@@ -24,3 +24,21 @@ constexpr control_spec attribute_edit(const char* name, const char* container,
           .flags = flags,
           .width = 28};
 }
+
+// Beside a player attribute: the read-only edit that shows it fitted to the player's current
+// ability, and the grey label with its weight for his positions.
+constexpr control_spec fitted_attribute_edit(const char* name, const char* container) {
+  return {.name = name,
+          .kind = control_kind::edit,
+          .container = container,
+          .flags = flag_read_only | flag_beside,
+          .width = 28};
+}
+constexpr control_spec attribute_weighting_label(const char* name, const char* container) {
+  return {.name = name,
+          .kind = control_kind::label,
+          .container = container,
+          .caption = "",
+          .flags = flag_beside,
+          .width = 44};
+}

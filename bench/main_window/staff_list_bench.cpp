@@ -1,6 +1,6 @@
 // The staff list under load. Goals: a record switch (commit the record left, show the next with
-// its item lists) on records of about 40 items each under 15 ms; sorting 10,000 staff by an
-// attribute and refilling the list with the attribute's texts under 100 ms.
+// its item lists and weighted attributes) on records of about 40 items each under 8 ms; sorting
+// 10,000 staff by an attribute and refilling the list with the attribute's texts under 100 ms.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QComboBox>

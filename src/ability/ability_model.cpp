@@ -261,7 +261,7 @@ void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
       if (weights[i].curve == 0.0)
         continue;
       // Near the end the steps swing by one; moving only some entries lets the level settle.
-      if (modulus != 0 && (staff_id - i) % modulus != i % modulus)
+      if (modulus != 0 && (static_cast<long long>(staff_id) - i) % modulus != i % modulus)
         continue;
       values[i] =
           static_cast<std::int16_t>(std::clamp(values[i] + step_for_entry(i, step), 1, 100));

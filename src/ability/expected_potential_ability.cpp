@@ -55,7 +55,8 @@ int expected_potential_ability(const qor_staff& staff, int age) {
     if (age >= position.peak_age)
       return 0;
     const double growth = std::pow(static_cast<double>(position.peak_age - age), position.exponent);
-    best = std::max(best, static_cast<int>(growth + current_ability));
+    // Limited before the conversion: an age far below 0 would not fit an int.
+    best = std::max(best, static_cast<int>(std::min(growth + current_ability, 1.0 * max_ability)));
   }
-  return std::min(best, max_ability);
+  return best;
 }

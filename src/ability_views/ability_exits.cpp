@@ -45,7 +45,7 @@ constexpr named_exit exits[] = {
     {potential_ability_edit, staff_pl_potential_abilityExit},
     {"staff_pl_expected_potential_ability", staff_pl_potential_abilityExit},
     {current_ability2_edit, staff_pl_current_ability2Exit},
-    {"staff_pl_height_amount", staff_pl_weighted_field_exit},
+    {"staff_pl_height_amount", staff_pl_height_amountExit},
     {"staff_date_of_birth", staff_birth_exit},
     {"staff_year_of_birth", staff_birth_exit},
 };
@@ -125,7 +125,14 @@ bool staff_pl_current_ability2Exit(QWidget* sender, form_controls& form) {
   return true;
 }
 
-bool staff_pl_weighted_field_exit(QWidget* sender, form_controls& form) {
+bool staff_pl_rating_exit(QWidget* sender, form_controls& form) {
+  if (!validate_field(sender))
+    return false;
+  update_weighted_attributes(on_screen(), form);
+  return true;
+}
+
+bool staff_pl_height_amountExit(QWidget* sender, form_controls& form) {
   if (!validate_field(sender))
     return false;
   update_weighted_attributes(on_screen(), form);
@@ -150,7 +157,7 @@ void install_ability_views(form_controls& form, focus_tracker& focus) {
   for (const named_exit& exit : exits)
     bind(exit.control, exit.handler);
   for (const char* rating : position_rating_edit_names())
-    bind(rating, staff_pl_weighted_field_exit);
+    bind(rating, staff_pl_rating_exit);
   for (const weighted_attribute& attribute : weighted_attributes()) {
     const std::string name = std::string("staff_pl_") + attribute.stem + "_weighting";
     if (auto* label = form.get<QLabel>(name)) {

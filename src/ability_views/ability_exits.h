@@ -14,8 +14,10 @@ bool staff_pl_current_abilityExit(QWidget* sender, form_controls& form);
 bool staff_pl_potential_abilityExit(QWidget* sender, form_controls& form);
 // The second current ability edit: no question; both edits agree, then the weighted view.
 bool staff_pl_current_ability2Exit(QWidget* sender, form_controls& form);
-// The fifteen position ratings and the height: the weighted view.
-bool staff_pl_weighted_field_exit(QWidget* sender, form_controls& form);
+// The fifteen position ratings: the weighted view.
+bool staff_pl_rating_exit(QWidget* sender, form_controls& form);
+// The height: the weighted view.
+bool staff_pl_height_amountExit(QWidget* sender, form_controls& form);
 // The date and the year of birth: the expected potential ability.
 bool staff_birth_exit(QWidget* sender, form_controls& form);
 

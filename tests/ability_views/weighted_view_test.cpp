@@ -161,8 +161,10 @@ class ability_exits : public weighted_view {
       return staff_pl_potential_abilityExit(edit, controls);
     if (std::string(name) == "staff_pl_current_ability2")
       return staff_pl_current_ability2Exit(edit, controls);
+    if (std::string(name) == "staff_pl_height_amount")
+      return staff_pl_height_amountExit(edit, controls);
     if (std::string(name).starts_with("staff_pl_"))
-      return staff_pl_weighted_field_exit(edit, controls);
+      return staff_pl_rating_exit(edit, controls);
     return staff_birth_exit(edit, controls);
   }
 };
@@ -175,6 +177,17 @@ TEST_F(ability_exits, leaving_a_rating_commits_and_refreshes_the_view) {
   EXPECT_FALSE(leave("staff_pl_attacker_central", "21"));
   EXPECT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(staff.StaffPlayerAttackerCentral, 0);
+}
+
+TEST_F(ability_exits, leaving_the_height_commits_and_refreshes_the_view) {
+  show(striker());
+  control<QLineEdit>("staff_pl_attacker_central")->setText("0");
+  EXPECT_TRUE(leave("staff_pl_height_amount", "1.85"));
+  EXPECT_FLOAT_EQ(staff.StaffPlayerHeightAmount, 1.85F);
+  EXPECT_EQ(staff.StaffPlayerAttackerCentral, 0);
+  EXPECT_NE(recommended(), "194");
+  EXPECT_FALSE(leave("staff_pl_height_amount", "9.5"));
+  EXPECT_FLOAT_EQ(staff.StaffPlayerHeightAmount, 1.85F);
 }
 
 TEST_F(ability_exits, current_ability_above_the_potential_ability_asks) {

@@ -18,10 +18,10 @@
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
-#include "record_form/item_selection.h"
 #include "records/last_error.h"
 #include "records/record_store.h"
 #include "records/staff_reader.h"
+#include "sub_records/item_list_edits.h"
 
 namespace {
 
@@ -103,7 +103,7 @@ void Tfrm_main::show_opened_file(const QString& path) {
   editor().current_staff = nullptr;
   editor().original_staff = nullptr;
   editor().current_staff_index = -1;
-  clear_item_selections();
+  forget_item_lists(controls_);
   list_box->clear();
   open_file_name_ = path;
 

@@ -28,10 +28,13 @@ constexpr find_club_button find_club_button_table[] = {
     {"find_staff_history_club_btn", "staff_history_club", &f::process_staff_history_edit},
     {"find_staff_non_player_history_club_btn", "staff_non_player_history_club",
      &f::process_staff_non_player_history_edit, &f::enable_non_player_history_controls},
-    {"find_staff_achievements_club_btn", "staff_achievements_club"},
+    {"find_staff_achievements_club_btn", "staff_achievements_club",
+     &f::process_staff_achievements_edit},
     {"find_club_co_owned_by_btn", "staff_club_co_owned_by"},
-    {"find_staff_days_at_club_nation_club_btn", "staff_days_at_club_nation_club"},
-    {"find_staff_long_term_career_club_btn", "staff_long_term_career_club"},
+    {"find_staff_days_at_club_nation_club_btn", "staff_days_at_club_nation_club",
+     &f::process_staff_days_at_club_nation_edit},
+    {"find_staff_long_term_career_club_btn", "staff_long_term_career_club",
+     &f::process_staff_long_term_career_edit, &f::enable_long_term_career_controls},
 };
 static_assert(std::size(find_club_button_table) == 14);
 

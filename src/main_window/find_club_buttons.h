@@ -14,8 +14,12 @@ struct club_pick_follow_ups {
   std::function<void()> process_staff_disliked_club_edit;
   std::function<void()> process_staff_history_edit;
   std::function<void()> process_staff_non_player_history_edit;
-  // For the current non-player history item, after its edit was processed.
+  std::function<void()> process_staff_achievements_edit;
+  std::function<void()> process_staff_days_at_club_nation_edit;
+  std::function<void()> process_staff_long_term_career_edit;
+  // For the current non-player history and long-term career items, after their edit.
   std::function<void()> enable_non_player_history_controls;
+  std::function<void()> enable_long_term_career_controls;
 };
 
 using club_pick_follow_up = std::function<void()> club_pick_follow_ups::*;

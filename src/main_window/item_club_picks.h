@@ -4,7 +4,7 @@
 
 class form_controls;
 
-// What runs after a club is picked into a detail panel: the kind's edit step for the contract
-// clause, favourite and disliked club, history and non-player history panels, and for the
-// non-player history the club-or-nation rule after it.
+// What runs after a club is picked into a detail panel: the kind's edit step, so the club is
+// stored and not only shown, and for the non-player history and the long-term career the rule
+// that enables the panel's other places after it.
 club_pick_follow_ups item_club_pick_follow_ups(form_controls& form);

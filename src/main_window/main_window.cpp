@@ -24,6 +24,8 @@
 #include "record_form/field_handlers.h"
 #include "record_form/record_pages.h"
 #include "records/program_paths.h"
+#include "sub_records/item_entry_colours.h"
+#include "sub_records/item_list_edits.h"
 #include "sub_records/item_list_selection.h"
 #include "sub_records/item_panel_handlers.h"
 
@@ -65,11 +67,14 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
                          [this](const QString& text) { set_status_panel(2, text); });
   // The field rules; the clause list and the views they refresh join as those are built.
   install_field_rules(controls_, *focus_,
-                      {.set_help = [this](const QString& text) { set_status_panel(2, text); }});
+                      {.set_help = [this](const QString& text) { set_status_panel(2, text); },
+                       .clause_actions = item_list_clause_actions(controls_)});
   install_ability_views(controls_, *focus_);
   install_item_panel_handlers(controls_, *focus_,
                               [this](const QString& text) { set_status_panel(2, text); });
   install_item_list_selection(controls_);
+  install_item_list_editing(controls_);
+  install_item_entry_colours(controls_);
   build_main_menu();
   // The client area excludes the menu bar, as the form's design counts it.
   resize(client_width, client_height + menuBar()->sizeHint().height());

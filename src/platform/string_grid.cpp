@@ -125,6 +125,19 @@ void string_grid::mousePressEvent(QMouseEvent* event) {
   QTableWidget::mousePressEvent(event);
 }
 
+void string_grid::set_mouse_move_handler(std::function<void(int col, int row)> handler) {
+  mouse_move_ = std::move(handler);
+  viewport()->setMouseTracking(static_cast<bool>(mouse_move_));
+}
+
+void string_grid::mouseMoveEvent(QMouseEvent* event) {
+  if (mouse_move_) {
+    const QPoint at = event->position().toPoint();
+    run_guarded([&] { mouse_move_(columnAt(at.x()), rowAt(at.y())); });
+  }
+  QTableWidget::mouseMoveEvent(event);
+}
+
 QModelIndex string_grid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
   const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
   if (has_fixed_row() && next.isValid() && next.row() == 0)

@@ -45,11 +45,15 @@ class string_grid : public QTableWidget {
     key_down_ = std::move(handler);
   }
 
+  // Runs as the pointer moves over the grid, with the cell under it (-1 where there is none).
+  void set_mouse_move_handler(std::function<void(int col, int row)> handler);
+
   const draw_cell_handler& cell_drawer() const { return draw_cell_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
  private:
@@ -60,4 +64,5 @@ class string_grid : public QTableWidget {
   std::function<void()> click_;
   std::function<void()> double_click_;
   std::function<void(int)> key_down_;
+  std::function<void(int, int)> mouse_move_;
 };

@@ -9,6 +9,7 @@ class form_controls;
 // through its hidden list `staff_history`, whose line r - 1 holds the item of row r.
 //
 // Nothing happens while filling_controls is set, for an entry without an item, or for the item
-// already selected. Nothing is committed first: the panel's own handlers have already copied
-// every edit into the item being left.
+// already selected. The favourite and disliked staff lists first commit the panel into the item
+// being left, unless its rating or staff id fails its check; the other panels' own handlers have
+// already copied every edit into the item being left.
 void install_item_list_selection(form_controls& form);

@@ -70,6 +70,15 @@ bool passes_wide_range(QLineEdit* date) {
                              moved_date_bound(latest_history_date, today_year()));
 }
 
+// The wide range without a message.
+bool within_wide_range(const QLineEdit* date) {
+  const form_formats formats = current_formats();
+  return check_date_range(widget_text(date->text()), day_from_key(earliest_history_date),
+                          day_from_key(moved_date_bound(latest_history_date, today_year())),
+                          date_texts_of(formats))
+      .accepted;
+}
+
 // From 1 January of the year before the season to 31 December of the year after.
 bool passes_season_range(QLineEdit* date, long long year) {
   const int season = static_cast<int>(year);
@@ -150,7 +159,8 @@ bool staff_history_date_joinedExit(QLineEdit* date, form_controls& form) {
     return true;
   if (before_earliest_season(date, *year)) {
     show_warning(youth_years_warning);
-    return accept_and_process(passes_wide_range(date) || passes_season_range(date, *year), form);
+    // Either range will do, so only the season range's refusal, after both failed, is shown.
+    return accept_and_process(within_wide_range(date) || passes_season_range(date, *year), form);
   }
   return accept_and_process(passes_season_range(date, *year), form);
 }

@@ -7,6 +7,7 @@
 #include "record_form/form_controls.h"
 #include "record_form/item_details.h"
 #include "record_form/item_selection.h"
+#include "sub_records/item_list_places.h"
 
 class QWidget;
 
@@ -35,6 +36,12 @@ void select_item(item_record<Kind>* item, int index, form_controls& form) {
 
 // A delete button is offered only for an item made in the editor.
 template <item_kind Kind>
-void offer_delete(form_controls& form, const char* button) {
-  set_control_visible(form.find(button), selected_item<Kind>().original == nullptr);
+void offer_delete(form_controls& form) {
+  set_control_visible(form.find(place_of(Kind).delete_button),
+                      selected_item<Kind>().original == nullptr);
 }
+
+// The one way a kind's selection is dropped, whenever the items it may point to go or the staff
+// member has none left: nothing selected, the panel and the Del button hidden, a grid disabled
+// and counting "0 of 0 items"; a list box's label counts its entries.
+void forget_item_selection(item_kind kind, form_controls& form);

@@ -7,46 +7,43 @@
 
 namespace {
 
-constexpr const char* personal_page = "tabsheet_staff_details";
-constexpr const char* positions_page = "tabsheet_staff_pl1";
-
 constexpr leave_question questions[] = {
     {leave_finding::no_name,
      "The staff member you are trying to leave has no first or second name. Do you want to "
      "enter name details?",
-     personal_page, "personal_general_tab", "staff_first_name"},
+     "staff_first_name"},
     {leave_finding::no_second_name,
      "The staff member you are trying to leave is missing a second name. Do you want to enter "
      "staff's second name?",
-     personal_page, "personal_general_tab", "staff_second_name"},
+     "staff_second_name"},
     {leave_finding::no_first_name,
      "The staff member you are trying to leave is missing a first name. Do you want to enter "
      "staff's first name?",
-     personal_page, "personal_general_tab", "staff_first_name"},
+     "staff_first_name"},
     {leave_finding::no_birth_details,
      "The staff member you are trying to leave is missing birth details. Do you want to enter "
      "staff's date/year of birth?",
-     personal_page, "personal_general_tab", "staff_date_of_birth"},
+     "staff_date_of_birth"},
     {leave_finding::no_nationality,
      "The staff member you are trying to leave is missing nationality details. Do you want to "
      "enter staff's nationality?",
-     personal_page, "TabSheet2", "staff_nation"},
+     "staff_nation"},
     {leave_finding::reputation_order,
      "The staff member you are trying to leave has a higher playing world reputation than "
      "playing current repuatation. Do you want to change current reputation?",
-     positions_page, nullptr, "staff_pl_current_reputation"},
+     "staff_pl_current_reputation"},
     {leave_finding::ability_order,
      "The staff member you are trying to leave has a higher playing current ability than "
      "playing potential ability. Do you want to change current ability?",
-     positions_page, nullptr, "staff_pl_current_ability"},
+     "staff_pl_current_ability"},
     {leave_finding::no_playing_position,
      "The staff member you are trying to leave has not got any playing positions set. Do you "
      "want to set these fields?",
-     positions_page, nullptr, "staff_pl_attacker_central"},
+     "staff_pl_attacker_central"},
     {leave_finding::too_many_ppms,
      "The staff member you are trying to leave has got too many PPMs set. These actions should "
      "be used sparingly (4 or 5 at most). Do you want to remove some PPMs?",
-     "tabsheet_staff_pl_ppms", nullptr, "staff_ppm"},
+     "staff_ppm"},
 };
 
 bool is_player_index(int classification_index) {

@@ -43,13 +43,11 @@ enum class leave_finding : std::uint8_t {
   too_many_ppms,
 };
 
-// How a finding is put to the user and where a Yes takes them.
+// How a finding is put to the user and the field a Yes takes them to (its pages are shown).
 struct leave_question {
   leave_finding finding;
   const char* message;
-  const char* page;        // record page made active
-  const char* inner_page;  // page of personal_pc made active; null for none
-  const char* focus;       // control given the focus
+  const char* focus;
 };
 
 const leave_question& leave_question_of(leave_finding finding);

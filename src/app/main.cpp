@@ -3,6 +3,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "analysis/error_check_popup.h"
 #include "main_window/find_club_buttons.h"
 #include "main_window/find_club_name_form.h"
 #include "main_window/item_club_picks.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
         std::filesystem::path(QFile::encodeName(QApplication::applicationDirPath()).toStdString()));
     init_locale_settings(locale_data(), app_locale());
     Tfrm_main frm_main;
+    frm_popup = new Tfrm_popup(&frm_main);
     frm_find_club_name = new Tfrm_find_club_name(&frm_main);
     bind_find_club_buttons(frm_main.controls(), item_club_pick_follow_ups(frm_main.controls()));
     frm_main.show();

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <span>
 
+#include "analysis/error_check_popup.h"
 #include "main_window/main_window.h"
 #include "platform/dialog_service.h"
 #include "platform/event_bindings.h"
@@ -111,6 +112,7 @@ void Tfrm_main::build_main_menu() {
     list_boxExit();
     return true;
   });
+  on_menu_click(menu_error_checking, [this] { menu_error_checkingClick(); });
   on_menu_click(menu_about, [this] { menu_aboutClick(); });
   for (QAction* unfinished : {menu_find, menu_find_again, menu_delete_object})
     on_menu_click(unfinished, [this] { menu_not_implementedClick(); });
@@ -123,6 +125,10 @@ void Tfrm_main::set_edit_menu_enabled(bool enabled) {
 
 void Tfrm_main::menu_exitClick() {
   close();
+}
+
+void Tfrm_main::menu_error_checkingClick() {
+  run_error_check_popup(frm_popup);
 }
 
 void Tfrm_main::menu_aboutClick() {

@@ -64,6 +64,8 @@ class Tfrm_main : public QMainWindow {
   void list_boxEnter();
   void list_boxExit();
   void menu_aboutClick();
+  // Tools > Error Checking: the error-check options popup.
+  void menu_error_checkingClick();
   // Find, Find again and Delete item are not implemented.
   void menu_not_implementedClick();
 

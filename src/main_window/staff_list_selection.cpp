@@ -3,6 +3,7 @@
 #include <QListWidgetItem>
 
 #include "ability_views/weighted_attributes.h"
+#include "analysis/leave_check_form.h"
 #include "change_tracking/change_predicates.h"
 #include "change_tracking/originals.h"
 #include "main_window/main_window.h"
@@ -97,8 +98,11 @@ void Tfrm_main::list_boxClick() {
   if (chosen == nullptr || chosen == state.current_staff)
     return;
   if (state.current_staff != nullptr && !state.filling_controls) {
-    // The leave checks of the record, which may keep the user on it, belong before this
-    // commit once they exist.
+    if (check_staff_before_leaving(controls_, *state.current_staff)) {
+      // The user stays: the record on screen stays selected, nothing is committed.
+      list_box->set_item_index(staff_entry_index(state.current_staff));
+      return;
+    }
     apply_staff(state.current_staff, controls_);
     relabel_staff_entry(state.current_staff);
   }

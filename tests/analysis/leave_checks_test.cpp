@@ -128,9 +128,9 @@ TEST(leave_checks, each_switch_turns_its_check_off_and_the_ppm_check_always_runs
 
 TEST(leave_checks, questions_name_their_page_and_field) {
   EXPECT_STREQ(leave_question_of(no_second_name).focus, "staff_second_name");
-  EXPECT_STREQ(leave_question_of(no_nationality).inner_page, "TabSheet2");
+  EXPECT_STREQ(leave_question_of(no_nationality).focus, "staff_nation");
   EXPECT_STREQ(leave_question_of(no_playing_position).focus, "staff_pl_attacker_central");
-  EXPECT_STREQ(leave_question_of(too_many_ppms).page, "tabsheet_staff_pl_ppms");
+  EXPECT_STREQ(leave_question_of(too_many_ppms).focus, "staff_ppm");
   for (int finding = 0; finding <= static_cast<int>(too_many_ppms); ++finding)
     EXPECT_EQ(leave_question_of(static_cast<leave_finding>(finding)).finding,
               static_cast<leave_finding>(finding));

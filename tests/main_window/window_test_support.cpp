@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <atomic>
 
+#include "analysis/error_check_flags.h"
 #include "platform/qt_system_locale.h"
 #include "record_form/editor_state.h"
 #include "records/lookup_lists.h"
@@ -15,6 +16,8 @@ namespace fs = std::filesystem;
 namespace {
 
 void reset_program_state() {
+  // Tests of other behaviour switch records freely; those of the leave checks switch them on.
+  error_checks() = {false, false, false, false, false, false};
   lookups() = lookup_lists{};
   editor() = editor_state{};
   current_data() = data_set{};

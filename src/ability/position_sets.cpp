@@ -30,15 +30,26 @@ position_mask get_best_positions(const std::array<int, mask_position_count>& rat
   return mask;
 }
 
+std::array<int, mask_position_count> staff_position_ratings(const qor_staff& s) {
+  return {s.StaffPlayerGoalkeeper,
+          s.StaffPlayerSweeper,
+          s.StaffPlayerDefenderLeftSide,
+          s.StaffPlayerDefenderCentral,
+          s.StaffPlayerDefenderRightSide,
+          s.StaffPlayerWingBackLeftSide,
+          s.StaffPlayerWingBackRightSide,
+          s.StaffPlayerDefensiveMidfielderCentral,
+          s.StaffPlayerMidfielderLeftSide,
+          s.StaffPlayerMidfielderCentral,
+          s.StaffPlayerMidfielderRightSide,
+          s.StaffPlayerAttackingMidfielderLeftSide,
+          s.StaffPlayerAttackingMidfielderCentral,
+          s.StaffPlayerAttackingMidfielderRightSide,
+          s.StaffPlayerAttackerCentral};
+}
+
 position_mask get_best_positions(const qor_staff& s) {
-  return get_best_positions(
-      {s.StaffPlayerGoalkeeper, s.StaffPlayerSweeper, s.StaffPlayerDefenderLeftSide,
-       s.StaffPlayerDefenderCentral, s.StaffPlayerDefenderRightSide, s.StaffPlayerWingBackLeftSide,
-       s.StaffPlayerWingBackRightSide, s.StaffPlayerDefensiveMidfielderCentral,
-       s.StaffPlayerMidfielderLeftSide, s.StaffPlayerMidfielderCentral,
-       s.StaffPlayerMidfielderRightSide, s.StaffPlayerAttackingMidfielderLeftSide,
-       s.StaffPlayerAttackingMidfielderCentral, s.StaffPlayerAttackingMidfielderRightSide,
-       s.StaffPlayerAttackerCentral});
+  return get_best_positions(staff_position_ratings(s));
 }
 
 std::string position_side_text(std::string text, bool left, bool centre, bool right, int style) {

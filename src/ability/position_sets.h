@@ -19,6 +19,9 @@ inline bool has_position(const position_mask& mask, mask_position position) {
   return mask.test(static_cast<std::size_t>(position));
 }
 
+// The record's fifteen position ratings in mask_position order.
+std::array<int, mask_position_count> staff_position_ratings(const qor_staff& staff);
+
 // The positions rated at the highest threshold from 15 down to 10 that any rating reaches; the
 // empty set when none reaches 10. Ratings are given in mask_position order.
 position_mask get_best_positions(const std::array<int, mask_position_count>& ratings);

@@ -10,7 +10,10 @@
 #include <QSplitter>
 
 #include "ability/position_weightings.h"
+#include "analysis/views/analysis_pages.h"
 #include "main_window/main_window.h"
+
+#include "analysis/views/analysis_pages.h"
 #include "main_window/window_load_observer.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"
@@ -157,6 +160,7 @@ void Tfrm_main::show_opened_file(const QString& path) {
     set_staff_panel_enabled(false);
   }
 
+  analysis_pages_->refresh();
   main_page_control->set_active_page_index(main_page_control->indexOf(analysis_tab));
   analysis_control->set_active_page_index(analysis_control->indexOf(counts_tab_sheet));
   show_page_by_name(*this, "counts_page", "general_counts_tab_sheet");

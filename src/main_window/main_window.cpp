@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ability_views/ability_exits.h"
+#include "analysis/views/analysis_pages.h"
 #include "main_window/screen_fit.h"
 #include "platform/focus_tracker.h"
 #include "platform/owner_drawn_list_box.h"
@@ -152,6 +153,7 @@ void Tfrm_main::build_layout() {
   analysis_layout->addWidget(analysis_control);
   averages_tab_sheet = add_page(analysis_control, "averages_tab_sheet", "Averages");
   counts_tab_sheet = add_page(analysis_control, "counts_tab_sheet", "Counts");
+  build_analysis_pages();
   build_sort_panel();
   connect_staff_list();
 }

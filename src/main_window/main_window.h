@@ -19,6 +19,7 @@ class QRect;
 class QProgressBar;
 class QScrollArea;
 class QSplitter;
+class analysis_pages;
 class focus_tracker;
 class owner_drawn_list_box;
 class page_control;
@@ -141,6 +142,8 @@ class Tfrm_main : public QMainWindow {
   void list_boxKeyDown(int key);
   // Record pages cannot be changed while the form is being filled.
   void pc_staffChanging(bool& AllowChange);
+  // Leaving the "Staff" page commits the record and refreshes the analysis pages.
+  void main_page_controlChanging(bool& AllowChange);
 
   // Sort controls at the foot of the staff tab (sort_controls.cpp).
   void sort_by_attributeChange();
@@ -182,6 +185,8 @@ class Tfrm_main : public QMainWindow {
   // The staff id line and the sort panel of the staff tab, and the staff list's handlers.
   void build_sort_panel();
   void connect_staff_list();
+  // The pages of the "Analysis" page, and what they ask of the window.
+  void build_analysis_pages();
   // The entry whose record is `staff`; -1 when none. Positions change with every sort.
   int staff_entry_index(const qor_staff* staff) const;
   // Gives the entry of a record the user has just left its name (and attribute) text again.
@@ -192,6 +197,7 @@ class Tfrm_main : public QMainWindow {
 
   form_controls controls_;
   std::unique_ptr<focus_tracker> focus_;
+  std::unique_ptr<analysis_pages> analysis_pages_;
   QScrollArea* form_scroll_area_ = nullptr;
   std::array<QLabel*, 3> status_panels_{};
   QActionGroup* edit_actions_ = nullptr;

@@ -1,0 +1,37 @@
+#include "analysis/views/analysis_pages.h"
+#include "main_window/main_window.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/page_control.h"
+#include "record_form/editor_state.h"
+
+void Tfrm_main::build_analysis_pages() {
+  analysis_window_hooks hooks;
+  hooks.go_to_staff = [this](const qor_staff* staff) {
+    const int index = staff_entry_index(staff);
+    if (index < 0)
+      return;
+    list_box->set_item_index(index);
+    list_boxClick();
+  };
+  hooks.commit_record = [this] { commit_current_staff(); };
+  hooks.refresh_record_on_screen = [this] {
+    if (editor().current_staff != nullptr)
+      show_current_staff();
+  };
+  hooks.show_help = [this](const QString& text) { set_status_panel(2, text); };
+  analysis_pages_ = std::make_unique<analysis_pages>(averages_tab_sheet, counts_tab_sheet, *focus_,
+                                                     std::move(hooks));
+  main_page_control->set_changing_handler([this] {
+    bool allow = true;
+    main_page_controlChanging(allow);
+    return allow;
+  });
+}
+
+void Tfrm_main::main_page_controlChanging(bool& AllowChange) {
+  AllowChange = true;
+  if (main_page_control->active_page_index() != 0)
+    return;
+  commit_current_staff();
+  analysis_pages_->refresh();
+}

@@ -1,0 +1,66 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "file_menu_test_support.h"
+#include "platform/item_objects.h"
+#include "platform/page_control.h"
+#include "record_form/editor_state.h"
+
+namespace {
+
+class analysis_pages_test : public file_menu_test {
+ protected:
+  QListWidget* analysis_list() { return window.findChild<QListWidget*>("analysis_list_box"); }
+  void click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
+};
+
+}  // namespace
+
+TEST_F(analysis_pages_test, opening_a_file_counts_its_staff_and_a_listed_record_can_be_opened) {
+  open_through_menu(copy_to_folder(example_club_file()));
+  const auto staff_count = static_cast<int>(store().staff_list.size());
+  ASSERT_GT(staff_count, 1);
+  EXPECT_EQ(edit("amount_of_staff_edit")->text().toInt(), staff_count);
+  EXPECT_EQ(window.main_page_control->currentWidget(), window.analysis_tab);
+
+  click("view_staff_bt");
+  QListWidget* list = analysis_list();
+  ASSERT_EQ(list->count(), staff_count);
+  const int last = staff_count - 1;
+  const auto* chosen = entry_object<const qor_staff>(list, last);
+  ASSERT_NE(chosen, editor().current_staff);
+  list->setCurrentRow(last);
+  emit list->itemDoubleClicked(list->item(last));
+  EXPECT_EQ(editor().current_staff, chosen);
+  EXPECT_EQ(window.main_page_control->currentWidget(), window.staff_tab);
+}
+
+TEST_F(analysis_pages_test, leaving_the_staff_page_counts_the_committed_record) {
+  open_through_menu(copy_to_folder(example_club_file()));
+  const qor_staff* player = nullptr;
+  for (const auto& staff : store().staff_list) {
+    if (is_player(*staff) && staff->StaffPlayerCurrentAbility > 0)
+      player = staff.get();
+  }
+  ASSERT_NE(player, nullptr);
+  select_staff(player->StaffID);
+  const int missing_before = edit("missing_pl_ca_edit")->text().toInt();
+  // Both views of the current ability say 0, as a user would have typed it.
+  edit("staff_pl_current_ability")->setText("0");
+  edit("staff_pl_current_ability2")->setText("0");
+  bool allowed = false;
+  window.main_page_controlChanging(allowed);
+  EXPECT_TRUE(allowed);
+  EXPECT_EQ(player->StaffPlayerCurrentAbility, 0);
+  EXPECT_EQ(edit("missing_pl_ca_edit")->text().toInt(), missing_before + 1);
+}
+
+TEST_F(analysis_pages_test, an_empty_file_counts_nothing_and_lists_nothing) {
+  open_through_menu(write_file_without_staff());
+  EXPECT_EQ(edit("amount_of_staff_edit")->text(), "0");
+  click("BitBtn1");
+  EXPECT_EQ(analysis_list()->count(), 0);
+  click("view_staff_bt");
+  EXPECT_EQ(analysis_list()->count(), 0);
+}

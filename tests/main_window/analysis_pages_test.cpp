@@ -13,6 +13,7 @@ class analysis_pages_test : public file_menu_test {
  protected:
   QListWidget* analysis_list() { return window.findChild<QListWidget*>("analysis_list_box"); }
   void click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
+  QString count(const char* edit) { return window.findChild<QLineEdit*>(edit)->text(); }
 };
 
 }  // namespace
@@ -21,7 +22,7 @@ TEST_F(analysis_pages_test, opening_a_file_counts_its_staff_and_a_listed_record_
   open_through_menu(copy_to_folder(example_club_file()));
   const auto staff_count = static_cast<int>(store().staff_list.size());
   ASSERT_GT(staff_count, 1);
-  EXPECT_EQ(edit("amount_of_staff_edit")->text().toInt(), staff_count);
+  EXPECT_EQ(count("amount_of_staff_edit").toInt(), staff_count);
   EXPECT_EQ(window.main_page_control->currentWidget(), window.analysis_tab);
 
   click("view_staff_bt");
@@ -45,7 +46,7 @@ TEST_F(analysis_pages_test, leaving_the_staff_page_counts_the_committed_record) 
   }
   ASSERT_NE(player, nullptr);
   select_staff(player->StaffID);
-  const int missing_before = edit("missing_pl_ca_edit")->text().toInt();
+  const int missing_before = count("missing_pl_ca_edit").toInt();
   // Both views of the current ability say 0, as a user would have typed it.
   edit("staff_pl_current_ability")->setText("0");
   edit("staff_pl_current_ability2")->setText("0");
@@ -53,12 +54,12 @@ TEST_F(analysis_pages_test, leaving_the_staff_page_counts_the_committed_record) 
   window.main_page_controlChanging(allowed);
   EXPECT_TRUE(allowed);
   EXPECT_EQ(player->StaffPlayerCurrentAbility, 0);
-  EXPECT_EQ(edit("missing_pl_ca_edit")->text().toInt(), missing_before + 1);
+  EXPECT_EQ(count("missing_pl_ca_edit").toInt(), missing_before + 1);
 }
 
 TEST_F(analysis_pages_test, an_empty_file_counts_nothing_and_lists_nothing) {
   open_through_menu(write_file_without_staff());
-  EXPECT_EQ(edit("amount_of_staff_edit")->text(), "0");
+  EXPECT_EQ(count("amount_of_staff_edit"), "0");
   click("BitBtn1");
   EXPECT_EQ(analysis_list()->count(), 0);
   click("view_staff_bt");

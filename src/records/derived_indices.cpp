@@ -23,7 +23,10 @@ std::vector<std::pair<int, int>> index_by_code(const std::vector<std::string>& l
   std::vector<std::pair<int, int>> positions;
   positions.reserve(list.size());
   for (std::size_t i = 0; i < list.size(); ++i) {
-    positions.emplace_back(lookup_code(list[i]), static_cast<int>(i));
+    // A malformed entry has no code, so no item can match it.
+    if (const std::optional<int> code = lookup_code_if_valid(list[i])) {
+      positions.emplace_back(*code, static_cast<int>(i));
+    }
   }
   // Stable, so that of two entries with one code the first one wins.
   std::ranges::stable_sort(positions, {}, &std::pair<int, int>::first);

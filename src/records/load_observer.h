@@ -7,7 +7,8 @@
 // with its progress bar. The main window implements it; tests and tools pass a recording or a
 // silent one. Calls come in this order: show_warning (only for an imported file),
 // apply_date_format_to_masks, show_loading_view, set_progress_maximum, step_progress (twice per
-// staff record), hide_loading_view. A load that fails after show_loading_view still calls
+// staff record), hide_loading_view, and after a successful load show_warning once more when
+// texts had to be changed to be savable. A load that fails after show_loading_view still calls
 // hide_loading_view.
 class load_observer {
  public:

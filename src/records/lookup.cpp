@@ -75,6 +75,10 @@ int lookup_code(std::string_view entry) {
   return parse_code(entry).value_or(-1);
 }
 
+std::optional<int> lookup_code_if_valid(std::string_view entry) {
+  return parse_code(entry);
+}
+
 std::string lookup_name(std::string_view entry) {
   const std::size_t last = entry.rfind(';');
   return last == std::string_view::npos ? std::string() : std::string(entry.substr(0, last));

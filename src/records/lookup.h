@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,9 @@
 // The whole number after the last ';' (blanks around it allowed); -1 when there is no ';' or
 // that text is not a whole number, so a malformed entry never matches a real code.
 int lookup_code(std::string_view entry);
+// The same code, or nothing for a malformed entry: for searches by code, where a malformed
+// entry must match nothing, not the code -1.
+std::optional<int> lookup_code_if_valid(std::string_view entry);
 
 // The text before the last ';'; empty when there is none.
 std::string lookup_name(std::string_view entry);

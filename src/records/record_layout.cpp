@@ -96,6 +96,9 @@ const record_layout& item_layout(item_kind kind) {
 }
 
 bool header_matches(std::string_view line, std::string_view header) {
-  return line.size() >= 2 && line.size() <= header.size() &&
-         equals_ignoring_case(line, header.substr(0, line.size()));
+  // The last character is left out of the comparison, so a line the header text with one
+  // character more, such as a trailing ';' or blank, still passes.
+  const std::string_view compared = line.substr(0, line.empty() ? 0 : line.size() - 1);
+  return line.size() >= 2 && compared.size() <= header.size() &&
+         equals_ignoring_case(compared, header.substr(0, compared.size()));
 }

@@ -50,6 +50,7 @@ struct record_layout {
 const record_layout& staff_layout();
 const record_layout& item_layout(item_kind kind);
 
-// The header test: a line is accepted when it has at least two characters and equals, ignoring
-// ASCII case, the same number of characters at the start of the header text.
+// The header test: a line is accepted when it has at least two characters and, without its last
+// character, equals ignoring ASCII case the same number of characters at the start of the header
+// text.
 bool header_matches(std::string_view line, std::string_view header);

@@ -17,6 +17,10 @@
 bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record,
                       const date_order_conversion* dates = nullptr);
 
+// Replaces every carriage return in the record's file texts by a blank, since the writer cannot
+// carry one; returns how many texts held one.
+int replace_carriage_returns(std::byte* record, const record_layout& layout);
+
 // Appends the record's line, ended by a line feed. A text holding a double quote, a carriage
 // return or a line feed would break the line apart, so such a record is refused: nothing is
 // appended and the offending column is returned. Null on success.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -128,7 +129,10 @@ float parse_amount(std::string_view text) {
   for (std::size_t i = 0; i < length; ++i) {
     copy[i] = text[i] == ',' ? '.' : text[i];
   }
-  return static_cast<float>(parse_decimal_text({copy.data(), length}));
+  // Beyond the float range the amount would become an infinity, which no file could carry back.
+  constexpr double largest = std::numeric_limits<float>::max();
+  return static_cast<float>(
+      std::clamp(parse_decimal_text({copy.data(), length}), -largest, largest));
 }
 
 // Every action gives what the zero-filled record holds for an empty field, so empty fields

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
 
 #include "item_vectors.h"
 #include "record_layout.h"
@@ -17,12 +19,26 @@ void copy_records(const record_vector<Record>& from, record_vector<Record>& to) 
   }
 }
 
+// Writes the amount with two decimals; an amount too wide for that goes in the shortest form
+// that reads back as the same float, else with as many digits as the text has room for. Every
+// text written is a finite number: a float beyond the range of its kind is written as the
+// largest one.
 void rewrite_amount(fixed_text<10>& text, float amount, char decimal_separator) {
+  constexpr float largest = std::numeric_limits<float>::max();
+  amount = std::isnan(amount) ? 0.0f : std::clamp(amount, -largest, largest);
   char digits[64];
-  const auto result = std::to_chars(digits, digits + sizeof digits, static_cast<double>(amount),
-                                    std::chars_format::fixed, 2);
-  if (result.ec != std::errc() || static_cast<std::size_t>(result.ptr - digits) >= text.capacity) {
-    return;
+  char* const end = digits + sizeof digits;
+  const auto fits = [&](const std::to_chars_result& result) {
+    return result.ec == std::errc() &&
+           static_cast<std::size_t>(result.ptr - digits) < text.capacity;
+  };
+  std::to_chars_result result =
+      std::to_chars(digits, end, static_cast<double>(amount), std::chars_format::fixed, 2);
+  if (!fits(result)) {
+    result = std::to_chars(digits, end, amount);
+  }
+  for (int precision = 6; !fits(result) && precision >= 0; --precision) {
+    result = std::to_chars(digits, end, amount, std::chars_format::scientific, precision);
   }
   std::replace(digits, result.ptr, '.', decimal_separator);
   text = std::string_view(digits, result.ptr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -25,7 +26,7 @@ class staff_file_lines {
   // True when a read error, not the end of the file, ended the lines.
   bool failed() const { return failed_; }
   // Number of the line `next` returned last, counting from 1.
-  int line_number() const { return line_number_; }
+  std::int64_t line_number() const { return line_number_; }
 
  private:
   // Moves the unread bytes to the front of the buffer and reads more after them.
@@ -40,5 +41,5 @@ class staff_file_lines {
   std::size_t end_ = 0;    // one past the last byte read into it
   bool at_end_ = false;
   bool failed_ = false;
-  int line_number_ = 0;
+  std::int64_t line_number_ = 0;
 };

@@ -1,6 +1,8 @@
 #include "staff_reader.h"
 
 #include <array>
+#include <filesystem>
+#include <new>
 #include <optional>
 
 #include "dates.h"
@@ -51,15 +53,34 @@ class staff_file_reader {
     }
     context_.observer.show_loading_view(path_);
     dates_.emplace(fresh_.file.file_date_order, fresh_.locale.locale_date_order, date_separator());
-    const bool body_read = read_body();
-    if (body_read) {
-      finish();
+    bool body_read = false;
+    try {
+      body_read = read_body();
+      if (body_read) {
+        finish();
+      }
+    } catch (const std::bad_alloc&) {
+      // The loading view must not stay up; load_data reports the failure.
+      context_.observer.hide_loading_view();
+      throw;
     }
     context_.observer.hide_loading_view();
     return body_read;
   }
 
   data_set& result() { return fresh_; }
+
+  // The warning about the carriage returns replaced, or nothing when there were none.
+  std::optional<std::string> replaced_texts_warning() const {
+    if (replaced_texts_ == 0) {
+      return std::nullopt;
+    }
+    return std::to_string(replaced_texts_) + (replaced_texts_ == 1 ? " text" : " texts") +
+           " of the file held a line break (carriage return), which a .staff file cannot store;"
+           " each was replaced by a blank so that the file can be saved. The first is in " +
+           first_replaced_ + ".";
+  }
+
   bool read_failed() const { return lines_.failed(); }
 
  private:
@@ -187,6 +208,8 @@ class staff_file_reader {
     if (!read_record_line(line, staff_layout(), staff, &*dates_)) {
       return reject_line(staff_format_error);
     }
+    replace_carriage_returns(line, staff, staff_layout(),
+                             staff_target_original_ ? staff_orig_keyword : "staff lines");
     return true;
   }
 
@@ -198,6 +221,9 @@ class staff_file_reader {
     if (!read_record_line(line, layout, item, &*dates_)) {
       return reject_line(info_of(kind).load_error);
     }
+    replace_carriage_returns(
+        line, item, layout,
+        item_target_original_[index] ? info_of(kind).orig_keyword : info_of(kind).keyword);
     if (!layout.derived_indices.empty()) {
       indices_.derive(item, layout);
     }
@@ -218,6 +244,21 @@ class staff_file_reader {
       }
     }
     records.temporary_id_counter = first_temporary_id(records);
+  }
+
+  // A carriage return inside a field could never be saved again, so it becomes a blank; the
+  // texts changed are counted for one warning after the load.
+  void replace_carriage_returns(std::string_view line, std::byte* record,
+                                const record_layout& layout, std::string_view section) {
+    if (line.find('\r') == std::string_view::npos) {
+      return;
+    }
+    const int replaced = ::replace_carriage_returns(record, layout);
+    if (replaced > 0 && replaced_texts_ == 0) {
+      first_replaced_ = "the record with id " + std::to_string(read_integer(record, 0, 4)) + " (" +
+                        std::string(section) + ")";
+    }
+    replaced_texts_ += replaced;
   }
 
   // A missing line reads as empty; false only for a line over the length limit.
@@ -257,28 +298,61 @@ class staff_file_reader {
   bool staff_originals_given_ = false;
   std::array<bool, item_kind_count> item_target_original_{};
   std::array<bool, item_kind_count> item_originals_given_{};
+  int replaced_texts_ = 0;
+  std::string first_replaced_;  // where the first replaced text is
 };
 
 }  // namespace
 
-bool load_data(const std::string& path, data_set& target, const load_context& context) {
+namespace {
+
+// Reads the file into a fresh data set; false with the reason left by set_last_error.
+std::optional<data_set> read_staff_file(const std::string& path, const data_set& previous,
+                                        const load_context& context) {
   const std::string open_error = "load_data failed to open file " + path;
+  // Opening a pipe or a device could wait forever or never end: only regular files are read.
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    set_last_error(open_error + ": it is not a regular file");
+    return std::nullopt;
+  }
   staff_file_lines lines;
   if (!lines.open(path)) {
     set_last_error(open_error);
-    return false;
+    return std::nullopt;
   }
-  staff_file_reader reader(path, std::move(lines), target, context);
+  staff_file_reader reader(path, std::move(lines), previous, context);
   const bool read = reader.read();
   // A read error ends the lines early; the file then counts as one that could not be opened.
   if (reader.read_failed()) {
     set_last_error(open_error);
-    return false;
+    return std::nullopt;
   }
   if (!read) {
+    return std::nullopt;
+  }
+  if (const std::optional<std::string> warning = reader.replaced_texts_warning()) {
+    context.observer.show_warning(*warning);
+  }
+  return std::move(reader.result());
+}
+
+}  // namespace
+
+bool load_data(const std::string& path, data_set& target, const load_context& context) {
+  std::optional<data_set> fresh;
+  try {
+    fresh = read_staff_file(path, target, context);
+  } catch (const std::bad_alloc&) {
+    // The file's records were freed with the reader; the data set before stays.
+    set_last_error("load_data: not enough memory to load file " + path);
     return false;
   }
-  target = std::move(reader.result());
+  if (!fresh) {
+    return false;
+  }
+  target = std::move(*fresh);
   return true;
 }
 

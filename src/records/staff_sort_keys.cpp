@@ -194,20 +194,18 @@ std::string staff_sort_key_maker::text_key(const qor_staff& staff) {
 
 const std::string& staff_sort_key_maker::club_name(std::int32_t club_id) {
   // One pass over the club list instead of one search per record. The first entry of a code
-  // names it, as get_club_name reads it; -1 is left to get_club_name, since a malformed entry
-  // also reads as -1 but never names that code.
+  // names it, as get_club_name reads it; a malformed entry names no code.
   if (!club_names_loaded_) {
     for (const std::string& entry : lookups().club_list) {
-      const int code = lookup_code(entry);
-      if (code != -1) {
-        club_names_.try_emplace(code, lookup_first_field(entry));
+      if (const std::optional<int> code = lookup_code_if_valid(entry)) {
+        club_names_.try_emplace(*code, lookup_first_field(entry));
       }
     }
     club_names_loaded_ = true;
   }
   auto found = club_names_.find(club_id);
   if (found == club_names_.end()) {
-    found = club_names_.emplace(club_id, club_id == -1 ? get_club_name(club_id) : "").first;
+    found = club_names_.emplace(club_id, "").first;
   }
   return found->second;
 }

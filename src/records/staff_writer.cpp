@@ -1,9 +1,9 @@
 #include "staff_writer.h"
 
-#include <filesystem>
 #include <string_view>
 
 #include "dates.h"
+#include "file_replacement.h"
 #include "item_kinds.h"
 #include "item_vectors.h"
 #include "last_error.h"
@@ -13,8 +13,6 @@
 #include "staff_order.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr std::string_view staff_write_error = "save_data - write failed";
 
@@ -118,21 +116,6 @@ bool write_item_parts(part_writer& part, record_store& records) {
   return written;
 }
 
-bool fail_to_open(const std::string& path) {
-  set_last_error("save_data failed to open file " + path);
-  return false;
-}
-
-// The saved file keeps the permissions of the one it replaces, made writable for its owner.
-void keep_permissions(const fs::path& target, const fs::path& replacement) {
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  if (!error && fs::exists(status)) {
-    fs::permissions(replacement,
-                    status.permissions() | fs::perms::owner_read | fs::perms::owner_write, error);
-  }
-}
-
 }  // namespace
 
 bool write_staff_file(std::FILE* out, data_set& data, const system_locale& locale) {
@@ -145,36 +128,14 @@ bool write_staff_file(std::FILE* out, data_set& data, const system_locale& local
 bool save_data(const std::string& path, data_set& data, const save_context& context,
                std::string& backup_warning) {
   backup_warning.clear();
-  const fs::path target(path);
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  // Only a regular file is replaced: a device or a folder at the path is never renamed over.
-  if (fs::exists(status) && !fs::is_regular_file(status)) {
-    return fail_to_open(path);
+  file_replacement file;
+  if (!file.open(path)) {
+    return false;
   }
   if (!data.file.file_name.empty()) {
     backup_warning = backup_staff_file(data.file.file_name, context.locale, context.clock);
   }
-  fs::path temporary = target;
-  temporary += ".saving";
-  std::FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) {
-    return fail_to_open(path);
-  }
-  const bool written = write_staff_file(out, data, context.locale);
-  const bool closed = std::fclose(out) == 0;
-  if (written && !closed) {
-    set_last_error(staff_write_error);
-  }
-  if (!written || !closed) {
-    fs::remove(temporary, error);
-    return false;
-  }
-  keep_permissions(target, temporary);
-  fs::rename(temporary, target, error);
-  if (error) {
-    set_last_error("save_data failed to replace file " + path + ": " + error.message());
-    fs::remove(temporary, error);
+  if (!write_staff_file(file.stream(), data, context.locale) || !file.commit()) {
     return false;
   }
   data.file.file_name = path;

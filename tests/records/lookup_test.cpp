@@ -26,7 +26,10 @@ TEST(lookup_code, reads_the_number_after_the_last_separator) {
   };
   for (const auto& [entry, code] : cases) {
     EXPECT_EQ(lookup_code(entry), code) << entry;
+    // Only a written -1 is the code -1 to a search.
+    EXPECT_EQ(lookup_code_if_valid(entry).has_value(), code != -1) << entry;
   }
+  EXPECT_EQ(lookup_code_if_valid("Minus one; -1"), -1);
 }
 
 TEST(lookup_name, takes_the_text_before_the_last_or_first_separator) {

@@ -116,15 +116,26 @@ TEST(ColumnTables, PassListsHoldTheirFields) {
   EXPECT_EQ(item_layout(item_kind::long_term_career).derived_indices.size(), 1u);
 }
 
-TEST(HeaderTest, AcceptsFullPrefixAndCaseInsensitiveLines) {
+TEST(HeaderTest, ComparesTheLineWithoutItsLastCharacter) {
   const std::string& header = staff_layout().header;
-  EXPECT_TRUE(header_matches(header, header));
-  EXPECT_TRUE(header_matches("[staffid][dateupdated]", header));
-  EXPECT_TRUE(header_matches(header.substr(0, 40), header));
-  EXPECT_FALSE(header_matches("", header));
-  EXPECT_FALSE(header_matches("[", header));
-  EXPECT_FALSE(header_matches("# comment", header));
-  EXPECT_FALSE(header_matches(header + ";[Extra]", header));
+  const std::pair<std::string, bool> cases[] = {
+      {header, true},
+      {"[staffid][dateupdated]", true},
+      {header.substr(0, 40), true},
+      {header + ";", true},  // one character more is never compared
+      {header + " ", true},
+      {"[StaffID][DateUpdatedX", true},
+      {"", false},  // empty and one-character lines stay refused
+      {"[", false},
+      {"x", false},
+      {"# comment", false},
+      {"[StaffID]X[DateUpdated]", false},
+      {header + ";;", false},
+      {header + ";[Extra]", false},
+  };
+  for (const auto& [line, accepted] : cases) {
+    EXPECT_EQ(header_matches(line, header), accepted) << line;
+  }
 }
 
 }  // namespace

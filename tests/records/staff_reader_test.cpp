@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <new>
 
 #include "records/dates.h"
 #include "records/last_error.h"
@@ -79,8 +82,9 @@ TEST_F(StaffReader, LegacyFileTakesItsTitleAndForgetsThePreviousFilesClub) {
 TEST_F(StaffReader, AcceptsBothStaffHeaderFormsInAnyCase) {
   std::string regular = staff_header();
   regular.insert(regular.find(']') + 1, ";");
-  for (const std::string& header : {regular, staff_header().substr(0, 30),
-                                    std::string("[STAFFID][DATEUPDATED];[RESEARCHER]")}) {
+  for (const std::string& header :
+       {regular, staff_header().substr(0, 30), staff_header() + ";", regular + " ",
+        std::string("[STAFFID][DATEUPDATED];[RESEARCHER]")}) {
     EXPECT_TRUE(load("31/12/1999\n8.88\n1\n" + header + "\n")) << header;
   }
 }
@@ -143,12 +147,16 @@ TEST_F(StaffReader, DatesThatCannotBeConvertedAreKept) {
 
 TEST_F(StaffReader, DerivesListIndicesFromTheLookupLists) {
   lookup_lists_guard guard;
-  lookups().currency_list = {"Euro; 1", "Pound; 2", "Krona; 7"};
+  // A malformed entry has no code: an item whose code is -1 does not match it.
+  lookups().currency_list = {"Euro; 1", "Broken entry", "Pound; 2", "Krona; 7"};
   const std::string body = "STAFF_HISTORIES\n" + item_header(history_kind) + "\n" +
-                           item_line(history_kind, {{1, "3"}, {14, "7"}, {17, "99"}}) + "\n";
+                           item_line(history_kind, {{1, "3"}, {14, "7"}, {17, "99"}}) + "\n" +
+                           item_line(history_kind, {{1, "4"}, {14, "-1"}, {17, "2"}}) + "\n";
   ASSERT_TRUE(load(staff_file(body)));
-  EXPECT_EQ(data.records.staff_history_list[0]->StaffHistoryTransferFeeCurrencyIndex, 2);
+  EXPECT_EQ(data.records.staff_history_list[0]->StaffHistoryTransferFeeCurrencyIndex, 3);
   EXPECT_EQ(data.records.staff_history_list[0]->StaffHistoryLoanFeeCurrencyIndex, 0);
+  EXPECT_EQ(data.records.staff_history_list[1]->StaffHistoryTransferFeeCurrencyIndex, 0);
+  EXPECT_EQ(data.records.staff_history_list[1]->StaffHistoryLoanFeeCurrencyIndex, 2);
 }
 
 TEST_F(StaffReader, DrivesTheLoadingViewInOrder) {
@@ -236,6 +244,69 @@ TEST_F(FailedLoad, WrongItemHeader) {
   expect_failure(staff_file("STAFF_DISLIKED_CLUBS\n\n"),
                  "load_data: Invalid format of file (Disliked Club)");
   expect_failure(staff_file("STAFF_NPT\n"), "load_data: Invalid format of file (staff npts)");
+}
+
+TEST_F(FailedLoad, EveryHeaderFailureNamesItsSection) {
+  expect_failure("31/12/1999\n8.88\n1\n[Wrong]\n", "load_data: Invalid format of file ");
+  const std::pair<const char*, const char*> sections[] = {
+      {"STAFF_FAVOURITE_STAFF", "load_data: Invalid format of file (Favourite Staff)"},
+      {"STAFF_DISLIKED_STAFF", "load_data: Invalid format of file (Disliked Staff)"},
+      {"STAFF_FAVOURITE_CLUBS", "load_data: Invalid format of file (Favourite Club)"},
+      {"STAFF_DISLIKED_CLUBS", "load_data: Invalid format of file (Disliked Club)"},
+      {"STAFF_HISTORIES", "load_data: Invalid format of file (staff histories)"},
+      {"STAFF_LANGUAGES", "load_data: Invalid format of file (staff languages)"},
+      {"STAFF_PPM", "load_data: Invalid format of file (staff ppms)"},
+      {"STAFF_NON_PLAYER_HISTORY",
+       "load_data: Invalid format of file (staff non player histories)"},
+      {"STAFF_INJURIES", "load_data: Invalid format of file (staff injuries)"},
+      {"STAFF_JOB", "load_data: Invalid format of file (staff job)"},
+      {"STAFF_CONTRACT_CLAUSES", "load_data: Invalid format of file (staff contract clauses)"},
+      {"STAFF_ACHIEVEMENTS", "load_data: Invalid format of file (staff achievements)"},
+      {"STAFF_NPT", "load_data: Invalid format of file (staff npts)"},
+      {"STAFF_DAYS_AT_CLUB_NATION",
+       "load_data: Invalid format of file (staff days at club/nation)"},
+      {"STAFF_RETIREMENT", "load_data: Invalid format of file (staff retirements)"},
+      {"STAFF_UNAVAILABILITY", "load_data: Invalid format of file (staff unavailability)"},
+      {"STAFF_LONG_TERM_CAREER", "load_data: Invalid format of file (staff long_term_career)"},
+  };
+  int kind = 0;
+  for (const auto& [keyword, message] : sections) {
+    SCOPED_TRACE(keyword);
+    expect_failure(staff_file(std::string(keyword) + "\n[Wrong]\n"), message);
+    // The section's own header passes, also with one character more.
+    data_set other;
+    EXPECT_TRUE(load_data(
+        write(staff_file(std::string(keyword) + "\n" + item_header(kind) + ";\n")).string(), other,
+        {fake_locale(), observer}));
+    ++kind;
+  }
+}
+
+TEST_F(FailedLoad, AnythingButARegularFileIsRefusedAtOnce) {
+  const std::filesystem::path pipe = folder / "pipe.staff";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  // Opening the pipe would wait for a writer forever.
+  for (const std::filesystem::path& path : {pipe, folder.path()}) {
+    EXPECT_FALSE(load_data(path.string(), data, {fake_locale(), observer}));
+    EXPECT_EQ(get_last_error(),
+              "load_data failed to open file " + path.string() + ": it is not a regular file");
+    expect_previous_data_kept();
+  }
+}
+
+// Runs out of memory in the middle of a load.
+class starving_observer : public recording_observer {
+ public:
+  void set_progress_maximum(int) override { throw std::bad_alloc(); }
+};
+
+TEST_F(FailedLoad, RunningOutOfMemoryFailsTheLoadAndKeepsTheData) {
+  starving_observer starving;
+  const std::filesystem::path path = write(staff_file(staff_line({{1, "1"}}) + "\n"), "big.staff");
+  EXPECT_FALSE(load_data(path.string(), data, {fake_locale(), starving}));
+  EXPECT_EQ(get_last_error(), "load_data: not enough memory to load file " + path.string());
+  EXPECT_EQ(starving.calls.back(), "hide");  // the loading view does not stay up
+  expect_previous_data_kept();
 }
 
 TEST_F(FailedLoad, LineWithTooFewFieldsNamesItsLine) {

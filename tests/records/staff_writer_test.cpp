@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <functional>
+#include <limits>
+#include <thread>
 
 #include "records/last_error.h"
 #include "records/program_paths.h"
@@ -21,6 +28,36 @@ std::vector<std::string> lines_of(const std::string& text) {
     lines.push_back(text.substr(start, end - start));
   }
   return lines;
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> files_in(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::ranges::sort(names);
+  return names;
+}
+
+std::filesystem::perms mode_of(const std::filesystem::path& path) {
+  return std::filesystem::status(path).permissions();
+}
+
+// Runs `check` as a user without special rights, so that folder and file permissions apply even
+// when the tests run as the super-user; true when it returned true.
+bool passes_without_privileges(const std::function<bool()>& check) {
+  if (::geteuid() != 0) {
+    return check();
+  }
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    ::_exit(dropped && check() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
 }
 
 class StaffWriter : public testing::Test {
@@ -137,15 +174,49 @@ TEST_F(StaffWriter, LegacyFileIsSavedInAFormThatReadsBack) {
 TEST_F(StaffWriter, HeightAndWeightTextsAreRewrittenWithTheFilesSeparator) {
   qor_staff* staff = data.records.staff_list.emplace_back(std::make_unique<qor_staff>()).get();
   staff->StaffPlayerHeightAmount = 180.5f;
-  staff->StaffPlayerWeightAmount = 1e10f;  // too wide for its text: the text is kept
+  staff->StaffPlayerWeightAmount = 1e10f;  // too wide for two decimals
   staff->StaffPlayerWeightAmountText = "heavy";
   data.file.file_decimal_separator = ',';
   ASSERT_TRUE(save(folder / "out.staff", data));
   EXPECT_EQ(staff->StaffPlayerHeightAmountText.view(), "180,50");
-  EXPECT_EQ(staff->StaffPlayerWeightAmountText.view(), "heavy");
+  EXPECT_EQ(staff->StaffPlayerWeightAmountText.view(), "1e+10");
   data.file.file_decimal_separator = '.';
   ASSERT_TRUE(save(folder / "out.staff", data));
   EXPECT_EQ(staff->StaffPlayerHeightAmountText.view(), "180.50");
+}
+
+TEST_F(StaffWriter, EveryAmountIsWrittenAsAFiniteNumberThatReadsBack) {
+  struct amount_case {
+    const char* text;  // as the first file holds it
+    const char* written;
+  };
+  const amount_case cases[] = {
+      {"1e39", "3.403e+38"},  // beyond the float range: the largest float
+      {"-1e39", "-3.40e+38"}, {"123456789", "123456792"}, {"1,5e-3", "0.00"}, {"0.126", "0.13"},
+      {"-0", "-0.00"},
+  };
+  for (const auto& [text, written] : cases) {
+    write_text_file(folder / "in.staff", staff_file(staff_line({{1, "4"}, {169, text}}) + "\n"));
+    ASSERT_TRUE(load_file(folder / "in.staff", data, locale));
+    EXPECT_TRUE(std::isfinite(data.records.staff_list[0]->StaffPlayerHeightAmount)) << text;
+    ASSERT_TRUE(save(folder / "out.staff", data));
+    EXPECT_EQ(data.records.staff_list[0]->StaffPlayerHeightAmountText.view(), written) << text;
+    // A text cut to its room may read back as a float of a shorter text; from then on the
+    // text stays.
+    data_set reloaded, again;
+    ASSERT_TRUE(load_file(folder / "out.staff", reloaded, locale));
+    ASSERT_TRUE(save(folder / "second.staff", reloaded));
+    ASSERT_TRUE(load_file(folder / "second.staff", again, locale));
+    ASSERT_TRUE(save(folder / "third.staff", again));
+    EXPECT_EQ(read_text_file(folder / "third.staff"), read_text_file(folder / "second.staff"))
+        << text;
+  }
+  // Amounts set in memory beyond any file's reach are written within it as well.
+  data.records.staff_list[0]->StaffPlayerHeightAmount = std::numeric_limits<float>::infinity();
+  data.records.staff_list[0]->StaffPlayerWeightAmount = std::numeric_limits<float>::quiet_NaN();
+  ASSERT_TRUE(save(folder / "out.staff", data));
+  EXPECT_EQ(data.records.staff_list[0]->StaffPlayerHeightAmountText.view(), "3.403e+38");
+  EXPECT_EQ(data.records.staff_list[0]->StaffPlayerWeightAmountText.view(), "0.00");
 }
 
 TEST_F(StaffWriter, AchievementsKeepTheirFourteenthColumn) {
@@ -171,7 +242,8 @@ TEST_F(StaffWriter, RecordWithAQuoteIsRefusedAndTheOldFileStaysWhole) {
             "save_data - record 120 of STAFF_JOB_ORIG_DATA cannot be written: its column "
             "Researcher holds a double quote, carriage return or line feed");
   EXPECT_EQ(read_text_file(folder / "out.staff"), "old content\n");
-  EXPECT_FALSE(std::filesystem::exists(folder / "out.staff.saving"));
+  EXPECT_EQ(files_in(folder.path()),
+            (std::vector<std::string>{"Team.staff", "out.staff", "program"}));
   EXPECT_EQ(data.file.file_name, (folder / "Team.staff").string());
 
   data.records.staff_job_orig_list[1]->Researcher = "R.";
@@ -179,6 +251,33 @@ TEST_F(StaffWriter, RecordWithAQuoteIsRefusedAndTheOldFileStaysWhole) {
   EXPECT_FALSE(save(folder / "out.staff", data));
   EXPECT_NE(get_last_error().find("record 5 of the staff lines"), std::string::npos);
   EXPECT_NE(get_last_error().find("StaffNickName"), std::string::npos);
+}
+
+TEST_F(StaffWriter, CarriageReturnsInFieldsBecomeBlanksSoTheFileCanBeSaved) {
+  recording_observer observer;
+  ASSERT_TRUE(
+      load_data(fixture_path("carriage_return_in_field.staff").string(), data, {locale, observer}));
+  // Two texts in the staff line, the same two in its original and one in a job item.
+  EXPECT_EQ(observer.calls.back(),
+            "warning 5 texts of the file held a line break (carriage return), which a .staff "
+            "file cannot store; each was replaced by a blank so that the file can be saved. The "
+            "first is in the record with id 41 (staff lines).");
+  EXPECT_EQ(
+      std::ranges::count_if(observer.calls,
+                            [](const std::string& call) { return call.starts_with("warning"); }),
+      1);
+  EXPECT_EQ(data.records.staff_list[0]->StaffFirstName.view(), "Anna Maria");
+  EXPECT_EQ(data.records.staff_list[0]->StaffCommonName.view(), "  Anni");
+  EXPECT_EQ(data.records.staff_orig_list[0]->StaffFirstName.view(), "Anna Maria");
+  EXPECT_EQ(data.records.staff_job_list[0]->Researcher.view(), "R. Fixture");
+
+  ASSERT_TRUE(save(folder / "out.staff", data));
+  EXPECT_EQ(read_text_file(folder / "out.staff").find('\r'), std::string::npos);
+  observer.calls.clear();
+  data_set reloaded;
+  ASSERT_TRUE(load_data((folder / "out.staff").string(), reloaded, {locale, observer}));
+  EXPECT_TRUE(same_records(data.records, reloaded.records));
+  EXPECT_FALSE(observer.calls.front().starts_with("warning"));  // nothing left to replace
 }
 
 TEST_F(StaffWriter, TargetThatCannotBeWrittenFailsWithoutLeavingFiles) {
@@ -192,6 +291,109 @@ TEST_F(StaffWriter, TargetThatCannotBeWrittenFailsWithoutLeavingFiles) {
   }
   EXPECT_TRUE(std::filesystem::is_directory(folder / "a_folder.staff"));
   EXPECT_EQ(read_text_file(folder / "plain_file"), "x");
+}
+
+TEST_F(StaffWriter, SavingThroughALinkWritesTheFileItPointsTo) {
+  load_fixture();
+  std::filesystem::create_directory(folder / "real");
+  write_text_file(folder / "real" / "Club.staff", "old content\n");
+  std::filesystem::create_symlink("real/Club.staff", folder / "link.staff");
+  std::filesystem::create_symlink(folder / "link.staff", folder / "link_to_link.staff");
+  ASSERT_TRUE(save(folder / "link_to_link.staff", data));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.staff"));
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "link_to_link.staff"));
+  const std::string saved = read_text_file(folder / "real" / "Club.staff");
+  EXPECT_NE(saved, "old content\n");
+  EXPECT_EQ(files_in(folder / "real"), std::vector<std::string>{"Club.staff"});
+
+  // The next save backs up the file the link points to.
+  ASSERT_TRUE(save(folder / "link.staff", data));
+  EXPECT_EQ(read_text_file(folder / "real" / "Club.staff"), saved);
+  const std::filesystem::path backup =
+      folder / "program" / "backup staff files" / "link_to_link_31_12_2012_14_05_09.staff";
+  ASSERT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(backup)));
+  EXPECT_EQ(read_text_file(backup), saved);
+}
+
+TEST_F(StaffWriter, ReplacedFileKeepsItsModeAndAReadOnlyFileIsRefused) {
+  namespace fs = std::filesystem;
+  load_fixture();
+  write_text_file(folder / "private.staff", "old\n");
+  fs::permissions(folder / "private.staff", fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(save(folder / "private.staff", data));
+  EXPECT_EQ(mode_of(folder / "private.staff"), fs::perms::owner_read | fs::perms::owner_write);
+
+  const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                           fs::perms::group_write | fs::perms::others_read;
+  fs::permissions(folder / "private.staff", shared);
+  ASSERT_TRUE(save(folder / "private.staff", data));
+  EXPECT_EQ(mode_of(folder / "private.staff"), shared);
+
+  write_text_file(folder / "locked.staff", "old\n");
+  const fs::perms read_only = fs::perms::owner_read | fs::perms::group_read;
+  fs::permissions(folder / "locked.staff", read_only);
+  const std::string path = (folder / "locked.staff").string();
+  EXPECT_FALSE(save(path, data));
+  EXPECT_EQ(get_last_error(), "save_data failed to open file " + path + ": the file is read-only");
+  EXPECT_EQ(read_text_file(path), "old\n");
+  EXPECT_EQ(mode_of(path), read_only);
+}
+
+TEST_F(StaffWriter, FolderThatAllowsNoNewFileFailsNamingTheFolder) {
+  namespace fs = std::filesystem;
+  load_fixture();
+  const fs::path closed = folder / "closed";
+  fs::create_directory(closed);
+  write_text_file(closed / "Club.staff", "old content\n");
+  fs::permissions(folder.path(), fs::perms::all);  // reachable for the check below
+  fs::permissions(closed / "Club.staff", fs::perms::all);
+  fs::permissions(closed, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+  data.file.file_name.clear();  // no backup to make
+  const std::string path = (closed / "Club.staff").string();
+  EXPECT_TRUE(passes_without_privileges([&] {
+    return !save(path, data) &&
+           get_last_error() == "save_data failed to open file " + path + ": the folder " +
+                                   closed.string() +
+                                   " allows no new file, which saving needs beside the file";
+  }));
+  EXPECT_EQ(read_text_file(path), "old content\n");
+  EXPECT_EQ(files_in(closed), std::vector<std::string>{"Club.staff"});
+  fs::permissions(closed, fs::perms::owner_all);  // so that the scratch folder can go
+}
+
+TEST_F(StaffWriter, LongestFileNameStillSaves) {
+  load_fixture();
+  const std::string name = std::string(255 - 6, 'n') + ".staff";
+  ASSERT_TRUE(save(folder / name, data));
+  EXPECT_EQ(files_in(folder.path()), (std::vector<std::string>{"Team.staff", name, "program"}));
+}
+
+TEST_F(StaffWriter, ConcurrentSavesLeaveOneWholeFile) {
+  load_fixture();
+  data_set other;
+  ASSERT_TRUE(load_file(folder / "Team.staff", other, locale));
+  other.records.staff_list.clear();
+  ASSERT_TRUE(save(folder / "a.staff", data));
+  ASSERT_TRUE(save(folder / "b.staff", other));
+  const std::string full = read_text_file(folder / "a.staff");
+  const std::string shorter = read_text_file(folder / "b.staff");
+  const std::string target = (folder / "shared.staff").string();
+  const auto save_often = [&](data_set* set) {
+    std::string warning;
+    for (int i = 0; i < 40; ++i) {
+      set->file.file_name.clear();  // no backups, which would share one name
+      save_data(target, *set, {locale, clock}, warning);
+    }
+  };
+  std::thread first(save_often, &data);
+  std::thread second(save_often, &other);
+  first.join();
+  second.join();
+  const std::string result = read_text_file(target);
+  EXPECT_TRUE(result == full || result == shorter);
+  EXPECT_EQ(files_in(folder.path()), (std::vector<std::string>{"Team.staff", "a.staff", "b.staff",
+                                                               "program", "shared.staff"}));
 }
 
 TEST_F(StaffWriter, FailedWriteReportsItsPart) {
@@ -213,6 +415,18 @@ TEST_F(StaffWriter, BackupCopiesTheLastLoadedFileIntoANewFolder) {
       folder / "program" / "backup staff files" / "Team_31_12_2012_14_05_09.staff";
   ASSERT_TRUE(std::filesystem::exists(backup));
   EXPECT_EQ(read_text_file(backup), read_text_file(fixture_path("every_section.staff")));
+}
+
+TEST_F(StaffWriter, PlainSaveBacksUpTheFileItReplaces) {
+  load_fixture();
+  const std::string before = read_text_file(folder / "Team.staff");
+  data.records.staff_list[0]->StaffFirstName = "Changed";
+  ASSERT_TRUE(save(folder / "Team.staff", data));
+  EXPECT_EQ(backup_warning, "");
+  EXPECT_EQ(
+      read_text_file(folder / "program" / "backup staff files" / "Team_31_12_2012_14_05_09.staff"),
+      before);
+  EXPECT_NE(read_text_file(folder / "Team.staff").find("\"Changed\""), std::string::npos);
 }
 
 TEST_F(StaffWriter, FailedBackupIsAWarningAndTheSaveGoesOn) {

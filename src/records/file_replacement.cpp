@@ -1,0 +1,155 @@
+#include "file_replacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <random>
+#include <system_error>
+
+#include "last_error.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int max_link_depth = 40;
+constexpr int max_name_attempts = 100;
+
+// The file a chain of symbolic links ends at; the path itself when it is no link. A missing
+// file ends the chain: saving creates it where the last link points.
+bool resolve_links(fs::path& path) {
+  for (int depth = 0; depth < max_link_depth; ++depth) {
+    std::error_code error;
+    const fs::file_status status = fs::symlink_status(path, error);
+    if (!fs::is_symlink(status)) {
+      return status.type() != fs::file_type::none;  // none: the path could not be examined
+    }
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) {
+      return false;
+    }
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return false;
+}
+
+// A short name of its own, so that a target name of any allowed length still leaves room for it.
+std::string temporary_name() {
+  static std::mt19937_64 random{std::random_device{}()};
+  static constexpr char digits[] = "0123456789abcdef";
+  std::string name = ".staff-";
+  for (std::uint64_t bits = random(); name.size() < 7 + 12; bits >>= 4) {
+    name += digits[bits & 15];
+  }
+  return name + ".tmp";
+}
+
+bool is_read_only(const fs::path& target, fs::perms permissions) {
+  constexpr fs::perms any_write =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  // The mode bits count as well: the super-user may write anything, but a file nobody may
+  // write was made read-only on purpose.
+  return (permissions & any_write) == fs::perms::none || ::access(target.c_str(), W_OK) != 0;
+}
+
+// Fsyncs the folder, so that the rename itself is on disk too; a failure here changes nothing
+// the user could act on, so it is not reported.
+void sync_folder(const fs::path& folder) {
+  const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (descriptor >= 0) {
+    ::fsync(descriptor);
+    ::close(descriptor);
+  }
+}
+
+}  // namespace
+
+file_replacement::~file_replacement() {
+  if (stream_ != nullptr) {
+    std::fclose(stream_);
+  }
+  if (!temporary_.empty()) {
+    std::error_code error;
+    fs::remove(temporary_, error);
+  }
+}
+
+bool file_replacement::fail(const std::string& reason) {
+  set_last_error("save_data failed to open file " + path_ + reason);
+  return false;
+}
+
+bool file_replacement::open(const std::string& path) {
+  path_ = path;
+  target_ = path;
+  if (!resolve_links(target_)) {
+    return fail("");
+  }
+  std::error_code error;
+  const fs::file_status status = fs::status(target_, error);
+  // Only a regular file is replaced: a device or a folder at the path is never renamed over.
+  if (fs::exists(status) && !fs::is_regular_file(status)) {
+    return fail("");
+  }
+  // A new file gets the usual mode, narrowed by the umask; a replaced one keeps its own.
+  const bool replacing = fs::exists(status);
+  const auto mode =
+      static_cast<mode_t>(replacing ? status.permissions() & fs::perms::mask : fs::perms(0666));
+  if (replacing && is_read_only(target_, status.permissions())) {
+    return fail(": the file is read-only");
+  }
+  const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
+  int descriptor = -1;
+  for (int attempt = 0; attempt < max_name_attempts && descriptor < 0; ++attempt) {
+    temporary_ = folder / temporary_name();
+    // Exclusive, so that neither another save nor a link planted at the name is ever written
+    // through; the mode is the target's from the start.
+    descriptor =
+        ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (descriptor < 0 && errno != EEXIST) {
+      break;
+    }
+  }
+  if (descriptor < 0) {
+    const int reason = errno;
+    temporary_.clear();
+    if (reason == EACCES || reason == EPERM || reason == EROFS) {
+      return fail(": the folder " + folder.string() +
+                  " allows no new file, which saving needs beside the file");
+    }
+    return fail("");
+  }
+  // The umask may have narrowed the mode of a replaced file; it is widened only up to the
+  // file's own.
+  if (replacing) {
+    ::fchmod(descriptor, mode);
+  }
+  stream_ = ::fdopen(descriptor, "wb");
+  if (stream_ == nullptr) {
+    ::close(descriptor);
+    return fail("");
+  }
+  return true;
+}
+
+bool file_replacement::commit() {
+  const bool written = std::fflush(stream_) == 0 && ::fsync(::fileno(stream_)) == 0;
+  const bool closed = std::fclose(stream_) == 0;
+  stream_ = nullptr;
+  if (!written || !closed) {
+    set_last_error("save_data - write failed");
+    return false;
+  }
+  std::error_code error;
+  fs::rename(temporary_, target_, error);
+  if (error) {
+    set_last_error("save_data failed to replace file " + path_ + ": " + error.message());
+    return false;
+  }
+  temporary_.clear();
+  sync_folder(target_.has_parent_path() ? target_.parent_path() : fs::path("."));
+  return true;
+}

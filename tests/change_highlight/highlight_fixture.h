@@ -53,8 +53,9 @@ inline bool shows_field(const label_row& row, const field_descriptor& field) {
 inline void expect_all_plain(const std::vector<bound_label>& labels, const char* context) {
   for (const bound_label& label : labels) {
     EXPECT_EQ(font_color(label.widget), clWindowText) << context << " " << label.row->label;
-    if (label.row->takes_cursor)
+    if (label.row->takes_cursor) {
       EXPECT_EQ(control_cursor(label.widget), crDefault) << context << " " << label.row->label;
+    }
   }
 }
 

@@ -7,8 +7,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "change_tracking/item_store.h"
+#include "change_tracking/label_tables.h"
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
+#include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/scripted_dialog_service.h"
 #include "record_form/editor_state.h"
@@ -68,12 +71,46 @@ loaded_window& ten_thousand_staff() {
   return *large_window;
 }
 
+// Raises every number a caption of the record or of its items shows and changes every text but
+// the dates, so that each switch to it colours nearly every caption and each switch away makes
+// them plain again.
+void change_every_field_with_a_caption(std::byte* record, std::span<const label_row> rows) {
+  for (const label_row& row : rows) {
+    const field_descriptor& field = row.field;
+    if (field.type == field_type::date_text)
+      continue;
+    if (field.holds_text() && field.type != field_type::number_and_text) {
+      write_text(record, field.offset, field.size, "Z");
+    } else if (field.type == field_type::decimal_and_text) {
+      write_float(record, field.offset, read_float(record, field.offset) + 1.0f);
+    } else {
+      write_integer(record, field.offset, field.size,
+                    read_integer(record, field.offset, field.size) + 1);
+    }
+  }
+}
+
+template <std::size_t... Kinds>
+void change_every_item_of(std::int32_t staff_id, std::index_sequence<Kinds...>) {
+  const auto change_kind = [staff_id]<item_kind Kind>() {
+    for (auto& item : store().*item_store<Kind>::current) {
+      if (item && item_owner_id(*item) == staff_id)
+        change_every_field_with_a_caption(record_bytes(*item), item_label_rows(Kind));
+    }
+  };
+  (change_kind.template operator()<static_cast<item_kind>(Kinds)>(), ...);
+}
+
 void record_switch(benchmark::State& state) {
   loaded_window loaded(20, 40);
   if (!loaded.loaded()) {
     state.SkipWithError("the generated file did not load");
     return;
   }
+  // The switches alternate between an unchanged record and one changed everywhere.
+  auto* changed = entry_object<qor_staff>(loaded.window.list_box, 1);
+  change_every_field_with_a_caption(record_bytes(*changed), staff_label_rows());
+  change_every_item_of(changed->StaffID, std::make_index_sequence<item_kind_count>{});
   int next = 1;
   for (auto _ : state) {
     loaded.window.list_box->set_item_index(next);

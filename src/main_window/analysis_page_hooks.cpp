@@ -1,3 +1,4 @@
+#include "analysis/error_check_flags.h"
 #include "analysis/views/analysis_pages.h"
 #include "main_window/main_window.h"
 #include "platform/owner_drawn_list_box.h"
@@ -17,6 +18,10 @@ void Tfrm_main::build_analysis_pages() {
   hooks.refresh_record_on_screen = [this] {
     if (editor().current_staff != nullptr)
       show_current_staff();
+  };
+  // The popup's boxes show these switches the next time it opens.
+  hooks.switch_error_checks_off = [] {
+    error_checks() = {false, false, false, false, false, false};
   };
   hooks.show_help = [this](const QString& text) { set_status_panel(2, text); };
   analysis_pages_ = std::make_unique<analysis_pages>(averages_tab_sheet, counts_tab_sheet, *focus_,

@@ -15,6 +15,7 @@
 
 #include "ability_views/ability_exits.h"
 #include "analysis/views/analysis_pages.h"
+#include "change_highlight/label_handlers.h"
 #include "main_window/screen_fit.h"
 #include "platform/focus_tracker.h"
 #include "platform/owner_drawn_list_box.h"
@@ -76,6 +77,7 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   install_item_list_selection(controls_);
   install_item_list_editing(controls_);
   install_item_entry_colours(controls_);
+  install_label_handlers(controls_);
   build_main_menu();
   // The client area excludes the menu bar, as the form's design counts it.
   resize(client_width, client_height + menuBar()->sizeHint().height());

@@ -4,6 +4,7 @@
 
 #include "ability_views/weighted_attributes.h"
 #include "analysis/leave_check_form.h"
+#include "change_highlight/label_highlighting.h"
 #include "change_tracking/change_predicates.h"
 #include "change_tracking/originals.h"
 #include "main_window/main_window.h"
@@ -81,8 +82,9 @@ void Tfrm_main::relabel_staff_entry(const qor_staff* staff) {
 
 void Tfrm_main::show_current_staff() {
   display_staff(editor().current_staff, controls_);
-  // Still to come, once their services exist: the reputation range guide, the colouring of
-  // changed fields and the weighted attribute view of the record.
+  highlight_staff_changes(controls_, editor().current_staff, editor().original_staff);
+  // Still to come, once their services exist: the reputation range guide and the weighted
+  // attribute view of the record.
 }
 
 void Tfrm_main::list_boxClick() {

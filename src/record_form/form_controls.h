@@ -37,12 +37,26 @@ class form_controls {
   // Names of the registered widgets, in registration order.
   const std::vector<std::string>& names() const { return names_; }
 
+  // Data another part of the program keeps for these controls (widget pointers it looks up
+  // once, say): made empty on first use, freed with the controls.
+  template <class Data>
+  Data& attached() {
+    std::shared_ptr<void>& slot = attachments_[&attachment_tag<Data>];
+    if (!slot)
+      slot = std::make_shared<Data>();
+    return *static_cast<Data*>(slot.get());
+  }
+
  private:
+  template <class Data>
+  static constexpr char attachment_tag = 0;
+
   struct entry;
   std::map<std::string, std::unique_ptr<entry>, std::less<>> widgets_;
   std::vector<std::string> names_;
   std::map<std::string, QStringListModel*, std::less<>> models_;
   std::unique_ptr<QObject> model_owner_;
+  std::map<const void*, std::shared_ptr<void>> attachments_;
 };
 
 // True when the named check box or radio button is there and ticked.

@@ -3,6 +3,7 @@
 #include <QListWidgetItem>
 #include <string>
 
+#include "change_highlight/label_highlighting.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/string_grid.h"
@@ -33,6 +34,8 @@ item_record<Kind>* apply_current(form_controls& form) {
   if (item == nullptr || editor().filling_controls)
     return nullptr;
   apply_item_details<Kind>(item, form);
+  // Every edit may make a field differ from the original or match it again.
+  highlight_selected_item<Kind>(form);
   return item;
 }
 

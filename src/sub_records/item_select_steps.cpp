@@ -34,6 +34,7 @@ void clear_selection_of(item_kind kind, std::index_sequence<Kinds...>) {
 
 void forget_item_selection(item_kind kind, form_controls& form) {
   clear_selection_of(kind, std::make_index_sequence<item_kind_count>());
+  highlight_selected_item(kind, form);
   const item_list_place& place = place_of(kind);
   set_control_visible(form.find(item_panel_name(kind)), false);
   set_control_visible(form.find(place.delete_button), false);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "change_highlight/label_highlighting.h"
 #include "change_tracking/item_matching.h"
 #include "record_form/dependent_controls.h"
 #include "record_form/form_controls.h"
@@ -32,6 +33,7 @@ void select_item(item_record<Kind>* item, int index, form_controls& form) {
   if constexpr (Kind == item_kind::contract_clauses)
     enable_contract_clause_controls(item, form);
   set_control_visible(form.find(item_panel_name(Kind)), true);
+  highlight_selected_item<Kind>(form);
 }
 
 // A delete button is offered only for an item made in the editor.

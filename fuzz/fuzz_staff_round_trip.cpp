@@ -11,12 +11,11 @@
 #include <string>
 
 #include "fake_locale.h"
-#include "records/item_vectors.h"
 #include "records/last_error.h"
 #include "records/load_observer.h"
-#include "records/record_layout.h"
 #include "records/staff_reader.h"
 #include "records/staff_writer.h"
+#include "same_records.h"
 
 namespace {
 
@@ -64,33 +63,6 @@ std::string save(data_set& data, const system_locale& locale) {
     std::abort();
   }
   return bytes;
-}
-
-template <class Record>
-bool same_vectors(const record_vector<Record>& a, const record_vector<Record>& b,
-                  const record_layout& layout) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    for (const field_descriptor& field : layout.fields) {
-      if (!same_field_value(record_bytes(*a[i]), record_bytes(*b[i]), field)) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-bool same_records(const record_store& a, record_store& b) {
-  bool same = same_vectors(a.staff_list, b.staff_list, staff_layout()) &&
-              same_vectors(a.staff_orig_list, b.staff_orig_list, staff_layout());
-  for_each_item_kind(a, [&](auto kind, const auto& current, const auto& original) {
-    using vectors = item_vectors<kind.value>;
-    same = same && same_vectors(current, vectors::current(b), item_layout(kind)) &&
-           same_vectors(original, vectors::original(b), item_layout(kind));
-  });
-  return same;
 }
 
 // Writes the bytes as the file, loads them and saves the result.

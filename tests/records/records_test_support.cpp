@@ -10,22 +10,6 @@
 
 namespace {
 
-template <class Record>
-bool same_vectors(const record_vector<Record>& a, const record_vector<Record>& b,
-                  const record_layout& layout) {
-  if (a.size() != b.size()) {
-    return false;
-  }
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    for (const field_descriptor& field : layout.fields) {
-      if (!same_field_value(record_bytes(*a[i]), record_bytes(*b[i]), field)) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
 std::string data_line(std::size_t columns, const std::vector<std::pair<int, std::string>>& values) {
   std::vector<std::string> fields(columns);
   for (const auto& [column, value] : values) {
@@ -111,16 +95,4 @@ std::string staff_file(const std::string& body, const std::string& sample_date,
 bool load_file(const std::filesystem::path& path, data_set& data, const system_locale& locale) {
   silent_load_observer observer;
   return load_data(path.string(), data, {locale, observer});
-}
-
-bool same_records(const record_store& a, const record_store& b) {
-  bool same = same_vectors(a.staff_list, b.staff_list, staff_layout()) &&
-              same_vectors(a.staff_orig_list, b.staff_orig_list, staff_layout());
-  for_each_item_kind(a, [&](auto kind, const auto& current, const auto& original) {
-    auto& other = const_cast<record_store&>(b);
-    using vectors = item_vectors<kind.value>;
-    same = same && same_vectors(current, vectors::current(other), item_layout(kind)) &&
-           same_vectors(original, vectors::original(other), item_layout(kind));
-  });
-  return same;
 }

@@ -8,6 +8,7 @@
 #include "records/load_observer.h"
 #include "records/record_store.h"
 #include "records/system_locale.h"
+#include "same_records.h"
 
 // Shared stand-ins for the engine tests of the records folder.
 
@@ -65,6 +66,3 @@ std::string staff_file(const std::string& body, const std::string& sample_date =
 // Loads with a silent observer; the locale defaults to day-first with '/'.
 bool load_file(const std::filesystem::path& path, data_set& data,
                const system_locale& locale = fake_locale());
-
-// True when both stores hold the same records in the same order, field by field.
-bool same_records(const record_store& a, const record_store& b);

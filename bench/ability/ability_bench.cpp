@@ -85,10 +85,7 @@ void recommended_current_ability_of_10000_players(benchmark::State& state) {
   for (auto _ : state) {
     long long sum = 0;
     for (const qor_staff& staff : players) {
-      BASE_PLAYING_DATA block = playing_data_from_staff(staff);
-      block.scale_attributes_to_100();
-      block.fit_attributes_to_ability(staff.StaffPlayerCurrentAbility, table, staff.StaffID);
-      sum += block.recommended_current_ability(staff, table);
+      sum += fitted_playing_data(staff, table).recommended_current_ability(staff, table);
     }
     benchmark::DoNotOptimize(sum);
   }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "ability/base_playing_data.h"
+#include "ability/position_weightings.h"
 #include "records/system_locale.h"
 
 struct qor_staff;
@@ -14,6 +15,11 @@ int get_staff_attribute(const qor_staff& staff, int index);
 // A block holding the record's ratings (entries 0 to 24 but 8, the older scheme included) and
 // attributes (25 to 79 but 42 and 77) as the record keeps them, attributes still on 1 to 20.
 BASE_PLAYING_DATA playing_data_from_staff(const qor_staff& staff);
+
+// The block the model works on for the record: its attributes on the 1 to 100 scale, fitted to
+// its current ability.
+BASE_PLAYING_DATA fitted_playing_data(const qor_staff& staff,
+                                      const POSITION_WEIGHTINGS& weightings);
 
 // Whole years of age on `today`: the whole days since the date of birth (read in `date_order`)
 // divided by 365.2422 and truncated; without a date of birth from 1 January of a year of birth

@@ -141,9 +141,7 @@ void update_weighted_attributes(const qor_staff* record, form_controls& form) {
     return;
   apply_staff(on_screen, form);
 
-  BASE_PLAYING_DATA block = playing_data_from_staff(*record);
-  block.scale_attributes_to_100();
-  block.fit_attributes_to_ability(record->StaffPlayerCurrentAbility, weightings(), record->StaffID);
+  const BASE_PLAYING_DATA block = fitted_playing_data(*record, weightings());
   for (const weighted_attribute& attribute : attributes) {
     // An attribute left to chance has no fitted value, whatever the fit made of it.
     const bool unset = get_staff_attribute(*record, attribute.index) == 0;

@@ -1,7 +1,6 @@
 #include "analysis/attribute_averages.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 
 #include "analysis/staff_categories.h"
@@ -118,18 +117,12 @@ std::string averaged_player_line(int number, const averaged_player& player) {
 
 average_texts average_result_texts(const average_result& result) {
   const auto count = result.players.size();
-  average_texts texts;
-  char buffer[64];
-  if (result.total == std::floor(result.total)) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", result.total);
-  } else {
-    std::snprintf(buffer, sizeof buffer, "%g", result.total);
-  }
-  texts.total = buffer;
-  texts.count = std::to_string(count);
+  average_texts texts{std::to_string(result.total), std::to_string(count), {}};
   if (result.total != 0 && count != 0) {
-    std::snprintf(buffer, sizeof buffer, "%3.2f", result.total / static_cast<double>(count));
-    texts.average = buffer;
+    char average[64];
+    std::snprintf(average, sizeof average, "%3.2f",
+                  static_cast<double>(result.total) / static_cast<double>(count));
+    texts.average = average;
   }
   return texts;
 }

@@ -40,7 +40,7 @@ struct averaged_player {
 
 struct average_result {
   std::vector<averaged_player> players;  // in the order they entered
-  double total = 0;
+  long long total = 0;                   // the values are whole numbers
 };
 
 // Works on a copy: the staff vector's order is never changed.
@@ -50,8 +50,8 @@ average_result calculate_average(std::span<const std::unique_ptr<qor_staff>> sta
 // "7. Common Name (15)", or "7. Second, First (12)*" for a loanee.
 std::string averaged_player_line(int number, const averaged_player& player);
 
-// The three result texts: the total (whole totals without decimals), the count, and the
-// average with two decimals (empty when there is nothing to average).
+// The three result texts: the total, the count, and the average with two decimals (empty when
+// there is nothing to average).
 struct average_texts {
   std::string total;
   std::string count;

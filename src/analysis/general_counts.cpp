@@ -176,10 +176,6 @@ const qor_staff* staff_survey::original_of(const qor_staff& staff) const {
   return found == original_by_id_.end() ? nullptr : found->second;
 }
 
-bool staff_survey::is_member(staff_category category, std::size_t index) const {
-  return index < records_.size() && test(category, records_[index]);
-}
-
 int staff_survey::count(staff_category category) const {
   using enum staff_category;
   const squad_ranges& r = context_.ranges;

@@ -69,8 +69,6 @@ class staff_survey {
   staff_survey(std::span<const std::unique_ptr<qor_staff>> staff,
                std::span<const std::unique_ptr<qor_staff>> originals, survey_context context);
 
-  bool is_member(staff_category category, std::size_t index) const;
-
   // The count the page shows: the squad categories count nothing while the ranges they need
   // are not known.
   int count(staff_category category) const;

@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "ability/base_playing_data.h"
-#include "ability/position_weightings.h"
 #include "ability/staff_attributes.h"
 #include "records/staff_sort.h"
 
 int recommended_current_ability_of(const qor_staff& staff) {
-  BASE_PLAYING_DATA block = playing_data_from_staff(staff);
-  block.scale_attributes_to_100();
-  block.fit_attributes_to_ability(staff.StaffPlayerCurrentAbility, weightings(), staff.StaffID);
-  return block.recommended_current_ability(staff, weightings());
+  return fitted_playing_data(staff, weightings()).recommended_current_ability(staff, weightings());
 }
 
 std::vector<rca_line> list_rca_ca_difference(

@@ -1,3 +1,4 @@
+#include "ability_views/weighted_attributes.h"
 #include "analysis/error_check_flags.h"
 #include "analysis/views/analysis_pages.h"
 #include "main_window/main_window.h"
@@ -16,8 +17,7 @@ void Tfrm_main::build_analysis_pages() {
   };
   hooks.commit_record = [this] { commit_current_staff(); };
   hooks.refresh_record_on_screen = [this] {
-    if (editor().current_staff != nullptr)
-      show_current_staff();
+    update_weighted_attributes(editor().current_staff, controls_);
   };
   // The popup's boxes show these switches the next time it opens.
   hooks.switch_error_checks_off = [] {

@@ -83,8 +83,8 @@ void Tfrm_main::relabel_staff_entry(const qor_staff* staff) {
 void Tfrm_main::show_current_staff() {
   display_staff(editor().current_staff, controls_);
   highlight_staff_changes(controls_, editor().current_staff, editor().original_staff);
-  // Still to come, once their services exist: the reputation range guide and the weighted
-  // attribute view of the record.
+  // The reputation range guide belongs here once it exists; the weighted view follows only a
+  // switch (list_boxClick), not Add staff.
 }
 
 void Tfrm_main::list_boxClick() {

@@ -11,7 +11,7 @@ struct analysis_window_hooks {
   std::function<void(const qor_staff*)> go_to_staff;
   // Commits the record pages into the record on screen.
   std::function<void()> commit_record;
-  // Shows the record on screen again in the views the RCA list borrowed.
+  // Shows the weighted view of the record on screen again after the RCA list.
   std::function<void()> refresh_record_on_screen;
   // Switches every leave check off, as the RCA list does.
   std::function<void()> switch_error_checks_off;

@@ -72,18 +72,22 @@ ability_ranges_page::ability_ranges_page(QWidget* sheet, focus_tracker& focus) :
   graph_bg_->setObjectName("graph_bg");
   graph_bg_->setFixedWidth(graph_width);
   graph_bg_->setFrameShape(QFrame::Box);
-  // The background and its dividers lie behind the bars in the bar column.
+  // The background and its dividers lie behind the bars in the bar column; a divider stands at
+  // every fifth of the width, and each caption above the percentage it names.
   for (int divider = 1; divider <= 5; ++divider) {
     auto* line = new QFrame(graph_bg_);
     line->setObjectName(QStringLiteral("graph_bg_divide_%1").arg(divider));
     line->setFrameShape(QFrame::VLine);
     line->setGeometry(divider * graph_width / 5 - 1, 0, 2, 10000);
   }
-  auto* grid_captions = new QHBoxLayout;
-  for (int percent = 10; percent <= 90; percent += 10)
-    grid_captions->addWidget(new QLabel(QStringLiteral("%1%").arg(percent)), 1, Qt::AlignRight);
-  grid_captions->addStretch(1);
-  graph->addLayout(grid_captions, 0, 3);
+  auto* grid_captions = new QWidget(graph_panel_);
+  grid_captions->setFixedSize(graph_width + 20, 16);
+  for (int percent = 10; percent <= 90; percent += 10) {
+    auto* caption = new QLabel(QStringLiteral("%1%").arg(percent), grid_captions);
+    caption->adjustSize();
+    caption->move(percent * graph_width / 100 - caption->width() / 2, 0);
+  }
+  graph->addWidget(grid_captions, 0, 3, Qt::AlignLeft);
 
   const auto all_bands = ability_bands(ability_mode::potential);
   int line = 1;
@@ -125,6 +129,7 @@ ability_ranges_page::ability_ranges_page(QWidget* sheet, focus_tracker& focus) :
   graph->addWidget(graph_bg_, 1, 3, line, 1);
   graph_bg_->lower();
   graph->setColumnMinimumWidth(3, graph_width);
+  graph->setColumnStretch(4, 1);  // the rows keep to the left, the graph beside them
   layout->addWidget(graph_panel_);
   layout->addStretch(1);
 

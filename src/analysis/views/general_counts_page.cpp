@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "analysis/rca_list.h"
 #include "analysis/views/analysis_context.h"
@@ -122,18 +125,31 @@ QString label_text(const char* caption) {
 
 general_counts_page::general_counts_page(QWidget* sheet, analysis_window_hooks hooks)
     : QObject(sheet), sheet_(sheet), hooks_(std::move(hooks)) {
-  auto* layout = new QGridLayout(sheet);
+  // Thirty rows need more height than a small window gives the page: the page scrolls.
+  auto* scroll = new QScrollArea(sheet);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  auto* sheet_layout = new QVBoxLayout(sheet);
+  sheet_layout->setContentsMargins(0, 0, 0, 0);
+  sheet_layout->addWidget(scroll);
+  auto* content = new QWidget;
+  scroll->setWidget(content);
+  auto* layout = new QHBoxLayout(content);
+  // Each column stacks its groups from the top, whatever the other column holds.
+  std::array<QVBoxLayout*, 2> columns{new QVBoxLayout, new QVBoxLayout};
   std::vector<QGridLayout*> group_layouts;
-  std::array<int, 2> column_rows{};
   for (const count_group& group : groups) {
-    auto* box = new QGroupBox(from_win1252(group.title), sheet);
+    auto* box = new QGroupBox(from_win1252(group.title), content);
     auto* box_layout = new QGridLayout(box);
     box_layout->setContentsMargins(6, 4, 6, 4);
     box_layout->setVerticalSpacing(2);
-    layout->addWidget(box, column_rows[static_cast<std::size_t>(group.column)]++, group.column);
+    columns[static_cast<std::size_t>(group.column)]->addWidget(box);
     group_layouts.push_back(box_layout);
   }
-  layout->setRowStretch(std::max(column_rows[0], column_rows[1]), 1);
+  for (QVBoxLayout* column : columns) {
+    column->addStretch(1);
+    layout->addLayout(column);
+  }
 
   for (const count_row& row : rows) {
     QGridLayout* box = group_layouts[static_cast<std::size_t>(row.group)];
@@ -165,14 +181,14 @@ general_counts_page::general_counts_page(QWidget* sheet, analysis_window_hooks h
   }
 
   auto* list_column = new QVBoxLayout;
-  caption_ = new QLabel(sheet);
+  caption_ = new QLabel(content);
   caption_->setObjectName("counts_view_staff_label");
   caption_->setMinimumWidth(225);
   caption_->setAutoFillBackground(true);
   QPalette palette = caption_->palette();
   palette.setColor(QPalette::Window, QColor(0xC0, 0xDC, 0xC0));
   caption_->setPalette(palette);
-  list_ = new QListWidget(sheet);
+  list_ = new QListWidget(content);
   list_->setObjectName("analysis_list_box");
   list_->setMinimumSize(417, 400);
   list_->setCursor(Qt::PointingHandCursor);
@@ -182,12 +198,12 @@ general_counts_page::general_counts_page(QWidget* sheet, analysis_window_hooks h
   QPalette list_palette = list_->palette();
   list_palette.setColor(QPalette::Text, Qt::blue);
   list_->setPalette(list_palette);
-  auto* copy = new QPushButton(QStringLiteral("Copy List"), sheet);
+  auto* copy = new QPushButton(QStringLiteral("Copy List"), content);
   copy->setObjectName("analysis_list_box_copy_btn");
   list_column->addWidget(caption_);
   list_column->addWidget(list_, 1);
   list_column->addWidget(copy, 0, Qt::AlignRight);
-  layout->addLayout(list_column, 0, 2, std::max(column_rows[0], column_rows[1]) + 1, 1);
+  layout->addLayout(list_column, 1);
 
   connect(list_, &QListWidget::itemDoubleClicked, this, [this] { go_to_selected_staff(); });
   connect(copy, &QPushButton::clicked, this, [this] { list_box_copy(list_); });

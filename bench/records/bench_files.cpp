@@ -17,7 +17,7 @@ class bench_folder {
  public:
   bench_folder()
       : path_(std::filesystem::temp_directory_path() /
-              ("records_bench_" + std::to_string(::getpid()))) {
+              ("generated_staff_" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(path_);
   }
   ~bench_folder() {

@@ -2,8 +2,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "analysis/error_check_flags.h"
 #include "file_menu_test_support.h"
 #include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
 #include "record_form/editor_state.h"
 
@@ -35,6 +37,37 @@ TEST_F(analysis_pages_test, opening_a_file_counts_its_staff_and_a_listed_record_
   emit list->itemDoubleClicked(list->item(last));
   EXPECT_EQ(editor().current_staff, chosen);
   EXPECT_EQ(window.main_page_control->currentWidget(), window.staff_tab);
+}
+
+TEST_F(analysis_pages_test, going_to_a_listed_record_asks_the_leave_checks_first) {
+  open_through_menu(copy_to_folder(example_club_file()));
+  error_checks() = error_check_flags{};
+  const qor_staff* left = editor().current_staff;
+  ASSERT_NE(left, nullptr);
+  // A record without a second name is questioned when it is left.
+  edit("staff_second_name")->setText("");
+  click("view_staff_bt");
+  QListWidget* list = analysis_list();
+  const int last = list->count() - 1;
+  const auto* chosen = entry_object<const qor_staff>(list, last);
+  ASSERT_NE(chosen, left);
+  list->setCurrentRow(last);
+
+  const std::size_t shown_before = environment.dialogs.shown().size();
+  environment.dialogs.queue_answer(dialog_answer::yes);  // stay and mend it
+  emit list->itemDoubleClicked(list->item(last));
+  ASSERT_EQ(environment.dialogs.shown().size(), shown_before + 1);
+  EXPECT_TRUE(environment.dialogs.shown().back().text.contains("missing a second name"))
+      << environment.dialogs.shown().back().text.toStdString();
+  EXPECT_EQ(editor().current_staff, left);
+  EXPECT_EQ(window.list_box->item_index(), list_entry_of(left));
+
+  click("view_staff_bt");
+  list->setCurrentRow(last);
+  environment.dialogs.queue_answer(dialog_answer::no);  // leave it as it is
+  emit list->itemDoubleClicked(list->item(last));
+  EXPECT_EQ(editor().current_staff, chosen);
+  EXPECT_TRUE(environment.dialogs.all_as_scripted());
 }
 
 TEST_F(analysis_pages_test, leaving_the_staff_page_counts_the_committed_record) {

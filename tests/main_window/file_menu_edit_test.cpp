@@ -107,8 +107,9 @@ TEST_F(edit_menu, nothing_in_the_edit_menu_acts_before_a_file_is_open) {
   fresh.show();
   EXPECT_FALSE(fresh.menu_edit->menuAction()->isEnabled());
   for (QAction* action : fresh.menu_edit->actions()) {
-    if (!action->isSeparator())
+    if (!action->isSeparator()) {
       EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    }
   }
 }
 

@@ -36,8 +36,9 @@ class file_permissions : public testing::Test {
 TEST_F(file_permissions, a_read_only_file_is_made_writable_for_its_owner) {
   const QString path = write_file("club.staff");
   ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
-  if (geteuid() != 0)
+  if (geteuid() != 0) {
     EXPECT_FALSE(can_read_write(path));  // root may write anything
+  }
 
   EXPECT_TRUE(make_owner_read_write(path));
   EXPECT_TRUE(QFile::permissions(path) & QFile::WriteOwner);

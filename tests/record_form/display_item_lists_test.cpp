@@ -127,10 +127,12 @@ class display_item_lists : public display_staff_form {
       QWidget* widget = controls.find(row.name);
       EXPECT_FALSE(shows_unshown_value(widget)) << row.name;
       EXPECT_FALSE(apply_bound_control(row, widget, &copy, current_formats())) << row.name;
-      if (auto* box = qobject_cast<QAbstractButton*>(widget))
+      if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
         EXPECT_TRUE(box->isChecked()) << row.name;
-      if (auto* combo = qobject_cast<QComboBox*>(widget))
+      }
+      if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         EXPECT_GT(combo->currentIndex(), 0) << row.name;
+      }
     });
     EXPECT_EQ(std::memcmp(&copy, selection.current, sizeof copy), 0) << kind;
   }
@@ -150,10 +152,12 @@ class display_item_lists : public display_staff_form {
     EXPECT_TRUE(control<QWidget>(item_panel_name(Kind))->isHidden()) << kind;
     const bool framed = names.grid || Kind == item_kind::history;
     EXPECT_EQ(caption_of(names.count_label), framed ? "0 of 0 items" : "0 items") << kind;
-    if (names.grid)
+    if (names.grid) {
       EXPECT_FALSE(control<QWidget>(names.list)->isEnabled()) << kind;
-    if (names.delete_button != nullptr)
+    }
+    if (names.delete_button != nullptr) {
       EXPECT_TRUE(control<QWidget>(names.delete_button)->isHidden()) << kind;
+    }
   }
 
   template <std::size_t... Kinds>

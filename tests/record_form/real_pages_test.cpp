@@ -31,10 +31,12 @@ TEST(real_pages, names_are_unique_and_every_row_finds_its_container) {
     }
     for (const control_spec& row : page.controls) {
       EXPECT_TRUE(names.insert(row.name).second) << row.name;
-      if (row.label_name != nullptr)
+      if (row.label_name != nullptr) {
         EXPECT_TRUE(names.insert(row.label_name).second) << row.name;
-      if (row.container != nullptr)
+      }
+      if (row.container != nullptr) {
         EXPECT_TRUE(containers.count(row.container)) << row.name;
+      }
     }
   }
 }

@@ -90,8 +90,9 @@ TEST_F(staff_commit, the_builder_registers_every_control_label_and_container_by_
     QWidget* control = controls.find(row.name);
     ASSERT_NE(control, nullptr) << row.name;
     EXPECT_EQ(control->objectName(), row.name);
-    if (row.label_name != nullptr)
+    if (row.label_name != nullptr) {
       EXPECT_NE(controls.find(row.label_name), nullptr);
+    }
   }
   for (const container_spec& container : test_containers) {
     EXPECT_NE(controls.find(container.name), nullptr) << container.name;

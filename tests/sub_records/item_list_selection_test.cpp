@@ -297,8 +297,9 @@ TEST_P(item_list_selection, clicking_another_entry_selects_and_shows_its_item) {
     EXPECT_EQ(selected_item<Kind>().current, first);
     EXPECT_EQ(selected_item<Kind>().index, view.grid && Kind != item_kind::history ? 1 : 0);
     expect_panel_shows<Kind>(*first);
-    if (view.grid)
+    if (view.grid) {
       EXPECT_EQ(caption_of(count_label_of(view)), "1 of 2 items");
+    }
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.last().text.toStdString();
   });
 }

@@ -120,8 +120,9 @@ class item_panel_edits : public item_panel_form, public ::testing::WithParamInte
     fresh.setObjectName(view.list);
     view.fill_fresh(&fresh);
     for (int index = 0; index < fresh.count(); ++index) {
-      if (entry_object_raw(&fresh, index) == item)
+      if (entry_object_raw(&fresh, index) == item) {
         EXPECT_EQ(list->item(list->item_index())->text(), fresh.item(index)->text());
+      }
     }
     EXPECT_EQ(entry_object_raw(list, list->item_index()), item);
   }

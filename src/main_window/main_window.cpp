@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "ability_views/ability_exits.h"
+#include "analysis/check_list_page.h"
+#include "analysis/reputation_guide_view.h"
 #include "analysis/views/analysis_pages.h"
 #include "change_highlight/label_handlers.h"
 #include "main_window/screen_fit.h"
@@ -78,6 +80,8 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   install_item_list_editing(controls_);
   install_item_entry_colours(controls_);
   install_label_handlers(controls_);
+  install_reputation_guide(controls_);
+  install_check_list(controls_);
   build_main_menu();
   // The client area excludes the menu bar, as the form's design counts it.
   resize(client_width, client_height + menuBar()->sizeHint().height());

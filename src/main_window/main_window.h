@@ -142,6 +142,8 @@ class Tfrm_main : public QMainWindow {
   void list_boxKeyDown(int key);
   // Record pages cannot be changed while the form is being filled.
   void pc_staffChanging(bool& AllowChange);
+  // A record page the user has turned to: the check list refreshes when it is the one.
+  void pc_staffChange();
   // Leaving the "Staff" page commits the record and refreshes the analysis pages.
   void main_page_controlChanging(bool& AllowChange);
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QSplitter>
 
+#include "analysis/reputation_guide_view.h"
 #include "main_window/fixed_choice_lists.h"
 #include "main_window/lookup_files.h"
 #include "main_window/main_window.h"
@@ -44,6 +45,7 @@ void Tfrm_main::fill_choice_lists_and_lookups() {
     lookup_files_complete_ = false;
     menu_open->setEnabled(false);
   }
+  load_club_bands();
 }
 
 void Tfrm_main::FormShow() {

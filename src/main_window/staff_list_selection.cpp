@@ -3,7 +3,9 @@
 #include <QListWidgetItem>
 
 #include "ability_views/weighted_attributes.h"
+#include "analysis/check_list_page.h"
 #include "analysis/leave_check_form.h"
+#include "analysis/reputation_guide_view.h"
 #include "change_highlight/label_highlighting.h"
 #include "change_tracking/change_predicates.h"
 #include "change_tracking/originals.h"
@@ -57,6 +59,7 @@ void Tfrm_main::connect_staff_list() {
     pc_staffChanging(allow);
     return allow;
   });
+  pc_staff->set_change_handler([this] { pc_staffChange(); });
 }
 
 int Tfrm_main::staff_entry_index(const qor_staff* staff) const {
@@ -83,8 +86,8 @@ void Tfrm_main::relabel_staff_entry(const qor_staff* staff) {
 void Tfrm_main::show_current_staff() {
   display_staff(editor().current_staff, controls_);
   highlight_staff_changes(controls_, editor().current_staff, editor().original_staff);
-  // The reputation range guide belongs here once it exists; the weighted view follows only a
-  // switch (list_boxClick), not Add staff.
+  // The weighted view follows only a switch (list_boxClick), not Add staff.
+  reputation_range_guide(editor().current_staff, controls_);
 }
 
 void Tfrm_main::list_boxClick() {
@@ -118,6 +121,7 @@ void Tfrm_main::list_boxClick() {
     state.current_staff_index = index;
     show_current_staff();
     update_weighted_attributes(state.current_staff, controls_);
+    update_checklist(controls_);
   }
   set_status_panel(2, QString());
 }
@@ -141,4 +145,8 @@ void Tfrm_main::list_boxKeyDown(int key) {
 
 void Tfrm_main::pc_staffChanging(bool& AllowChange) {
   AllowChange = !editor().filling_controls;
+}
+
+void Tfrm_main::pc_staffChange() {
+  update_checklist(controls_);
 }

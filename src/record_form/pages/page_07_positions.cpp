@@ -102,7 +102,7 @@ constexpr control_spec controls[] = {
     {.name = "wr_range_label",
      .kind = control_kind::label,
      .container = "pos_ability_group",
-     .caption = "N/A"},
+     .caption = "___"},
     attribute_edit("staff_pl_right_side", "old_positions_panel", "staff_label_pl_right_side",
                    "Right Side", number_field<&qor_staff::StaffPlayerRightSide>, nullptr),
     attribute_edit("staff_pl_left_side", "old_positions_panel", "staff_label_pl_left_side",

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "ability_views/expected_potential_view.h"
+#include "ability_views/formation_view.h"
+#include "ability_views/pitch_view.h"
 #include "ability_views/position_form.h"
 #include "ability_views/weighted_attributes.h"
 #include "platform/dialog_service.h"
@@ -128,6 +130,7 @@ bool staff_pl_current_ability2Exit(QWidget* sender, form_controls& form) {
 bool staff_pl_rating_exit(QWidget* sender, form_controls& form) {
   if (!validate_field(sender))
     return false;
+  update_pitch_position_colours(form);
   update_weighted_attributes(on_screen(), form);
   return true;
 }
@@ -168,4 +171,6 @@ void install_ability_views(form_controls& form, focus_tracker& focus) {
   }
   accept_digits_only(form, positions_page());
   accept_digits_only(form, player_page());
+  install_pitch_view(form);
+  install_formation_view(form);
 }

@@ -14,7 +14,7 @@ bool staff_pl_current_abilityExit(QWidget* sender, form_controls& form);
 bool staff_pl_potential_abilityExit(QWidget* sender, form_controls& form);
 // The second current ability edit: no question; both edits agree, then the weighted view.
 bool staff_pl_current_ability2Exit(QWidget* sender, form_controls& form);
-// The fifteen position ratings: the weighted view.
+// The fifteen position ratings: the pitch colours and the weighted view.
 bool staff_pl_rating_exit(QWidget* sender, form_controls& form);
 // The height: the weighted view.
 bool staff_pl_height_amountExit(QWidget* sender, form_controls& form);
@@ -22,5 +22,6 @@ bool staff_pl_height_amountExit(QWidget* sender, form_controls& form);
 bool staff_birth_exit(QWidget* sender, form_controls& form);
 
 // Binds those exits, hands the weighted view to the exits that refresh it elsewhere, greys the
-// weighting labels and lets the number edits of the player pages take digits only.
+// weighting labels, lets the number edits of the player pages take digits only, and sets up the
+// pitch and the formation pictures.
 void install_ability_views(form_controls& form, focus_tracker& focus);

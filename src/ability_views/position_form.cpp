@@ -1,8 +1,10 @@
 #include "ability_views/position_form.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <array>
 
+#include "platform/win1252.h"
 #include "record_form/edit_integers.h"
 #include "record_form/form_controls.h"
 
@@ -37,4 +39,11 @@ position_mask get_best_positions_from_form(const form_controls& form) {
   for (int position = 0; position < mask_position_count; ++position)
     ratings[position] = edit_integer_or_zero(form.get<QLineEdit>(rating_edits[position]));
   return get_best_positions(ratings);
+}
+
+void update_position_mask_label(form_controls& form) {
+  if (auto* label = form.get<QLabel>("position_mask_label")) {
+    label->setText(
+        from_win1252(describe_positions(get_best_positions_from_form(form), position_code_style)));
+  }
 }

@@ -41,6 +41,10 @@ void on_label_click(QWidget* control, std::function<void()> handler) {
   new event_watch(control, QEvent::MouseButtonRelease, std::move(handler));
 }
 
+void on_mouse_down(QWidget* control, std::function<void()> handler) {
+  new event_watch(control, QEvent::MouseButtonPress, std::move(handler));
+}
+
 void on_mouse_move(QWidget* control, std::function<void()> handler) {
   control->setMouseTracking(true);
   new event_watch(control, QEvent::MouseMove, std::move(handler));

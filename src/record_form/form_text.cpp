@@ -175,11 +175,11 @@ long long today_number(const date_time& today) {
 
 int age_in_years(const qor_staff& staff, const form_formats& formats, const date_time& today) {
   std::optional<long long> birth;
-  if (!staff.StaffDateOfBirth.empty()) {
+  if (!staff.StaffDateOfBirth.empty())
     birth = day_number_of(staff.StaffDateOfBirth.view(), formats);
-  } else if (staff.StaffYearOfBirth >= 1901) {
+  // A date of birth that cannot be read counts as none.
+  if (!birth && staff.StaffYearOfBirth >= 1901)
     birth = day_number(staff.StaffYearOfBirth, 1, 1);
-  }
   if (!birth)
     return 0;
   return static_cast<int>((today_number(today) - *birth) / 365);

@@ -51,8 +51,8 @@ std::optional<long long> money_product(long long amount, double factor);
 // "Right only"); the right foot counts only when the left is 16 or more.
 std::string preferred_foot_text(int left_foot, int right_foot);
 
-// Whole years of age on `today` (days / 365): from the date of birth, else from 1 January of a
-// year of birth of 1901 or later; 0 otherwise or when the date cannot be read.
+// Whole years of age on `today` (days / 365): from the date of birth, else (also when the date
+// cannot be read) from 1 January of a year of birth of 1901 or later; 0 otherwise.
 int age_in_years(const qor_staff& staff, const form_formats& formats, const date_time& today);
 
 // The same today, under the program's locale and clock.

@@ -20,6 +20,7 @@
 #include "platform/control_tag.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
+#include "platform/shape.h"
 #include "platform/string_grid.h"
 #include "platform/win1252.h"
 #include "record_form/control_binding.h"
@@ -80,6 +81,7 @@ QString text_of(const char* text) {
 struct container_body {
   QWidget* widget = nullptr;
   QTabWidget* tabs = nullptr;  // set for a tab widget: children become its pages
+  bool canvas = false;         // set for a canvas: rows are placed, not laid out
   QGridLayout* grid = nullptr;
   QHBoxLayout* columns = nullptr;
   std::vector<QVBoxLayout*> column_layouts;
@@ -126,6 +128,12 @@ QWidget* make_container(const container_spec& spec) {
     }
     case container_kind::sub_page:
       return new QWidget;
+    case container_kind::canvas: {
+      auto* frame = new QFrame;
+      frame->setFrameShape(QFrame::NoFrame);
+      frame->setFixedSize(spec.width, spec.height);
+      return frame;
+    }
   }
   return new QWidget;
 }
@@ -177,6 +185,8 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
       return new QPlainTextEdit;
     case control_kind::picture:
       return new QLabel;
+    case control_kind::shape:
+      return new shape;
   }
   return new QWidget;
 }
@@ -184,6 +194,41 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
 bool has_own_caption(control_kind kind) {
   return kind == control_kind::check_box || kind == control_kind::radio_button ||
          kind == control_kind::button || kind == control_kind::label;
+}
+
+// A control as its row makes it: named, sized and tagged, not yet placed.
+QWidget* make_named_control(const control_spec& row, form_controls& controls,
+                            const form_formats& formats) {
+  QWidget* control = make_control(row, controls, formats);
+  control->setObjectName(QString::fromLatin1(row.name));
+  if (const int width = width_of(row); width > 0)
+    control->setFixedWidth(width);
+  if (row.height > 0)
+    control->setFixedHeight(row.height);
+  if (row.binding.field.bound())
+    set_control_tag(control, text_value_tag);
+  return control;
+}
+
+// Puts each control of a canvas where its row says, with its caption just above it.
+void place_rows(container_body& body, form_controls& controls, const form_formats& formats) {
+  for (const control_spec* row : body.rows) {
+    QWidget* control = make_named_control(*row, controls, formats);
+    control->setParent(body.widget);
+    control->move(row->left, row->top);
+    control->resize(control->sizeHint().expandedTo(control->minimumSize()));
+    if (row->label_name != nullptr) {
+      auto* label = new QLabel(text_of(row->caption), body.widget);
+      label->setObjectName(QString::fromLatin1(row->label_name));
+      label->setBuddy(control);
+      label->adjustSize();
+      label->move(row->left, row->top - label->height());
+      controls.add(label);
+    }
+    if ((row->flags & flag_hidden) != 0)
+      control->setHidden(true);
+    controls.add(control);
+  }
 }
 
 // Lays the container's controls out as label+control pairs, top to bottom, wrapping into
@@ -209,14 +254,7 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
       ++line;
     const int grid_row = line % per_column;
     const int grid_column = column_width * (line / per_column);
-    QWidget* control = make_control(row, controls, formats);
-    control->setObjectName(QString::fromLatin1(row.name));
-    if (const int width = width_of(row); width > 0)
-      control->setFixedWidth(width);
-    if (row.height > 0)
-      control->setFixedHeight(row.height);
-    if (row.binding.field.bound())
-      set_control_tag(control, text_value_tag);
+    QWidget* control = make_named_control(row, controls, formats);
     if (beside) {
       body.grid->addWidget(control, grid_row, next_beside_column++);
     } else if (row.label_name != nullptr) {
@@ -264,6 +302,9 @@ void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& 
     if (spec.kind == container_kind::tab_widget) {
       body.widget = widget;
       body.tabs = static_cast<QTabWidget*>(widget);
+    } else if (spec.kind == container_kind::canvas) {
+      body.widget = widget;
+      body.canvas = true;
     } else {
       give_body(body, widget, spec.grid_columns);
     }
@@ -292,8 +333,12 @@ void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& 
       body = bodies.find(page.name);
     body->second.rows.push_back(&row);
   }
-  for (auto& [name, body] : bodies)
-    lay_out_rows(body, controls, formats);
+  for (auto& [name, body] : bodies) {
+    if (body.canvas)
+      place_rows(body, controls, formats);
+    else
+      lay_out_rows(body, controls, formats);
+  }
 
   pc_staff->addTab(page_widget, text_of(page.caption));
 }

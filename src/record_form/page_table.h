@@ -27,6 +27,7 @@ enum class control_kind : std::uint8_t {
   string_grid,   // QTableWidget; filled by the item lists
   memo,          // QPlainTextEdit
   picture,       // QLabel holding a pixmap
+  shape,         // a drawn rectangle or circle (platform shape)
 };
 
 enum class container_kind : std::uint8_t {
@@ -34,6 +35,7 @@ enum class container_kind : std::uint8_t {
   sub_page,    // a page of an inner tab widget (caption = tab text)
   group_box,   // QGroupBox (caption = title)
   panel,       // a frame without caption
+  canvas,      // a frame of fixed size whose controls stand where their rows place them
 };
 
 // A container inside a record page. `parent` null means the page itself. Within its parent a
@@ -48,6 +50,8 @@ struct container_spec {
   int column = 0;
   int grid_columns = 1;
   bool hidden = false;  // kept in the form but not shown (the single-injury controls)
+  int width = 0;        // a canvas's size in pixels
+  int height = 0;
 };
 
 // How a control's value meets its record field. The field width (8, 16, 32 bits; float or
@@ -111,6 +115,10 @@ struct control_spec {
   std::uint8_t flags = 0;
   int width = 0;   // preferred control width in pixels; 0 lets the builder choose by kind
   int height = 0;  // fixed control height in pixels (pictures); 0 lets the builder choose
+  // In a canvas: the control's place; its caption label, if any, stands just above it. Later
+  // rows lie over earlier ones.
+  int left = 0;
+  int top = 0;
 };
 
 // One record page of pc_staff. Controls are listed in the order they are filled and committed.

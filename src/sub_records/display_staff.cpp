@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "ability_views/formation_view.h"
+#include "ability_views/pitch_view.h"
 #include "change_tracking/item_matching.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
@@ -110,6 +112,8 @@ bool display_staff(const qor_staff* record, form_controls& form) {
   leave_pages_staff_will_not_have(*record, form);
   editor().filling_controls = true;
   display_staff_pages(*record, form);
+  update_pitch_position_colours(form);
+  display_formations(form);
   display_staff_item_lists(*record, form);
   editor().filling_controls = false;
   return true;

@@ -143,6 +143,7 @@ TEST_F(weighted_view, the_display_shows_age_and_expected_potential_ability) {
   std::strcpy(unknown.StaffDateOfBirth.data, "31/02/2005");
   show(unknown);
   EXPECT_EQ(text_of("staff_age"), "20");
+  EXPECT_EQ(text_of("staff_pl_expected_potential_ability"), "142");
   unknown.StaffYearOfBirth = 0;
   show(unknown);
   EXPECT_EQ(text_of("staff_age"), "0");

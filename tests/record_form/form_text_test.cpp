@@ -105,6 +105,16 @@ TEST(age_in_years, counts_years_of_365_days) {
   EXPECT_EQ(age_in_years(by_year, formats, {2025, 7, 3}), 0);
   by_year.StaffYearOfBirth = 1901;
   EXPECT_EQ(age_in_years(by_year, formats, {1911, 1, 1}), 10);  // 3652 days
+
+  // A date of birth that cannot be read gives way to the year of birth, or to 0.
+  for (const char* unreadable : {"31/02/2005", "00/00/0000", "  /  /    ", "2005"}) {
+    qor_staff staff_by_year;
+    staff_by_year.StaffDateOfBirth = unreadable;
+    staff_by_year.StaffYearOfBirth = 2005;
+    EXPECT_EQ(age_in_years(staff_by_year, formats, {2025, 7, 3}), 20) << unreadable;
+    staff_by_year.StaffYearOfBirth = 0;
+    EXPECT_EQ(age_in_years(staff_by_year, formats, {2025, 7, 3}), 0) << unreadable;
+  }
 }
 
 TEST(contract_years_left, truncates_toward_zero) {

@@ -5,6 +5,17 @@
 
 namespace {
 
+// A round marker of a playing position on the pitch picture.
+constexpr control_spec pitch_marker(const char* name, int left, int top) {
+  return {.name = name,
+          .kind = control_kind::shape,
+          .container = "pitch_panel",
+          .width = 21,
+          .height = 21,
+          .left = left,
+          .top = top};
+}
+
 constexpr container_spec containers[] = {
     {.name = "pos_positions_group", .kind = container_kind::group_box, .caption = "Positions"},
     {.name = "positions_panel", .kind = container_kind::panel, .parent = "pos_positions_group"},
@@ -17,6 +28,15 @@ constexpr container_spec containers[] = {
      .caption = "Ability and Reputation",
      .column = 1},
     {.name = "pos_squad_group", .kind = container_kind::group_box, .caption = "Squad", .column = 1},
+    {.name = "pos_display_group",
+     .kind = container_kind::group_box,
+     .caption = "Position Display",
+     .column = 2},
+    {.name = "pitch_panel",
+     .kind = container_kind::canvas,
+     .parent = "pos_display_group",
+     .width = 289,
+     .height = 418},
 };
 
 constexpr control_spec controls[] = {
@@ -187,6 +207,42 @@ constexpr control_spec controls[] = {
         "staff_pl_wing_back_right_side", "positions_panel", "staff_label_pl_wing_back_right_side",
         "Wing Back Right", number_field<&qor_staff::StaffPlayerWingBackRightSide>,
         "How well he plays as right wing back. 20 = natural, 1 = cannot play there, 0 = not set."),
+    {.name = "transfer_btn",
+     .kind = control_kind::button,
+     .container = "old_positions_panel",
+     .caption = "Convert 'Old Positions' to 'New Positions'",
+     .flags = flag_hidden},
+    {.name = "pitch_note_label",
+     .kind = control_kind::label,
+     .container = "pos_display_group",
+     .caption = "Display is based upon new positions only."},
+    {.name = "position_mask_label",
+     .kind = control_kind::label,
+     .container = "pos_display_group",
+     .caption = ""},
+    {.name = "Image1",
+     .kind = control_kind::picture,
+     .container = "pitch_panel",
+     .width = 271,
+     .height = 400,
+     .left = 8,
+     .top = 8},
+    // In the order the colouring visits them; they lie over the picture.
+    pitch_marker("pitch_pos_sc", 133, 60),
+    pitch_marker("pitch_pos_aml", 41, 115),
+    pitch_marker("pitch_pos_amr", 224, 115),
+    pitch_marker("pitch_pos_amc", 133, 107),
+    pitch_marker("pitch_pos_ml", 41, 198),
+    pitch_marker("pitch_pos_mr", 226, 198),
+    pitch_marker("pitch_pos_mc", 133, 198),
+    pitch_marker("pitch_pos_dmc", 133, 246),
+    pitch_marker("pitch_pos_wbl", 41, 263),
+    pitch_marker("pitch_pos_wbr", 226, 263),
+    pitch_marker("pitch_pos_dc", 133, 307),
+    pitch_marker("pitch_pos_dl", 41, 307),
+    pitch_marker("pitch_pos_dr", 226, 307),
+    pitch_marker("pitch_pos_sw", 133, 338),
+    pitch_marker("pitch_pos_gk", 133, 379),
     {.name = "staff_pl_preferred_central_position",
      .kind = control_kind::combo,
      .container = "pos_squad_group",

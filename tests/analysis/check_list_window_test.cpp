@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -178,9 +179,11 @@ class check_list_window : public testing::Test {
 };
 
 TEST_F(check_list_window, a_complete_player_gets_every_tick_and_its_counts) {
-  add_complete_player(1, "Able");
+  const qor_staff& record = add_complete_player(1, "Able");
   list_and_show();
   open_check_list();
+  EXPECT_FALSE(editor().data_modified) << "the refresh's commit finds nothing new";
+  EXPECT_EQ(std::memcmp(&record, store().staff_orig_list.back().get(), sizeof record), 0);
 
   for (const marker_target& target : marker_targets)
     EXPECT_FALSE(shows_cross(target.marker)) << target.marker;

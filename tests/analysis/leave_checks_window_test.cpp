@@ -84,6 +84,7 @@ struct leave_case {
   void (*spoil)(qor_staff&);
   const char* message_start;
   const char* focus;
+  bool error_check_flags::*check_switch;  // null for the check that always runs
 };
 
 const leave_case leave_cases[] = {
@@ -92,26 +93,31 @@ const leave_case leave_cases[] = {
        s.StaffFirstName = "";
        s.StaffSecondName = "";
      },
-     "The staff member you are trying to leave has no first or second name.", "staff_first_name"},
+     "The staff member you are trying to leave has no first or second name.", "staff_first_name",
+     &error_check_flags::name},
     {"no second name", [](qor_staff& s) { s.StaffSecondName = ""; },
-     "The staff member you are trying to leave is missing a second name.", "staff_second_name"},
+     "The staff member you are trying to leave is missing a second name.", "staff_second_name",
+     &error_check_flags::name},
     {"no first name", [](qor_staff& s) { s.StaffFirstName = ""; },
-     "The staff member you are trying to leave is missing a first name.", "staff_first_name"},
+     "The staff member you are trying to leave is missing a first name.", "staff_first_name",
+     &error_check_flags::name},
     {"no birth details", [](qor_staff& s) { s.StaffYearOfBirth = 0; },
-     "The staff member you are trying to leave is missing birth details.", "staff_date_of_birth"},
+     "The staff member you are trying to leave is missing birth details.", "staff_date_of_birth",
+     &error_check_flags::birth_details},
     {"no nation", [](qor_staff& s) { s.StaffNation = "None"; },
-     "The staff member you are trying to leave is missing nationality details.", "staff_nation"},
+     "The staff member you are trying to leave is missing nationality details.", "staff_nation",
+     &error_check_flags::nationality},
     {"world reputation above current", [](qor_staff& s) { s.StaffPlayerWorldReputation = 61; },
      "The staff member you are trying to leave has a higher playing world reputation",
-     "staff_pl_current_reputation"},
+     "staff_pl_current_reputation", &error_check_flags::reputation},
     {"current ability above potential", [](qor_staff& s) { s.StaffPlayerCurrentAbility = 121; },
      "The staff member you are trying to leave has a higher playing current ability",
-     "staff_pl_current_ability"},
+     "staff_pl_current_ability", &error_check_flags::ability},
     {"no playing position", [](qor_staff& s) { s.StaffPlayerAttackerCentral = 14; },
      "The staff member you are trying to leave has not got any playing positions set.",
-     "staff_pl_attacker_central"},
+     "staff_pl_attacker_central", &error_check_flags::positions},
     {"six preferred moves", [](qor_staff& s) { add_ppms(s.StaffID, 6); },
-     "The staff member you are trying to leave has got too many PPMs set.", "staff_ppm"},
+     "The staff member you are trying to leave has got too many PPMs set.", "staff_ppm", nullptr},
 };
 
 TEST_F(leave_checks_window, yes_keeps_the_record_and_goes_to_the_field) {
@@ -148,6 +154,25 @@ TEST_F(leave_checks_window, yes_keeps_the_record_and_goes_to_the_field) {
     EXPECT_NE(editor().current_staff, &record);
     EXPECT_EQ(record.StaffCommonName.view(), "Typed");
     EXPECT_TRUE(environment.dialogs.all_as_scripted());
+  }
+}
+
+TEST_F(leave_checks_window, each_switch_off_lets_its_record_go_without_a_question) {
+  for (const leave_case& test : leave_cases) {
+    if (test.check_switch == nullptr)
+      continue;
+    SCOPED_TRACE(test.what);
+    editor() = editor_state{};
+    delete_all_records(store());
+    environment.dialogs.clear();
+    error_checks() = error_check_flags{};
+    qor_staff& record = add_complete_player(1, "Able");
+    test.spoil(record);
+    list_and_show(record);
+    error_checks().*test.check_switch = false;
+    click_entry(window, 1);
+    EXPECT_TRUE(environment.dialogs.shown().empty());
+    EXPECT_NE(editor().current_staff, &record);
   }
 }
 

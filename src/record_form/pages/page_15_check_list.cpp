@@ -170,7 +170,8 @@ constexpr control_spec controls[] = {
      .container = "check_list_history_group",
      .label_name = "missing_history_entries_label",
      .caption = "Missing Entries",
-     .width = 80},
+     .width = 80,
+     .height = 100},
 
     count("checklist_no_of_achievements", "check_list_achievements_group",
           "checklist_label_no_of_achievements", "Achievements"),

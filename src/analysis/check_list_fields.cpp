@@ -69,7 +69,7 @@ void add_line(QListWidget* list, const group_edit& entry, bool plain_prefix,
               std::string_view suffix = {}) {
   add_list_entry(list,
                  from_win1252(listed_field_name(entry.name, plain_prefix) + std::string(suffix)),
-                 entry.edit);
+                 static_cast<QWidget*>(entry.edit));  // read back as the widget it is
 }
 
 }  // namespace
@@ -122,5 +122,8 @@ void list_position_ratings(const form_controls& form, std::string_view panel, QL
 void go_to_control_in_list_box(QListWidget* list) {
   if (list == nullptr || editor().current_staff == nullptr)
     return;
-  go_to_control(entry_object<QWidget>(list, list->currentRow()));
+  const QListWidgetItem* line = list->currentItem();
+  if (line == nullptr || !line->isSelected())
+    return;
+  go_to_control(entry_object<QWidget>(list, list->row(line)));
 }

@@ -9,6 +9,16 @@
 
 namespace {
 
+#if defined(JCS_EXTENSIONS) && Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+// libjpeg-turbo writes the pixels straight in the layout of a 32-bit picture: no conversion
+// when the picture is shown.
+constexpr J_COLOR_SPACE pixel_space = JCS_EXT_BGRX;
+constexpr QImage::Format pixel_format = QImage::Format_RGB32;
+#else
+constexpr J_COLOR_SPACE pixel_space = JCS_RGB;
+constexpr QImage::Format pixel_format = QImage::Format_RGB888;
+#endif
+
 struct error_return {
   jpeg_error_mgr manager;
   std::jmp_buf return_point;
@@ -36,10 +46,11 @@ bool decode(std::FILE* file, QImage* image) {
   jpeg_create_decompress(&info);
   jpeg_stdio_src(&info, file);
   jpeg_read_header(&info, TRUE);
-  info.out_color_space = JCS_RGB;
+  info.out_color_space = pixel_space;
+  info.dct_method = JDCT_IFAST;
   jpeg_start_decompress(&info);
   *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                  QImage::Format_RGB888);
+                  pixel_format);
   if (image->isNull()) {  // no memory for a picture of that size
     jpeg_destroy_decompress(&info);
     return false;

@@ -22,6 +22,7 @@
 #include "platform/focus_tracker.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
+#include "platform/stray_alt_digits.h"
 #include "platform/system_services.h"
 #include "platform/win1252.h"
 #include "record_form/dependent_controls_install.h"
@@ -63,6 +64,7 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   small_font.setPixelSize(11);
   setFont(small_font);
   focus_ = std::make_unique<focus_tracker>(this);
+  drop_stray_alt_digits(this);
   build_layout();
   build_loading_view();
   build_status_bar();

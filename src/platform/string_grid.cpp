@@ -39,6 +39,8 @@ string_grid::string_grid(QWidget* parent) : QTableWidget(1, 1, parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab leaves the grid for the next control, as in any form; the arrow keys move inside it.
+  setTabKeyNavigation(false);
   style_header_row();
   connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
     if (row > 0 && click_)

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/combo_helpers.h"
@@ -87,6 +88,9 @@ struct container_body {
   std::vector<QVBoxLayout*> column_layouts;
   int grid_columns = 1;
   std::vector<const control_spec*> rows;
+  // Reading order: the controls made for `rows`, then the child containers by column.
+  std::vector<QWidget*> controls;
+  std::vector<std::pair<int, container_body*>> children;
 };
 
 void give_body(container_body& body, QWidget* widget, int grid_columns) {
@@ -181,8 +185,12 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
       return new owner_drawn_list_box;
     case control_kind::string_grid:
       return new string_grid;
-    case control_kind::memo:
-      return new QPlainTextEdit;
+    case control_kind::memo: {
+      // A form's Tab goes to the next field; a tab character has no place in the notes.
+      auto* memo = new QPlainTextEdit;
+      memo->setTabChangesFocus(true);
+      return memo;
+    }
     case control_kind::picture:
       return new QLabel;
     case control_kind::shape:
@@ -228,7 +236,12 @@ void place_rows(container_body& body, form_controls& controls, const form_format
     if ((row->flags & flag_hidden) != 0)
       control->setHidden(true);
     controls.add(control);
+    body.controls.push_back(control);
   }
+  // Rows stack in table order, but Tab reads the canvas line by line, left to right.
+  std::stable_sort(body.controls.begin(), body.controls.end(), [](QWidget* a, QWidget* b) {
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+  });
 }
 
 // Lays the container's controls out as label+control pairs, top to bottom, wrapping into
@@ -281,13 +294,41 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
     if ((row.flags & flag_hidden) != 0)
       control->setHidden(true);
     controls.add(control);
+    body.controls.push_back(control);
   }
   // Later columns start flush after the controls of the one before.
   body.grid->setColumnStretch(column_width * body.grid_columns, 1);
 }
 
-void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& page,
-                const form_formats& formats) {
+// The page read as a form user reads it: a container's own controls, then its child containers
+// column by column, each column top to bottom. A tab widget hands the focus on to its bar, so
+// both go right before the bar's pages.
+void append_reading_order(const container_body& body, std::vector<QWidget*>& order) {
+  if (body.tabs != nullptr)
+    order.insert(order.end(), {body.tabs, body.tabs->tabBar()});
+  order.insert(order.end(), body.controls.begin(), body.controls.end());
+  std::vector<std::pair<int, container_body*>> children = body.children;
+  std::stable_sort(children.begin(), children.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (const auto& [column, child] : children)
+    append_reading_order(*child, order);
+}
+
+// Tab goes through `order` after `first`; returns the last control of the chain. Controls that
+// never take the focus stay out of it (Qt would not chain them).
+QWidget* chain_tab_order(QWidget* first, const std::vector<QWidget*>& order) {
+  for (QWidget* control : order) {
+    if (control->focusPolicy() == Qt::NoFocus)
+      continue;
+    QWidget::setTabOrder(first, control);
+    first = control;
+  }
+  return first;
+}
+
+// Builds the page; returns its controls in reading order.
+std::vector<QWidget*> build_page(QTabWidget* pc_staff, form_controls& controls,
+                                 const page_spec& page, const form_formats& formats) {
   auto* page_widget = new QWidget;
   page_widget->setObjectName(QString::fromLatin1(page.name));
   std::map<std::string, container_body, std::less<>> bodies;
@@ -316,6 +357,7 @@ void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& 
     } else {
       column_of(parent->second, spec.column)->addWidget(widget);
     }
+    parent->second.children.emplace_back(spec.column, &body);
     if (spec.hidden)
       widget->setHidden(true);
     controls.add(widget);
@@ -341,6 +383,9 @@ void build_page(QTabWidget* pc_staff, form_controls& controls, const page_spec& 
   }
 
   pc_staff->addTab(page_widget, text_of(page.caption));
+  std::vector<QWidget*> order;
+  append_reading_order(page_body, order);
+  return order;
 }
 
 }  // namespace
@@ -349,6 +394,8 @@ void build_record_pages(QTabWidget* pc_staff, form_controls& controls,
                         std::span<const page_spec> pages) {
   const form_formats formats = current_formats();
   controls.add(pc_staff);
+  // From a page's tab, Tab walks that page before anything else.
+  QWidget* last = pc_staff->tabBar();
   for (const page_spec& page : pages)
-    build_page(pc_staff, controls, page, formats);
+    last = chain_tab_order(last, build_page(pc_staff, controls, page, formats));
 }

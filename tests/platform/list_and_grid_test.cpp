@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QTest>
+#include <QVBoxLayout>
 #include <set>
 
 #include "platform/item_objects.h"
@@ -198,6 +200,31 @@ TEST_F(shown_grid, the_program_draws_data_rows_and_leaves_the_header_alone) {
       [&](QPainter&, int, int row, const QRect&, bool) { rows_drawn.insert(row); });
   grid.grab();
   EXPECT_EQ(rows_drawn, (std::set<int>{1, 2, 3}));
+}
+
+TEST(string_grid, tab_goes_on_to_the_next_control_and_arrows_still_move_inside) {
+  QWidget form;
+  auto* grid = new string_grid(&form);
+  auto* next = new QLineEdit(&form);
+  auto* layout = new QVBoxLayout(&form);
+  layout->addWidget(grid);
+  layout->addWidget(next);
+  grid->set_col_count(2);
+  grid->set_row_count(4);
+  form.show();
+  QApplication::setActiveWindow(&form);
+  grid->setFocus();
+  grid->set_row(1);
+  QTest::keyClick(grid, Qt::Key_Down);
+  EXPECT_EQ(grid->row(), 2);
+  QTest::keyClick(grid, Qt::Key_Right);
+  EXPECT_EQ(grid->col(), 1);
+
+  QTest::keyClick(grid, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), next);
+  EXPECT_EQ(grid->row(), 2);
+  QTest::keyClick(next, Qt::Key_Backtab);
+  EXPECT_EQ(QApplication::focusWidget(), grid);
 }
 
 }  // namespace

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTest>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "file_menu_test_support.h"
+#include "platform/app_locale.h"
+#include "platform/page_control.h"
+#include "records/staff_writer.h"
+
+namespace {
+
+constexpr std::int32_t player_id = 1;
+constexpr std::int32_t non_player_id = 2;
+constexpr std::int32_t club_id = 1001;  // the first club of the shipped club list
+
+// A control Tab can stop at: shown, enabled and taking the focus by Tab itself.
+bool tab_stop(const QWidget* widget) {
+  return widget->isVisible() && widget->isEnabled() &&
+         (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->focusProxy() == nullptr;
+}
+
+QString name_of(const QWidget* widget) {
+  return widget->objectName().isEmpty() ? QString(widget->metaObject()->className())
+                                        : widget->objectName();
+}
+
+std::string names_of(const std::vector<QWidget*>& widgets) {
+  QStringList names;
+  for (const QWidget* widget : widgets)
+    names << name_of(widget);
+  return names.join(' ').toStdString();
+}
+
+QRect rect_on(const QWidget* widget, const QWidget* page) {
+  return {widget->mapTo(page, QPoint(0, 0)), widget->size()};
+}
+
+// The ancestor of `widget` (or the widget itself) whose parent is `ancestor`.
+const QWidget* child_towards(const QWidget* widget, const QWidget* ancestor) {
+  while (widget->parentWidget() != ancestor)
+    widget = widget->parentWidget();
+  return widget;
+}
+
+const QWidget* common_ancestor(const QWidget* a, const QWidget* b) {
+  std::set<const QWidget*> above_a;
+  for (const QWidget* widget = a->parentWidget(); widget != nullptr;
+       widget = widget->parentWidget())
+    above_a.insert(widget);
+  const QWidget* widget = b->parentWidget();
+  while (!above_a.contains(widget))
+    widget = widget->parentWidget();
+  return widget;
+}
+
+// Why going from `a` to `b` is out of reading order (empty when it is not): groups are read
+// group by group, a column from top to bottom before the column to its right, a group's own
+// controls before the groups inside it, and a group's controls line by line, a column before
+// the column to its right.
+std::string reading_order_fault(const QWidget* a, const QWidget* b, const QWidget* page) {
+  const QWidget* shared = common_ancestor(a, b);
+  const QWidget* from = child_towards(a, shared);
+  const QWidget* to = child_towards(b, shared);
+  const QRect before = rect_on(from, page);
+  const QRect after = rect_on(to, page);
+  if (to == b && from != a)
+    return "a group's own control after one of its inner groups";
+  if (from == a && to == b) {  // two controls of one group
+    const bool lower_line = after.center().y() > before.bottom();
+    return lower_line || after.left() > before.right()
+               ? ""
+               : "a control above or left of the one before";
+  }
+  if (from == a)  // the group's own controls come before its inner groups
+    return after.top() > before.bottom() ? "" : "an inner group not below its group's own controls";
+  const bool next_column = after.left() > before.right();
+  const bool below_in_column = after.top() > before.bottom() && after.left() < before.right() &&
+                               before.left() < after.right();
+  return next_column || below_in_column ? "" : "a group not below or right of the one before";
+}
+
+class keyboard_navigation : public file_menu_test {
+ protected:
+  keyboard_navigation() {
+    set_up_file();
+    open_through_menu(folder.path() / "Keys.staff");
+    window.activateWindow();
+    QApplication::processEvents();
+  }
+
+  // A player and a non-player whose values pass every check on leaving a field, written as a
+  // file and opened the way a user opens one.
+  void set_up_file() {
+    file_data().file_club_id = club_id;
+    file_data().file_title = "Keys FC";
+    add_staff(player_id, "Pat", "Player", 2);
+    add_staff(non_player_id, "Nina", "Coach", 1);
+    // An item in a grid enables the grid and the item's panel, which Tab then walks as well.
+    add_item(store().staff_history_list, store().staff_history_orig_list, [](auto& history) {
+      history.StaffHistoryID = 1;
+      history.StaffHistoryStaff = player_id;
+      history.StaffHistoryYear = 2010;
+      history.StaffHistoryClub = club_id;
+    });
+    add_item(store().staff_job_list, store().staff_job_orig_list, [](auto& job) {
+      job.StaffJobID = 1;
+      job.StaffJobStaff = player_id;
+      job.StaffJobJob = 1;
+      job.StaffJobRating = 10;
+    });
+    add_item(store().staff_non_player_history_list, store().staff_non_player_history_orig_list,
+             [](auto& history) {
+               history.StaffNonPlayerHistoryID = 1;
+               history.StaffNonPlayerHistoryStaff = non_player_id;
+               history.StaffNonPlayerHistoryClubContracted = club_id;
+             });
+    std::string warning;
+    ASSERT_TRUE(save_data((folder.path() / "Keys.staff").string(),
+                          {.locale = app_locale(), .clock = app_clock()}, warning));
+  }
+
+  static void add_staff(std::int32_t id, const char* first, const char* second,
+                        std::int8_t classification) {
+    auto staff = std::make_unique<qor_staff>();
+    staff->StaffID = id;
+    staff->StaffFirstName = first;
+    staff->StaffSecondName = second;
+    staff->StaffClassification = classification;
+    staff->StaffClubContracted = club_id;  // leaving the club box without a club asks questions
+    store().staff_orig_list.push_back(std::make_unique<qor_staff>(*staff));
+    store().staff_list.push_back(std::move(staff));
+  }
+
+  template <typename Record, typename Fill>
+  static void add_item(record_vector<Record>& items, record_vector<Record>& originals, Fill fill) {
+    auto item = std::make_unique<Record>();
+    fill(*item);
+    originals.push_back(std::make_unique<Record>(*item));
+    items.push_back(std::move(item));
+  }
+
+  // Tab pressed from the page's tab until the focus leaves the page, at most `limit` times; the
+  // controls of the page it stopped at.
+  std::vector<QWidget*> tab_walk(QWidget* page, std::size_t limit) {
+    window.pc_staff->tabBar()->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> walk;
+    for (std::size_t press = 0; press < limit; ++press) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QWidget* now = QApplication::focusWidget();
+      if (now == nullptr || !page->isAncestorOf(now))
+        break;
+      walk.push_back(now);
+    }
+    return walk;
+  }
+
+  // Walks the page shown with Tab and checks that every control Tab can stop at is reached once,
+  // in reading order, before the focus leaves the page.
+  void check_tab_walk(const std::string& where) {
+    SCOPED_TRACE(where);
+    QWidget* page = window.pc_staff->currentWidget();
+    std::vector<QWidget*> stops;
+    for (QWidget* child : page->findChildren<QWidget*>()) {
+      if (tab_stop(child))
+        stops.push_back(child);
+    }
+    const std::vector<QWidget*> walk = tab_walk(page, stops.size() + 3);
+    SCOPED_TRACE("walk: " + names_of(walk));
+    EXPECT_EQ(std::set<QWidget*>(walk.begin(), walk.end()),
+              std::set<QWidget*>(stops.begin(), stops.end()));
+    EXPECT_EQ(walk.size(), stops.size()) << "a control reached more than once";
+    std::set<const QWidget*> groups_left;
+    for (std::size_t step = 1; step < walk.size(); ++step) {
+      const QWidget* a = walk[step - 1];
+      const QWidget* b = walk[step];
+      EXPECT_EQ(reading_order_fault(a, b, page), "")
+          << name_of(a).toStdString() << " -> " << name_of(b).toStdString();
+      if (a->parentWidget() != b->parentWidget()) {
+        groups_left.insert(a->parentWidget());
+        EXPECT_FALSE(groups_left.contains(b->parentWidget()))
+            << name_of(b).toStdString() << ": its group was left before";
+      }
+    }
+  }
+
+  // Every visible record page of the record shown, and every inner page of each.
+  void check_every_page(std::int32_t id) {
+    select_staff(id);
+    page_control* pages = window.pc_staff;
+    for (int index = 0; index < pages->count(); ++index) {
+      if (!pages->isTabVisible(index))
+        continue;
+      pages->set_active_page_index(index);
+      QApplication::processEvents();
+      const std::string page_name = pages->widget(index)->objectName().toStdString();
+      const auto inner = pages->widget(index)->findChildren<page_control*>();
+      if (inner.empty())
+        check_tab_walk(page_name);
+      for (page_control* inner_pages : inner) {
+        for (int sub = 0; sub < inner_pages->count(); ++sub) {
+          inner_pages->set_active_page_index(sub);
+          QApplication::processEvents();
+          check_tab_walk(page_name + " / " + inner_pages->tabText(sub).toStdString());
+        }
+        inner_pages->set_active_page_index(0);
+      }
+    }
+  }
+};
+
+TEST_F(keyboard_navigation, tab_reaches_every_control_of_a_page_once_in_reading_order) {
+  const std::size_t dialogs_before = environment.dialogs.shown().size();
+  check_every_page(player_id);
+  check_every_page(non_player_id);
+  for (std::size_t shown = dialogs_before; shown < environment.dialogs.shown().size(); ++shown)
+    ADD_FAILURE() << "a message on the way: "
+                  << environment.dialogs.shown()[shown].text.toStdString();
+}
+
+TEST_F(keyboard_navigation, alt_and_a_digit_without_a_page_to_show_types_nothing) {
+  select_staff(player_id);
+  QLineEdit* name = edit("staff_first_name");
+  name->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(name, Qt::Key_6, Qt::AltModifier);  // the coach page is a non-player's
+  EXPECT_EQ(name->text(), "Pat");
+  EXPECT_EQ(window.pc_staff->active_page_index(), 0);
+
+  QTest::keyClick(name, Qt::Key_8, Qt::AltModifier);
+  EXPECT_EQ(window.pc_staff->currentWidget()->objectName(), "tabsheet_staff_pl2");
+}
+
+TEST_F(keyboard_navigation, the_notes_memo_passes_tab_on_and_keeps_its_arrow_keys) {
+  select_staff(player_id);
+  auto* notes = window.controls().get<QPlainTextEdit>("staff_notes");
+  ASSERT_NE(notes, nullptr);
+  notes->setFocus(Qt::OtherFocusReason);
+  notes->setPlainText("ab");
+  notes->moveCursor(QTextCursor::Start);
+  QTest::keyClick(notes, Qt::Key_Right);
+  EXPECT_EQ(notes->textCursor().position(), 1);
+  QTest::keyClick(notes, Qt::Key_Tab);
+  EXPECT_EQ(notes->toPlainText(), "ab");
+  EXPECT_NE(QApplication::focusWidget(), notes);
+}
+
+}  // namespace

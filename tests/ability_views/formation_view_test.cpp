@@ -131,6 +131,23 @@ TEST_F(formation_view, no_choice_or_an_entry_beyond_the_table_hides_the_picture)
   display_formation(preferred, nullptr);
 }
 
+TEST_F(formation_view, the_users_choice_shows_its_picture_while_a_record_is_on_screen) {
+  show(qor_staff{});
+  QComboBox* attacking = list("staff_np_preferred_attacking_formation");
+  const auto choose = [attacking](int index) {
+    attacking->setCurrentIndex(index);
+    emit attacking->activated(index);
+  };
+  choose(9);
+  EXPECT_TRUE(shows(picture(3), shipped(9)));
+  EXPECT_TRUE(picture(4)->isHidden());  // the defensive list has its own picture
+  choose(0);
+  EXPECT_TRUE(picture(3)->isHidden());
+  editor().current_staff = nullptr;
+  choose(9);
+  EXPECT_TRUE(picture(3)->isHidden());
+}
+
 // The shipped pictures copied into a program folder of their own, some spoiled.
 class spoiled_pictures : public formation_view {
  protected:

@@ -1,7 +1,7 @@
 #include "analysis/attribute_groups.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace {
 
@@ -141,19 +141,21 @@ constexpr attribute_member members[] = {
 
 // In attribute_group order.
 constexpr attribute_group_spec groups[] = {
-    {mental_traits, "gb_mental_traits", nullptr, step_set::traits},
-    {np_general, "gb_np_general", "cb_inc_dec_flag_general", step_set::non_player},
-    {np_chairman, "gb_np_chairman", "cb_inc_dec_flag_chairman", step_set::non_player},
-    {np_coaching, "gb_np_coaching", "cb_inc_dec_flag_coaching", step_set::non_player},
-    {np_physio, "gb_np_physio", "cb_inc_dec_flag_physio", step_set::non_player},
-    {np_tactical, "gb_np_tactical", "cb_inc_dec_flag_tactical", step_set::non_player},
-    {np_non_tactical, "gb_np_non_tactical", "cb_inc_dec_flag_non_tactical", step_set::non_player},
-    {physical, "gb_physical_attributes", "rb_inc_dec_flag_physical", step_set::player},
-    {technical, "gb_technical_attributes", "rb_inc_dec_flag_technical", step_set::player},
-    {mental, "gb_mental_attributes", "rb_inc_dec_flag_mental", step_set::player},
-    {goalkeeping, "gb_gk_attributes", "rb_inc_dec_flag_gk", step_set::player},
-    {preferred_foot, "gb_pref_foot_attributes", "rb_inc_dec_flag_pref_foot", step_set::player},
-    {position_ability, "pos_ability_group", nullptr, step_set::positions},
+    {mental_traits, "gb_mental_traits", nullptr, step_set::traits, false},
+    {np_general, "gb_np_general", "cb_inc_dec_flag_general", step_set::non_player, true},
+    {np_chairman, "gb_np_chairman", "cb_inc_dec_flag_chairman", step_set::non_player, true},
+    {np_coaching, "gb_np_coaching", "cb_inc_dec_flag_coaching", step_set::non_player, true},
+    {np_physio, "gb_np_physio", "cb_inc_dec_flag_physio", step_set::non_player, true},
+    {np_tactical, "gb_np_tactical", "cb_inc_dec_flag_tactical", step_set::non_player, true},
+    {np_non_tactical, "gb_np_non_tactical", "cb_inc_dec_flag_non_tactical", step_set::non_player,
+     true},
+    {physical, "gb_physical_attributes", "rb_inc_dec_flag_physical", step_set::player, true},
+    {technical, "gb_technical_attributes", "rb_inc_dec_flag_technical", step_set::player, true},
+    {mental, "gb_mental_attributes", "rb_inc_dec_flag_mental", step_set::player, true},
+    {goalkeeping, "gb_gk_attributes", "rb_inc_dec_flag_gk", step_set::player, true},
+    {preferred_foot, "gb_pref_foot_attributes", "rb_inc_dec_flag_pref_foot", step_set::player,
+     false},
+    {position_ability, "pos_ability_group", nullptr, step_set::positions, false},
 };
 
 constexpr std::uint32_t outfield = group_bit(physical) | group_bit(technical) | group_bit(mental);
@@ -225,9 +227,11 @@ double group_mean(const group_mean_spec& mean, std::span<const int> values) {
 }
 
 std::string mean_text(double mean) {
+  // Not printf: the window's process runs under the user's C locale, whose decimal comma the
+  // means must not take.
   char text[32];
-  std::snprintf(text, sizeof text, "%3.2lf", mean);
-  return text;
+  char* end = std::to_chars(text, text + sizeof text, mean, std::chars_format::fixed, 2).ptr;
+  return std::string(text, static_cast<std::size_t>(end - text));
 }
 
 int mean_bar_width(int background_width, double mean) {

@@ -42,6 +42,7 @@ struct attribute_group_spec {
   const char* container;      // the group box holding the edits
   const char* selection_box;  // the "Allow inc/dec" box; null when the group always steps
   step_set steps;
+  bool select_all;  // "Select All" of its step buttons ticks the box
 };
 
 // One mean: the groups it takes, optionally only edits of one kind, and where it is shown.
@@ -68,13 +69,14 @@ constexpr std::uint32_t group_bit(attribute_group group) {
 // value per entry of attribute_members().
 double group_mean(const group_mean_spec& mean, std::span<const int> values);
 
-// "%3.2lf" of the mean.
+// "%3.2lf" of the mean, with a decimal point whatever the locale (a mean is never below 0, so
+// its two decimals always make three characters or more).
 std::string mean_text(double mean);
 
 // The bar width that shows the mean against a background as wide as a mean of 20.
 int mean_bar_width(int background_width, double mean);
 
 // A value after one step: "+1" raises 1 to max-1 by one; "-1" lowers 2 to max by one. 0 (not
-// set) and negative codes are never changed, so no step erases a value and "-1" then "+1"
-// gives the value back.
+// set) and negative codes are never changed, so no step erases a value: "-1" then "+1" gives
+// every value above 1 back, and 1 becomes 2.
 int stepped_value(int value, int step, int max);

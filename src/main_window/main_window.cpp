@@ -15,6 +15,7 @@
 
 #include "ability_views/ability_exits.h"
 #include "analysis/check_list_page.h"
+#include "analysis/group_steps_form.h"
 #include "analysis/reputation_guide_view.h"
 #include "analysis/views/analysis_pages.h"
 #include "change_highlight/label_handlers.h"
@@ -71,11 +72,13 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
   // Before any handler that does more than show help and check: those replace these.
   install_field_handlers(controls_, *focus_,
                          [this](const QString& text) { set_status_panel(2, text); });
-  // The field rules; the clause list and the views they refresh join as those are built.
+  // The field rules; the views they refresh join as those are built.
   install_field_rules(controls_, *focus_,
                       {.set_help = [this](const QString& text) { set_status_panel(2, text); },
-                       .clause_actions = item_list_clause_actions(controls_)});
+                       .clause_actions = item_list_clause_actions(controls_),
+                       .views = {}});
   install_ability_views(controls_, *focus_);
+  install_attribute_groups(controls_, *focus_);
   install_item_panel_handlers(controls_, *focus_,
                               [this](const QString& text) { set_status_panel(2, text); });
   install_item_list_selection(controls_);

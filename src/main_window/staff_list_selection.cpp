@@ -4,6 +4,7 @@
 
 #include "ability_views/weighted_attributes.h"
 #include "analysis/check_list_page.h"
+#include "analysis/group_means_form.h"
 #include "analysis/leave_check_form.h"
 #include "analysis/reputation_guide_view.h"
 #include "change_highlight/label_highlighting.h"
@@ -86,6 +87,7 @@ void Tfrm_main::relabel_staff_entry(const qor_staff* staff) {
 void Tfrm_main::show_current_staff() {
   display_staff(editor().current_staff, controls_);
   highlight_staff_changes(controls_, editor().current_staff, editor().original_staff);
+  calculate_all_group_means(controls_);
   // The weighted view follows only a switch (list_boxClick), not Add staff.
   reputation_range_guide(editor().current_staff, controls_);
 }

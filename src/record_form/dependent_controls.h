@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <span>
 
 struct qor_staff;
 struct qor_staff_long_term_career;
@@ -51,8 +50,6 @@ void staff_femaleClick(form_controls& controls);
 
 // What those exits refresh elsewhere in the window; an action not given is skipped.
 struct form_view_actions {
-  std::function<void()> calculate_average_np_coaching_stats;
-  std::function<void()> calculate_average_np_tactical_stats;
   // Commits the form into the record, then shows its weighted attributes.
   std::function<void(qor_staff*)> update_weighted_attributes;
   std::function<void(qor_staff*)> reputation_range_guide;
@@ -60,12 +57,7 @@ struct form_view_actions {
 form_view_actions& form_views();
 
 // Each checks the field first (validate_field) and does nothing more when it is refused.
-bool staff_np_coaching_exit(QWidget* sender);  // the six coaching edits
-bool staff_np_team_tactical_focusExit(QWidget* sender);
 // Commits the form, then shows the reputation ranges of the club.
 bool staff_pl_current_reputationExit(QWidget* sender, form_controls& controls);
 // Commits the form and refreshes the weighted attributes, then the preferred foot text.
 bool staff_pl_footExit(QWidget* sender, form_controls& controls);  // left and right foot
-
-// The six coaching edits.
-std::span<const char* const> coaching_edit_names();

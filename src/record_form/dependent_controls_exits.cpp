@@ -10,40 +10,9 @@
 #include "record_form/staff_commit.h"
 #include "records/staff_record.h"
 
-namespace {
-
-constexpr const char* coaching_edits[] = {
-    "staff_np_coaching_attacking", "staff_np_coaching_defending", "staff_np_coaching_fitness",
-    "staff_np_coaching_mental",    "staff_np_coaching_tactical",  "staff_np_coaching_technical"};
-
-void run(const std::function<void()>& action) {
-  if (action)
-    action();
-}
-
-}  // namespace
-
 form_view_actions& form_views() {
   static form_view_actions actions;
   return actions;
-}
-
-std::span<const char* const> coaching_edit_names() {
-  return coaching_edits;
-}
-
-bool staff_np_coaching_exit(QWidget* sender) {
-  if (!validate_field(sender))
-    return false;
-  run(form_views().calculate_average_np_coaching_stats);
-  return true;
-}
-
-bool staff_np_team_tactical_focusExit(QWidget* sender) {
-  if (!validate_field(sender))
-    return false;
-  run(form_views().calculate_average_np_tactical_stats);
-  return true;
 }
 
 bool staff_pl_current_reputationExit(QWidget* sender, form_controls& controls) {

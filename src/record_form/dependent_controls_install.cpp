@@ -87,11 +87,6 @@ void bind_money_exits(form_controls& controls, focus_tracker& focus) {
 }
 
 void bind_view_exits(form_controls& controls, focus_tracker& focus) {
-  for_each_control<QWidget>(controls, coaching_edit_names(), [&](QWidget* edit) {
-    focus.set_exit_handler(edit, [edit] { return staff_np_coaching_exit(edit); });
-  });
-  if (QWidget* edit = controls.find("staff_np_team_tactical_focus"))
-    focus.set_exit_handler(edit, [edit] { return staff_np_team_tactical_focusExit(edit); });
   if (QWidget* edit = controls.find("staff_pl_current_reputation")) {
     focus.set_exit_handler(
         edit, [edit, &controls] { return staff_pl_current_reputationExit(edit, controls); });

@@ -356,19 +356,6 @@ TEST_F(coach_form, free_roles_and_squad_rotation_are_both_committed) {
 
 // ---- Exits that do more than check ----
 
-TEST_F(coach_form, coaching_and_tactical_exits_refresh_their_averages_when_valid) {
-  type_into("staff_np_coaching_mental", "12");
-  focus_on("staff_np_team_tactical_focus");
-  EXPECT_EQ(coaching_averages, 1);
-  type_into("staff_np_team_tactical_focus", "21");
-  focus_on("staff_np_coaching_mental");
-  EXPECT_EQ(shown(), std::vector<QString>{"Valid value range is 0 - 20"});
-  EXPECT_EQ(tactical_averages, 0);
-  edit("staff_np_team_tactical_focus")->setText("20");
-  focus_on("staff_np_coaching_mental");
-  EXPECT_EQ(tactical_averages, 1);
-}
-
 TEST_F(coach_form, leaving_the_reputation_or_a_foot_commits_the_form_first) {
   type_into("staff_pl_current_reputation", "150");
   focus_on("staff_pl_home_reputation");

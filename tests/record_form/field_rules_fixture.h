@@ -89,8 +89,6 @@ class field_rules_form : public ::testing::Test {
     given.clause_actions.delete_next_sale_percentage_clauses = [this](std::int32_t id) {
       next_sale_deleted_for = id;
     };
-    given.views.calculate_average_np_coaching_stats = [this] { ++coaching_averages; };
-    given.views.calculate_average_np_tactical_stats = [this] { ++tactical_averages; };
     given.views.reputation_range_guide = [this](qor_staff* shown) {
       guided_reputation = shown->StaffPlayerCurrentReputation;
     };
@@ -157,8 +155,6 @@ class field_rules_form : public ::testing::Test {
   int clause_deletions = 0;
   int next_sale_clauses = 0;
   std::int32_t next_sale_deleted_for = 0;
-  int coaching_averages = 0;
-  int tactical_averages = 0;
   int guided_reputation = -1;
 
  private:

@@ -9,6 +9,8 @@ constexpr container_spec containers[] = {
     {.name = "gb_mental_traits",
      .kind = container_kind::group_box,
      .caption = "Staff mental traits"},
+    // Below the traits, in columns of its own.
+    {.name = "traits_average_panel", .kind = container_kind::panel, .parent = "gb_mental_traits"},
 };
 
 constexpr control_spec controls[] = {
@@ -44,6 +46,10 @@ constexpr control_spec controls[] = {
                    "Controversy", number_field<&qor_staff::StaffControversy>,
                    "How controversial he is in public. 20 = extremely controversial, 1 = never "
                    "controversial."),
+    mean_caption("avg_mental_traits_caption", "traits_average_panel", "Average"),
+    mean_label("avg_mental_traits", "traits_average_panel"),
+    step_button("staff_ment_inc", "traits_average_panel", "+1"),
+    step_button("staff_ment_dec", "traits_average_panel", "-1", flag_beside),
 };
 
 }  // namespace

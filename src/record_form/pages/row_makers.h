@@ -42,3 +42,51 @@ constexpr control_spec attribute_weighting_label(const char* name, const char* c
           .flags = flag_beside,
           .width = 44};
 }
+
+// A group mean: its caption, then beside it the mean ("0.00" until computed) and its bar, which
+// the mean sets as wide as its share of the full width.
+constexpr control_spec mean_caption(const char* name, const char* container, const char* caption) {
+  return {.name = name, .kind = control_kind::label, .container = container, .caption = caption};
+}
+constexpr control_spec mean_label(const char* name, const char* container) {
+  return {.name = name,
+          .kind = control_kind::label,
+          .container = container,
+          .caption = "0.00",
+          .flags = flag_beside,
+          .width = 36};
+}
+constexpr control_spec mean_bar(const char* name, const char* container) {
+  return {.name = name,
+          .kind = control_kind::picture,
+          .container = container,
+          .flags = flag_beside,
+          .height = 8};
+}
+// The shape whose width a mean of 20 fills.
+constexpr control_spec mean_bar_background(const char* name, const char* container) {
+  return {.name = name,
+          .kind = control_kind::picture,
+          .container = container,
+          .flags = flag_beside,
+          .width = 97,
+          .height = 8};
+}
+
+// A "+1" or "-1" step button of a group of attributes.
+constexpr control_spec step_button(const char* name, const char* container, const char* caption,
+                                   std::uint8_t flags = 0) {
+  return {.name = name,
+          .kind = control_kind::button,
+          .container = container,
+          .caption = caption,
+          .flags = flags,
+          .width = 32};
+}
+// The box that lets a group's values take part in its step buttons.
+constexpr control_spec inc_dec_box(const char* name, const char* container) {
+  return {.name = name,
+          .kind = control_kind::check_box,
+          .container = container,
+          .caption = "Allow inc/dec"};
+}

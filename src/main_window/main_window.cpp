@@ -98,13 +98,11 @@ Tfrm_main::Tfrm_main(QWidget* parent) : QMainWindow(parent) {
 Tfrm_main::~Tfrm_main() = default;
 
 void Tfrm_main::build_layout() {
-  // Scroll bars stay hidden unless the screen is too small for the window (FormCreate).
+  // Scroll bars show only while the window is smaller than designed (FormCreate).
   form_scroll_area_ = new QScrollArea(this);
   form_scroll_area_->setObjectName("form_scroll_area");
   form_scroll_area_->setFrameShape(QFrame::NoFrame);
   form_scroll_area_->setWidgetResizable(true);
-  form_scroll_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  form_scroll_area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setCentralWidget(form_scroll_area_);
 
   Splitter1 = new QSplitter(Qt::Horizontal);
@@ -200,6 +198,9 @@ QString Tfrm_main::status_panel(int panel) const {
 }
 
 void Tfrm_main::FormCreate() {
+  // A window made smaller than designed scrolls rather than squeezing the record area, so the
+  // sort controls below the pages stay in reach.
+  Splitter1->setMinimumSize(client_width, client_height - statusBar()->sizeHint().height());
   const screen_fit fit = fit_window_to_screen(screen_size(), frameGeometry().size());
   if (fit.horizontal_bar) {
     form_scroll_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

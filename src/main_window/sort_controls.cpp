@@ -33,13 +33,11 @@ void Tfrm_main::build_sort_panel() {
   QTabWidget scratch;
   scratch.setObjectName("staff_tab_controls_scratch");
   build_record_pages(&scratch, controls_, std::span(&staff_tab_controls, 1));
-  QWidget* id_line = scratch.widget(0);
-  scratch.removeTab(0);
-  id_line->setObjectName("staff_id_line");
   // The scratch page took the tab's name in the registry; the tab itself keeps it.
   controls_.add(staff_tab);
 
   auto* staff_layout = static_cast<QVBoxLayout*>(staff_tab->layout());
+  QWidget* id_line = controls_.find("staff_id_line");
   QWidget* panel = controls_.find("Panel1");
   staff_layout->insertWidget(staff_layout->indexOf(pc_staff), id_line);
   staff_layout->addWidget(panel);

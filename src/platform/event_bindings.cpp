@@ -4,21 +4,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 
 #include "platform/run_guarded.h"
 
 void on_check_click(QCheckBox* box, std::function<void()> handler) {
   QObject::connect(box, &QCheckBox::toggled, box,
                    [handler = std::move(handler)](bool) { run_guarded(handler); });
-}
-
-void on_radio_click(QRadioButton* button, std::function<void()> handler) {
-  QObject::connect(button, &QRadioButton::toggled, button,
-                   [handler = std::move(handler)](bool checked) {
-                     if (checked)
-                       run_guarded(handler);
-                   });
 }
 
 void on_combo_change(QComboBox* combo, std::function<void()> handler) {

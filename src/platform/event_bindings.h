@@ -6,7 +6,6 @@ class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QRadioButton;
 class QWidget;
 
 // Binds handlers with the meanings the form's rules are written for. Every handler runs guarded:
@@ -14,8 +13,6 @@ class QWidget;
 
 // Runs on every change of the box's state, the program's as well as the user's.
 void on_check_click(QCheckBox* box, std::function<void()> handler);
-// Runs when the button becomes checked, by the user or the program.
-void on_radio_click(QRadioButton* button, std::function<void()> handler);
 // Runs only when the user chooses an item, never when the program sets the selection.
 void on_combo_change(QComboBox* combo, std::function<void()> handler);
 // Push buttons and the like: runs on the user's click (or click()).

@@ -59,5 +59,5 @@ class form_controls {
   std::map<const void*, std::shared_ptr<void>> attachments_;
 };
 
-// True when the named check box or radio button is there and ticked.
+// True when the named check box is there and ticked.
 bool is_ticked(const form_controls& controls, const char* name);

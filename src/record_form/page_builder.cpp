@@ -4,11 +4,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -50,11 +51,9 @@ constexpr width_rule width_rules[] = {
     {binding_kind::index_combo_direct, 150},
 };
 constexpr int combo_width = 150;
-// Item lists and grids: narrow enough for four group columns on a page, high enough for a few
-// rows; a row's own width wins.
-constexpr int list_width = 230;
-constexpr int list_minimum_height = 80;
-constexpr int list_maximum_height = 150;
+// Item lists and grids keep about six rows in view however little room their page has: a page
+// that then needs more room than it has scrolls.
+constexpr int list_visible_rows = 6;
 constexpr int combo_minimum_characters = 12;
 constexpr int money_max_length = 9;
 constexpr int caption_width = 110;
@@ -72,6 +71,13 @@ int width_of(const control_spec& row) {
     return std::clamp(row.binding.field.capacity * 6, 60, 220);
   }
   return 0;
+}
+
+int list_minimum_height(const QAbstractItemView& view) {
+  const auto* grid = qobject_cast<const QTableView*>(&view);
+  const int row_height = grid != nullptr ? grid->verticalHeader()->defaultSectionSize()
+                                         : view.fontMetrics().height() + 2;
+  return list_visible_rows * row_height + 2 * view.frameWidth();
 }
 
 QString text_of(const char* text) {
@@ -130,6 +136,13 @@ QWidget* make_container(const container_spec& spec) {
       frame->setFrameShape(QFrame::NoFrame);
       return frame;
     }
+    case container_kind::frame: {
+      // Keeps its place whether or not its picture is shown.
+      auto* frame = new QFrame;
+      frame->setFrameShape(QFrame::Box);
+      frame->setFixedSize(spec.width, spec.height);
+      return frame;
+    }
     case container_kind::sub_page:
       return new QWidget;
     case container_kind::canvas: {
@@ -171,12 +184,6 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
     case control_kind::check_box:
       // A box with a caption label of its own would repeat that text beside it.
       return new QCheckBox(row.label_name != nullptr ? QString() : text_of(row.caption));
-    case control_kind::radio_button: {
-      // The form's radio buttons work as check boxes: each is ticked and cleared on its own.
-      auto* button = new QRadioButton(text_of(row.caption));
-      button->setAutoExclusive(false);
-      return button;
-    }
     case control_kind::label:
       return new QLabel(text_of(row.caption));
     case control_kind::button:
@@ -200,8 +207,8 @@ QWidget* make_control(const control_spec& row, form_controls& controls,
 }
 
 bool has_own_caption(control_kind kind) {
-  return kind == control_kind::check_box || kind == control_kind::radio_button ||
-         kind == control_kind::button || kind == control_kind::label;
+  return kind == control_kind::check_box || kind == control_kind::button ||
+         kind == control_kind::label;
 }
 
 // A control as its row makes it: named, sized and tagged, not yet placed.
@@ -213,6 +220,8 @@ QWidget* make_named_control(const control_spec& row, form_controls& controls,
     control->setFixedWidth(width);
   if (row.height > 0)
     control->setFixedHeight(row.height);
+  if (const auto* view = qobject_cast<QAbstractItemView*>(control))
+    control->setMinimumHeight(list_minimum_height(*view));
   if (row.binding.field.bound())
     set_control_tag(control, text_value_tag);
   return control;
@@ -300,6 +309,21 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
   body.grid->setColumnStretch(column_width * body.grid_columns, 1);
 }
 
+// The page's controls go on a body that scrolls when the page is smaller than they need.
+QWidget* scrolling_body(QWidget* page) {
+  auto* scroll = new QScrollArea;
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  // Not a Tab stop of its own; it still scrolls to the control Tab reaches.
+  scroll->setFocusPolicy(Qt::NoFocus);
+  auto* body = new QWidget;
+  scroll->setWidget(body);
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(scroll);
+  return body;
+}
+
 // The page read as a form user reads it: a container's own controls, then its child containers
 // column by column, each column top to bottom. A tab widget hands the focus on to its bar, so
 // both go right before the bar's pages.
@@ -333,7 +357,7 @@ std::vector<QWidget*> build_page(QTabWidget* pc_staff, form_controls& controls,
   page_widget->setObjectName(QString::fromLatin1(page.name));
   std::map<std::string, container_body, std::less<>> bodies;
   container_body& page_body = bodies[page.name];
-  give_body(page_body, page_widget, 1);
+  give_body(page_body, scrolling_body(page_widget), 1);
   controls.add(page_widget);
 
   for (const container_spec& spec : page.containers) {

@@ -16,18 +16,17 @@
 //    .min = 1, .max = 20, .help = "How fast the player is ..."},
 
 enum class control_kind : std::uint8_t {
-  edit,          // QLineEdit
-  date_edit,     // QLineEdit with the date mask of the locale's order
-  combo,         // QComboBox on the shared model named by `choices`
-  check_box,     // QCheckBox, `caption` is its own text
-  radio_button,  // QRadioButton (a check box in looks elsewhere), `caption` is its own text
-  label,         // QLabel showing a value or a plain text (`caption`)
-  button,        // QPushButton, `caption` is its own text
-  list_box,      // QListWidget; filled by the item lists
-  string_grid,   // QTableWidget; filled by the item lists
-  memo,          // QPlainTextEdit
-  picture,       // QLabel holding a pixmap
-  shape,         // a drawn rectangle or circle (platform shape)
+  edit,         // QLineEdit
+  date_edit,    // QLineEdit with the date mask of the locale's order
+  combo,        // QComboBox on the shared model named by `choices`
+  check_box,    // QCheckBox, `caption` is its own text
+  label,        // QLabel showing a value or a plain text (`caption`)
+  button,       // QPushButton, `caption` is its own text
+  list_box,     // QListWidget; filled by the item lists
+  string_grid,  // QTableWidget; filled by the item lists
+  memo,         // QPlainTextEdit
+  picture,      // QLabel holding a pixmap
+  shape,        // a drawn rectangle or circle (platform shape)
 };
 
 enum class container_kind : std::uint8_t {
@@ -36,6 +35,7 @@ enum class container_kind : std::uint8_t {
   group_box,   // QGroupBox (caption = title)
   panel,       // a frame without caption
   canvas,      // a frame of fixed size whose controls stand where their rows place them
+  frame,       // an outline of fixed size (width x height) round a picture
 };
 
 // A container inside a record page. `parent` null means the page itself. Within its parent a
@@ -50,7 +50,7 @@ struct container_spec {
   int column = 0;
   int grid_columns = 1;
   bool hidden = false;  // kept in the form but not shown (the single-injury controls)
-  int width = 0;        // a canvas's size in pixels
+  int width = 0;        // a canvas's or a frame's size in pixels
   int height = 0;
 };
 
@@ -105,7 +105,7 @@ struct control_spec {
   control_kind kind = control_kind::edit;
   const char* container = nullptr;   // container_spec name; null for the page itself
   const char* label_name = nullptr;  // caption label's object name; null for none
-  const char* caption = nullptr;     // label text, or own text of check/radio/button; Win-1252
+  const char* caption = nullptr;     // label text, or own text of a check box or button; Win-1252
   field_binding binding = {};
   const char* choices = nullptr;  // shared choice list of a combo: "club_list", "classification"
   check_kind check = check_kind::none;

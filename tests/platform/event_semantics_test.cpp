@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <functional>
@@ -40,15 +39,6 @@ const event_case event_cases[] = {
        return box;
      },
      [](QWidget* w) { static_cast<QCheckBox*>(w)->setChecked(true); },
-     [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, w->height() / 2)); }, true,
-     true},
-    {"radio_button",
-     [](QWidget* parent, int& runs) {
-       auto* button = new QRadioButton("CA", parent);
-       on_radio_click(button, [&runs] { ++runs; });
-       return button;
-     },
-     [](QWidget* w) { static_cast<QRadioButton*>(w)->setChecked(true); },
      [](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, w->height() / 2)); }, true,
      true},
     {"combo_box",

@@ -54,7 +54,7 @@ constexpr container_spec containers[] = {
 
 constexpr control_spec controls[] = {
     {.name = "radiobutton_staff_club_contract",
-     .kind = control_kind::radio_button,
+     .kind = control_kind::check_box,
      .container = "club_contract_ts",
      .caption = "&Club contract",
      .help = "Whether the person is under contract at a club."},
@@ -171,7 +171,7 @@ constexpr control_spec controls[] = {
      .help = "The amount of years on a contract extension.",
      .width = 40},
     {.name = "radiobutton_staff_nation_contract",
-     .kind = control_kind::radio_button,
+     .kind = control_kind::check_box,
      .container = "nation_contract_ts",
      .caption = "&Nation contract",
      .help = "Whether the person is under contract with a nation."},
@@ -401,7 +401,7 @@ constexpr control_spec controls[] = {
      .help = "The approx. date when the player became a 'Discovery Player' to indicate the season "
              "when this happened"},
     {.name = "radiobutton_staff_club_contract_mls_specific",
-     .kind = control_kind::radio_button,
+     .kind = control_kind::check_box,
      .container = "club_contract_mls_group",
      .caption = "&MLS Specific"},
     {.name = "staff_contract_clauses_string_grid",

@@ -4,19 +4,26 @@
 namespace {
 
 constexpr container_spec containers[] = {
+    {.name = "staff_id_line", .kind = container_kind::panel},
     {.name = "Panel1", .kind = container_kind::panel, .grid_columns = 3},
 };
 
 constexpr control_spec controls[] = {
-    {.name = "staff_id_label", .kind = control_kind::label, .caption = ":ID - "},
     {.name = "staff_id",
      .kind = control_kind::edit,
+     .container = "staff_id_line",
      .label_name = "staff_label_id",
      .caption = "Staff ID",
      .binding = number_field<&qor_staff::StaffID>,
      .help = "The staff id number (Read Only).",
      .flags = flag_read_only | flag_fill_only,
      .width = 70},
+    // The name line: the id, then ":ID - " and the name.
+    {.name = "staff_id_label",
+     .kind = control_kind::label,
+     .container = "staff_id_line",
+     .caption = ":ID - ",
+     .flags = flag_beside},
     {.name = "sort_by_attribute",
      .kind = control_kind::combo,
      .container = "Panel1",

@@ -1,0 +1,103 @@
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "file_menu_test_support.h"
+#include "platform/page_control.h"
+#include "platform/string_grid.h"
+#include "platform/system_services.h"
+#include "platform/win1252.h"
+#include "record_form/editor_state.h"
+#include "record_form/item_selection.h"
+
+namespace {
+
+// The main window on a screen larger than it, where it opens at its designed size.
+class window_layout : public file_menu_test {
+ protected:
+  void SetUp() override {
+    ASSERT_GT(screen_size().height(), 1000) << "runs on the large offscreen screen only";
+    open_through_menu(copy_to_folder(example_club_file()));
+    window.main_page_control->setCurrentWidget(window.staff_tab);
+    settle_layouts();
+  }
+
+  QWidget* control(const char* name) {
+    QWidget* found = window.controls().find(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  // Layouts settle level by level, one round of posted events each.
+  static void settle_layouts() {
+    for (int round = 0; round < 10; ++round)
+      QApplication::processEvents();
+  }
+  QScrollArea* form_scroll_area() { return window.findChild<QScrollArea*>("form_scroll_area"); }
+  // Some of the control is on the screen.
+  static bool in_view(const QWidget* widget) {
+    return widget->isVisible() && !widget->visibleRegion().isEmpty();
+  }
+};
+
+TEST_F(window_layout, the_name_line_shows_the_id_and_the_name_above_the_pages) {
+  const qor_staff& shown = *editor().current_staff;
+  auto* name = static_cast<QLabel*>(control("staff_id_label"));
+  auto* id = static_cast<QLineEdit*>(control("staff_id"));
+  const auto* line = window.findChild<QWidget*>("staff_id_line");
+  ASSERT_NE(line, nullptr);
+  EXPECT_TRUE(in_view(name));
+  EXPECT_TRUE(in_view(id));
+  EXPECT_EQ(id->text(), QString::number(shown.StaffID));
+  const QString expected_name =
+      !shown.StaffCommonName.empty()
+          ? from_win1252(shown.StaffCommonName)
+          : from_win1252(shown.StaffSecondName) + ", " + from_win1252(shown.StaffFirstName);
+  EXPECT_EQ(name->text(), ":ID - " + expected_name);
+  EXPECT_LE(line->mapTo(window.staff_tab, QPoint(0, line->height())).y(),
+            window.pc_staff->mapTo(window.staff_tab, QPoint(0, 0)).y());
+}
+
+// At its designed size the window shows everything without scroll bars; made smaller, it
+// scrolls, so the sort controls below the pages can still be reached.
+TEST_F(window_layout, a_window_smaller_than_designed_scrolls_to_the_sort_controls) {
+  QScrollArea* scroll = form_scroll_area();
+  ASSERT_NE(scroll, nullptr);
+  auto* ascending = static_cast<QPushButton*>(control("sort_asc_btn"));
+  EXPECT_FALSE(window.isMaximized());
+  EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(in_view(ascending));
+
+  window.resize(900, 560);
+  settle_layouts();
+  EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+  EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+  scroll->ensureWidgetVisible(ascending);
+  settle_layouts();
+  EXPECT_TRUE(in_view(ascending));
+}
+
+// A record with an injury shows its injury panel on "3. Config", which then needs more height
+// than the page has: the page scrolls, and nothing on it is squeezed.
+TEST_F(window_layout, a_page_that_needs_more_room_scrolls_instead_of_squeezing) {
+  select_staff(28000100);
+  ASSERT_NE(selected_item<item_kind::injury>().current, nullptr);
+  QWidget* config = control("tabsheet_staff_config");
+  window.pc_staff->setCurrentWidget(config);
+  settle_layouts();
+
+  const auto* scroll = config->findChild<QScrollArea*>();
+  ASSERT_NE(scroll, nullptr);
+  EXPECT_GE(scroll->widget()->height(), scroll->widget()->minimumSizeHint().height());
+  EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+  const auto* grid = static_cast<string_grid*>(control("staff_injury_string_grid"));
+  EXPECT_GE(grid->height(), 6 * grid->verticalHeader()->defaultSectionSize());
+  // The count line stays below the grid.
+  EXPECT_GE(control("staff_injury_count")->y(), grid->geometry().bottom());
+}
+
+}  // namespace

@@ -123,7 +123,7 @@ QString combo_item_with_code(const form_controls& form, std::string_view combo_n
   if (combo == nullptr)
     return {};
   for (int row = 0; row < combo->count(); ++row) {
-    if (lookup_code(to_win1252(combo->itemText(row))) == code)
+    if (lookup_code_if_valid(to_win1252(combo->itemText(row))) == code)
       return combo->itemText(row);
   }
   return {};
@@ -132,7 +132,7 @@ QString combo_item_with_code(const form_controls& form, std::string_view combo_n
 std::string list_entry_with_code(std::string_view list_name, int code) {
   if (const std::vector<std::string>* list = lookup_list_named(list_name)) {
     for (const std::string& entry : *list) {
-      if (lookup_code(entry) == code)
+      if (lookup_code_if_valid(entry) == code)
         return entry;
     }
   }

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QVariant>
+#include <algorithm>
 
 #include "platform/dialog_service.h"
 #include "platform/win1252.h"
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr const char* unshown_property = "unshown_state";
+constexpr const char* watched_property = "unshown_watched";
 
 QVariant current_state(const QWidget* control) {
   if (const auto* combo = qobject_cast<const QComboBox*>(control))
@@ -21,6 +23,41 @@ QVariant current_state(const QWidget* control) {
   if (const auto* box = qobject_cast<const QAbstractButton*>(control))
     return box->isChecked();
   return {};
+}
+
+// The Windows-1252 capitals and their small letters: A-Z, the Latin-1 capitals from 0xC0 to 0xDE
+// but the sign 0xD7, and the four capitals 0x8A, 0x8C, 0x8E and 0x9F of the 0x80 row.
+unsigned char lower_case_letter(unsigned char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+    return static_cast<unsigned char>(c + 0x20);
+  switch (c) {
+    case 0x8A:
+    case 0x8C:
+    case 0x8E:
+      return static_cast<unsigned char>(c + 0x10);
+    case 0x9F:
+      return 0xFF;
+    default:
+      return c;
+  }
+}
+
+// The user's own change to another state ends the stand-in for good: the control holds the
+// user's value from then on, even when the user goes back to what the stand-in showed.
+void forget_stand_in_on_user_change(QWidget* control) {
+  if (control->property(watched_property).toBool())
+    return;
+  control->setProperty(watched_property, true);
+  const auto forget = [control] {
+    if (!shows_unshown_value(control))
+      clear_unshown(control);
+  };
+  if (auto* combo = qobject_cast<QComboBox*>(control))
+    QObject::connect(combo, &QComboBox::activated, combo, forget);
+  else if (auto* edit = qobject_cast<QLineEdit*>(control))
+    QObject::connect(edit, &QLineEdit::textEdited, edit, forget);
+  else if (auto* box = qobject_cast<QAbstractButton*>(control))
+    QObject::connect(box, &QAbstractButton::clicked, box, forget);
 }
 
 }  // namespace
@@ -38,6 +75,7 @@ void report_binding_failure(std::string_view message, const QWidget* control) {
 
 void mark_unshown(QWidget* control) {
   control->setProperty(unshown_property, current_state(control));
+  forget_stand_in_on_user_change(control);
 }
 
 void clear_unshown(QWidget* control) {
@@ -60,14 +98,8 @@ QString display_text(std::string_view text) {
 }
 
 bool same_text_ignoring_case(std::string_view a, std::string_view b) {
-  if (a.size() != b.size())
-    return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) {
-      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    if (lower(a[i]) != lower(b[i]))
-      return false;
-  }
-  return true;
+  return std::ranges::equal(a, b, [](char x, char y) {
+    return lower_case_letter(static_cast<unsigned char>(x)) ==
+           lower_case_letter(static_cast<unsigned char>(y));
+  });
 }

@@ -18,7 +18,9 @@ void report_binding_failure(std::string_view message, const QWidget* control);
 // A fill that could not show its field's value leaves the control showing something else (item
 // 0, an empty text, a check box as it was). The control remembers that state, so that a commit can
 // tell "untouched since" from "chosen by the user" and never writes the stand-in back over the real
-// value.
+// value. Once the user has changed the control (a combo's choice, an edit's typing, a box's
+// click), it holds the user's value, also after the user changes it back to the stand-in's state;
+// the program's own change to another state counts as well.
 void mark_unshown(QWidget* control);
 void clear_unshown(QWidget* control);
 bool shows_unshown_value(const QWidget* control);
@@ -27,5 +29,8 @@ bool shows_unshown_value(const QWidget* control);
 std::string widget_text(const QString& text);
 QString display_text(std::string_view text);
 
-// Case-insensitive equality of Windows-1252 texts (ASCII letters fold; others compare as bytes).
+// Case-insensitive equality of Windows-1252 texts: every letter of the code page equals its
+// other case (e and E, \xE9 and \xC9, \x9A and \x8A); other bytes compare as they are. The one
+// comparison for showing a value and for taking it back, so a value shown as matching an
+// item is never taken for a change.
 bool same_text_ignoring_case(std::string_view a, std::string_view b);

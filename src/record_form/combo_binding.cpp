@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
+#include <optional>
 
 #include "platform/control_tag.h"
 #include "record_form/binding_support.h"
@@ -34,11 +35,23 @@ void select_or_stand_in(QComboBox* combo, int index) {
   }
 }
 
+// The code of the chosen entry. A malformed entry has none: it is reported and the field keeps
+// its value, so no code is made up for it and a stored -1 never passes for its match.
+bool store_chosen_code(const field_slot& field, std::string_view entry, std::string_view failure,
+                       const QComboBox* combo) {
+  const std::optional<int> code = lookup_code_if_valid(entry);
+  if (!code) {
+    report_binding_failure(failure, combo);
+    return false;
+  }
+  return store_integer(field, *code);
+}
+
 int index_of_code(const std::vector<std::string>& list, long long code) {
   if (code < 1)
     return -1;
   for (std::size_t i = 0; i < list.size(); ++i) {
-    if (lookup_code(list[i]) == code)
+    if (lookup_code_if_valid(list[i]) == code)
       return static_cast<int>(i);
   }
   return -1;
@@ -60,12 +73,10 @@ void select_code(QComboBox* combo, long long code, int found) {
 bool fill_control(QComboBox* combo, std::string_view text, int tag) {
   set_control_tag(combo, tag);
   combo->setCurrentIndex(-1);
-  const QString wanted = display_text(text);
   for (int i = 0; i < combo->count(); ++i) {
-    const QString candidate = tag == item_index_value_tag
-                                  ? display_text(lookup_first_field(item_text(combo, i)))
-                                  : combo->itemText(i);
-    if (candidate.compare(wanted, Qt::CaseInsensitive) == 0) {
+    const std::string item = item_text(combo, i);
+    const std::string candidate = tag == item_index_value_tag ? lookup_first_field(item) : item;
+    if (same_text_ignoring_case(candidate, text)) {
       select_or_stand_in(combo, i);
       return true;
     }
@@ -79,7 +90,7 @@ bool fill_control_by_code(QComboBox* combo, long long code, int tag) {
   int found = -1;
   if (code >= 1) {
     for (int i = 0; i < combo->count() && found < 0; ++i) {
-      if (lookup_code(item_text(combo, i)) == code)
+      if (lookup_code_if_valid(item_text(combo, i)) == code)
         found = i;
     }
   }
@@ -161,7 +172,7 @@ bool apply_club_from_control(QComboBox* combo, const field_slot& club_id) {
     report_binding_failure(text_apply_failure, combo);
     return false;
   }
-  return store_integer(club_id, lookup_code(clubs[index]));
+  return store_chosen_code(club_id, clubs[index], text_apply_failure, combo);
 }
 
 bool apply_code_from_control(QComboBox* combo, const field_slot& code, bool honour_tag) {
@@ -175,8 +186,9 @@ bool apply_code_from_control(QComboBox* combo, const field_slot& code, bool hono
     report_binding_failure(code_apply_failure, combo);
     return false;
   }
-  const long long value = (index == 0 && !honour_tag) ? 0 : lookup_code(item_text(combo, index));
-  return store_integer(code, value);
+  if (index == 0 && !honour_tag)
+    return store_integer(code, 0);
+  return store_chosen_code(code, item_text(combo, index), code_apply_failure, combo);
 }
 
 bool apply_list_code_from_control(QComboBox* combo, const field_slot& code,
@@ -190,8 +202,7 @@ bool apply_list_code_from_control(QComboBox* combo, const field_slot& code,
     report_binding_failure(code_apply_failure, combo);
     return false;
   }
-  const int value = lookup_code(list[index]);
-  return store_integer(code, value < 0 ? 0 : value);
+  return store_chosen_code(code, list[index], code_apply_failure, combo);
 }
 
 bool apply_index_from_control(QComboBox* combo, const field_slot& field) {

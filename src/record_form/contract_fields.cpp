@@ -53,7 +53,8 @@ void run_contract_box_rule(form_controls& controls, const contract_box& rule) {
     enable_child_controls(controls.find(rule.panel));
     return;
   }
-  const bool by_user = is_user_change(box);
+  // Showing a record sets the box as well, even while the user's focus rests on it.
+  const bool by_user = !editor().filling_controls && is_user_change(box);
   if (by_user && ask_confirmation(rule.question, message_buttons::ok_cancel) != dialog_answer::ok) {
     box->setChecked(true);
     return;

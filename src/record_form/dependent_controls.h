@@ -29,7 +29,8 @@ bool enable_contract_clause_controls(const qor_staff_contract_clauses* item,
 bool enable_non_player_history_controls(const qor_staff_non_player_history* item,
                                         form_controls& controls);
 
-// ---- Check boxes that exclude one another (they run on the program's changes too) ----
+// ---- Check boxes that exclude one another (bound to the user's clicks only: showing a record
+// keeps every box as stored, and a box unticked by a rule runs no rule of its own) ----
 
 // A permanent injury and a future permanent injury are never both ticked.
 void staff_permanent_injuryClick(form_controls& controls);

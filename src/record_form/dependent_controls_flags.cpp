@@ -24,18 +24,11 @@ struct exclusive_box {
   const char* unticked_always;
 };
 
-// The boxes a rule unticks run their own rule in turn; that one must not reach back and untick
-// the box just ticked, so rules do not run inside one another.
 void run_exclusive_rule(form_controls& controls, const exclusive_box& rule) {
-  static bool running = false;
-  if (running)
-    return;
-  running = true;
   if (is_ticked(controls, rule.clicked))
     untick(controls, rule.unticked_when_ticked);
   if (rule.unticked_always != nullptr)
     untick(controls, rule.unticked_always);
-  running = false;
 }
 
 constexpr const char* first_declared = "staff_nation_declared";

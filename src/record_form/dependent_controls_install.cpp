@@ -30,14 +30,18 @@ constexpr named_rule box_rules[] = {
      radiobutton_staff_club_contract_mls_specificClick},
     {"staff_club_loan_buy_option", staff_club_loan_buy_optionClick},
     {"staff_caretaker_manager", staff_caretaker_managerClick},
+    {"staff_marked_for_deletion", staff_marked_for_deletionClick},
+    {"staff_not_for_extraction", staff_not_for_extractionClick},
+    {"staff_female", staff_femaleClick},
+};
+
+// Run only on the user's click: a record is shown as stored, even with two of these ticked.
+constexpr named_rule exclusive_box_rules[] = {
     {"staff_permanent_injury", staff_permanent_injuryClick},
     {"staff_future_permanent_injury", staff_future_permanent_injuryClick},
     {"staff_nation_declared", staff_nation_declaredClick},
     {"staff_second_nation_declared", staff_second_nation_declaredClick},
     {"staff_third_nation_declared", staff_third_nation_declaredClick},
-    {"staff_marked_for_deletion", staff_marked_for_deletionClick},
-    {"staff_not_for_extraction", staff_not_for_extractionClick},
-    {"staff_female", staff_femaleClick},
 };
 
 // Run only on the user's choice.
@@ -105,6 +109,10 @@ void install_field_rules(form_controls& controls, focus_tracker& focus,
   for (const named_rule& rule : box_rules) {
     if (auto* box = controls.get<QAbstractButton>(rule.control))
       on_box_change(box, [&controls, handler = rule.handler] { handler(controls); });
+  }
+  for (const named_rule& rule : exclusive_box_rules) {
+    if (auto* box = controls.get<QAbstractButton>(rule.control))
+      on_button_click(box, [&controls, handler = rule.handler] { handler(controls); });
   }
   for (const named_rule& rule : combo_rules) {
     if (auto* combo = controls.get<QComboBox>(rule.control))

@@ -127,6 +127,21 @@ TEST_F(original_values, OriginalsAreWrittenAsTheFormShowsThem) {
   }
 }
 
+// A malformed lookup entry has no code: an original code of -1 is not shown as that entry.
+TEST_F(original_values, AMalformedEntryIsNeverTheOriginalOfACode) {
+  lookups().city_list = {"Not set; 0", "Broken", "Ashby; 4"};
+  controls.choice_model("injury_list")->setStringList({"Not set; 0", "Broken", "Knee; 2"});
+  original.StaffCityOfBirth = -1;
+  current.StaffCityOfBirth = 4;
+  original.StaffInjury = -1;
+  current.StaffInjury = 2;
+  highlight_staff_changes(controls, &current, &original);
+  for (const char* label : {"staff_label_city_of_birth", "staff_label_injury"}) {
+    ASSERT_NE(font_color(controls.find(label)), clWindowText) << label;
+    EXPECT_EQ(original_value_text(*controls.find(label), controls), QString("(empty)")) << label;
+  }
+}
+
 TEST_F(original_values, AnItemCaptionShowsTheOriginalOfTheItemSelected) {
   struct language_case {
     std::int32_t type;

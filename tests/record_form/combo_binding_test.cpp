@@ -3,6 +3,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "form_test_support.h"
 #include "platform/control_tag.h"
@@ -55,6 +58,33 @@ TEST_F(combo_binding, a_nation_is_found_ignoring_case_and_taken_back_unchanged) 
   EXPECT_EQ(nation.view(), "Wales");
 }
 
+// Showing and taking back compare alike for every letter of the code page, so a name stored in
+// another letter case than its item is shown as that item and never rewritten by a commit.
+TEST_F(combo_binding, every_windows_1252_letter_matches_its_other_case_on_show_and_commit) {
+  const std::pair<char, char> capitals_and_small[] = {
+      {'E', 'e'},       {'\x8A', '\x9A'}, {'\x8C', '\x9C'}, {'\x8E', '\x9E'}, {'\x9F', '\xFF'},
+      {'\xC0', '\xE0'}, {'\xC9', '\xE9'}, {'\xD6', '\xF6'}, {'\xD8', '\xF8'}, {'\xDE', '\xFE'},
+  };
+  for (const auto& [capital, small] : capitals_and_small) {
+    for (const auto& [listed, stored] : {std::pair{capital, small}, std::pair{small, capital}}) {
+      SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(stored)));
+      use_items({"Not set", std::string(1, listed) + "ire", "Wales"});
+      fixed_text<51> nation(std::string(1, stored) + "ire");
+      fill_control(&combo, nation.view(), text_value_tag);
+      EXPECT_EQ(combo.currentIndex(), 1);
+      EXPECT_FALSE(apply_from_control(&combo, slot(nation)));
+      EXPECT_EQ(nation.view(), std::string(1, stored) + "ire");
+    }
+  }
+  // Signs and letters without a partner in the code page match only themselves.
+  for (const auto& [listed, stored] :
+       {std::pair{'\xD7', '\xF7'}, std::pair{'\xDF', '\xFF'}, std::pair{'\xB5', '\xCC'}}) {
+    use_items({"Not set", std::string(1, listed) + "ire"});
+    fill_control(&combo, std::string(1, stored) + "ire", text_value_tag);
+    EXPECT_EQ(combo.currentIndex(), 0) << static_cast<int>(static_cast<unsigned char>(stored));
+  }
+}
+
 TEST_F(combo_binding, tag_minus_ten_compares_the_name_part_of_an_entry) {
   use_items({"Not set; 0", "General; 1", "Goalkeeping; 2"});
   fill_control(&combo, "goalkeeping", item_index_value_tag);
@@ -73,6 +103,16 @@ TEST_F(combo_binding, a_nation_missing_from_the_list_is_not_written_back_as_item
   combo.setCurrentIndex(1);  // the user's choice is taken
   EXPECT_TRUE(apply_from_control(&combo, slot(nation)));
   EXPECT_EQ(nation.view(), "England");
+
+  // The user's choice stands even when it goes back to the item the stand-in showed.
+  nation = "Atlantis";
+  fill_control(&combo, nation.view(), text_value_tag);
+  for (int chosen : {2, 0}) {
+    combo.setCurrentIndex(chosen);
+    emit combo.activated(chosen);
+  }
+  EXPECT_TRUE(apply_from_control(&combo, slot(nation)));
+  EXPECT_EQ(nation.view(), "Not set");
 }
 
 TEST_F(combo_binding, clubs_are_shown_and_taken_by_their_club_list_id) {
@@ -142,13 +182,58 @@ TEST_F(combo_binding, list_coded_combos_read_codes_from_their_lookup_list) {
   fill_control_using_id(&combo, city, lookups().city_list, text_value_tag);
   EXPECT_EQ(combo.currentIndex(), 3);
   EXPECT_FALSE(apply_list_code_from_control(&combo, slot(city), lookups().city_list));
-  combo.setCurrentIndex(2);  // an entry without a code stores 0
-  EXPECT_TRUE(apply_list_code_from_control(&combo, slot(city), lookups().city_list));
-  EXPECT_EQ(city, 0);
   combo.setCurrentIndex(-1);  // no selection keeps the value
   city = 4;
   EXPECT_FALSE(apply_list_code_from_control(&combo, slot(city), lookups().city_list));
   EXPECT_EQ(city, 4);
+}
+
+// A malformed entry has no code. No stored code, -1 included, selects it; chosen, it is
+// reported and the field keeps its value, as no code can be taken from it.
+TEST_F(combo_binding, a_malformed_entry_matches_no_code_and_gives_none) {
+  lookups().club_list.push_back("Broken Town; 10; 20; 30; 40; x");
+  const std::vector<std::string> club_items = lookups().club_list;
+  const std::vector<std::string>& city_items = lookups().city_list;  // "Broken; x" at 2
+  struct binding_case {
+    const std::vector<std::string>* items;
+    int malformed;
+    std::function<void(std::int32_t&)> fill;
+    std::function<bool(std::int32_t&)> apply;
+    const char* message;
+  };
+  const binding_case cases[] = {
+      {&city_items, 2,
+       [&](std::int32_t& code) { fill_control_by_code(&combo, code, text_value_tag); },
+       [&](std::int32_t& code) { return apply_code_from_control(&combo, slot(code)); }, "Long"},
+      {&city_items, 2,
+       [&](std::int32_t& code) { fill_control_by_code(&combo, code, text_value_tag); },
+       [&](std::int32_t& code) { return apply_code_from_control(&combo, slot(code), true); },
+       "Long"},
+      {&city_items, 2,
+       [&](std::int32_t& code) { fill_control_using_id(&combo, code, city_items, text_value_tag); },
+       [&](std::int32_t& code) {
+         return apply_list_code_from_control(&combo, slot(code), city_items);
+       },
+       "Long"},
+      {&club_items, 3, [&](std::int32_t& code) { fill_club_control(&combo, code, text_value_tag); },
+       [&](std::int32_t& code) { return apply_club_from_control(&combo, slot(code)); },
+       "AnsiString"},
+  };
+  for (const binding_case& c : cases) {
+    SCOPED_TRACE(c.malformed * 10 + static_cast<int>(&c - cases));
+    use_items(*c.items);
+    for (std::int32_t stored : {-1, 9}) {
+      std::int32_t code = stored;
+      c.fill(code);
+      EXPECT_NE(combo.currentIndex(), c.malformed) << stored;
+      combo.setCurrentIndex(c.malformed);
+      dialogs.clear();
+      EXPECT_FALSE(c.apply(code));
+      EXPECT_EQ(code, stored);
+      ASSERT_EQ(dialogs.shown().size(), 1u) << stored;
+      EXPECT_TRUE(dialogs.last().text.contains(c.message)) << dialogs.last().text.toStdString();
+    }
+  }
 }
 
 TEST_F(combo_binding, index_combos_store_the_index_and_keep_a_value_they_cannot_show) {

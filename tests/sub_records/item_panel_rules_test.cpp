@@ -47,6 +47,27 @@ TEST_F(item_panel_form, values_the_panel_cannot_show_are_not_written_back) {
   EXPECT_EQ(language.StaffLanguagesType, 9);
 }
 
+// Once the user has changed a control that stood in for a value the panel could not show, the
+// control holds the user's value, also when changed back to what it showed at first.
+TEST_F(item_panel_form, a_stand_in_the_user_changed_and_changed_back_is_stored) {
+  auto& liked = add_item<item_kind::favourite_staff>(1);
+  liked.StaffFavouriteStaffPermanent = "";
+  liked.StaffFavouriteStaffReason = 99;
+  QAbstractButton* permanent = box("staff_favourite_staff_permanent");
+  permanent->setChecked(false);  // as the previous item left it
+  show_items();
+  ASSERT_EQ(combo("staff_favourite_staff_reason")->currentIndex(), 0);
+
+  permanent->click();
+  EXPECT_EQ(liked.StaffFavouriteStaffPermanent, "True");
+  permanent->click();
+  EXPECT_EQ(liked.StaffFavouriteStaffPermanent, "False");
+  choose("staff_favourite_staff_reason", 2);
+  EXPECT_EQ(liked.StaffFavouriteStaffReason, 2);
+  choose("staff_favourite_staff_reason", 0);
+  EXPECT_EQ(liked.StaffFavouriteStaffReason, 0);
+}
+
 // Promotion or relegation is kept as the text of its position; an unset text stays unset
 // until the user chooses.
 TEST_F(item_panel_form, promotion_or_relegation_is_shown_and_stored_as_its_position) {

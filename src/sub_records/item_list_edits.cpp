@@ -68,13 +68,6 @@ void free_item(record_vector<Item>& items, const Item* item) {
   editor().data_modified = true;
 }
 
-// Drops the selection when it is this item, before the item is freed.
-template <item_kind Kind>
-void unselect(const item_record<Kind>* item) {
-  if (selected_item<Kind>().current == item)
-    selected_item<Kind>() = {};
-}
-
 template <item_kind Kind>
 item_record<Kind>* make_new_item(form_controls& form) {
   const qor_staff* staff = editor().current_staff;
@@ -136,18 +129,19 @@ void delete_list_box_item(form_controls& form) {
   auto* item = entry_object<item_record<Kind>>(list, index);
   if (item == nullptr || is_stored<Kind>(item))
     return;
+  // The entry goes first, then the selection moves to the entry in its place (or the one
+  // before, after the last) or is forgotten; only then is the item freed.
   delete list->takeItem(index);
-  unselect<Kind>(item);
-  free_item(items_of<Kind>(), item);
   if (list->count() == 0) {
     forget_item_selection(Kind, form);
-    return;
+  } else {
+    index = std::min(index, list->count() - 1);
+    list->set_item_index(index);
+    select_item<Kind>(entry_object<item_record<Kind>>(list, index), index, form);
+    offer_delete<Kind>(form);
+    set_entry_count(form, place, list->count());
   }
-  index = std::min(index, list->count() - 1);
-  list->set_item_index(index);
-  select_item<Kind>(entry_object<item_record<Kind>>(list, index), index, form);
-  offer_delete<Kind>(form);
-  set_entry_count(form, place, list->count());
+  free_item(items_of<Kind>(), item);
 }
 
 // ---- grid kinds ----
@@ -234,20 +228,20 @@ void delete_grid_item(form_controls& form) {
   // The answer may have come after the store changed under the question.
   if (item_in_row<Kind>(form, grid, row) != item || is_stored<Kind>(item))
     return;
+  // The row (and the history's line) goes first, then the selection moves to the item that
+  // moved into the row, or the one before when the last row went, or is forgotten; only then
+  // is the item freed.
   if constexpr (Kind == history)
     delete history_list(form)->takeItem(row - 1);
   const bool row_removed = delete_string_grid_row(grid, row);
-  unselect<Kind>(item);
-  free_item(items_of<Kind>(), item);
-  if (!row_removed)
-    show_error("Could not delete selected row.");
-  // The item that moved into the row, or the one before when the last row went.
-  const int rows = item_rows<Kind>(form, grid);
-  const int next = std::min(row, rows);
+  const int next = std::min(row, item_rows<Kind>(form, grid));
   if (next >= 1 && item_in_row<Kind>(form, grid, next) != nullptr)
     select_row<Kind>(form, grid, next);
   else
     forget_item_selection(Kind, form);
+  free_item(items_of<Kind>(), item);
+  if (!row_removed)
+    show_error("Could not delete selected row.");
 }
 
 // After clauses went or were marked: the grid filled again, sorted, its first clause selected.
@@ -268,7 +262,7 @@ void show_clauses_again(form_controls& form, std::int32_t staff_id) {
 void remove_clauses(form_controls& form, const std::vector<qor_staff_contract_clauses*>& clauses) {
   if (auto* grid = form.get<string_grid>(place_of(contract_clauses).list))
     clear_string_grid(grid);
-  selected_item<contract_clauses>() = {};
+  forget_item_selection(contract_clauses, form);
   for (qor_staff_contract_clauses* clause : clauses) {
     if (is_stored<contract_clauses>(clause)) {
       clause->StaffContractClausesMarkedForDeletion = yes;

@@ -19,10 +19,9 @@ struct item_list_place {
   // Grids ask before a delete: this, the row's first cell and "? ". List boxes ask nothing.
   const char* delete_question;
   // The detail control a double click (or Enter) on each grid column focuses; null or past the
-  // end: nothing.
+  // end: nothing. A disabled control cannot take the focus, so its column does nothing.
   std::span<const char* const> column_controls;
-  bool focus_enabled_only;  // a disabled control is left alone (it could not take the focus)
-  int text_top;             // pixels between a cell's top and its text
+  int text_top;  // pixels between a cell's top and its text
 };
 
 const item_list_place& place_of(item_kind kind);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "change_tracking/item_matching.h"
+#include "item_list_editing_fixture.h"
 #include "item_panel_fixture.h"
 #include "item_panel_views.h"
 #include "platform/item_objects.h"
@@ -23,76 +24,6 @@ namespace {
 
 using item_panel_views::view_of;
 using item_panel_views::visit_kind;
-
-// The form with the list selection and editing bound as the main window binds them, and the
-// staff member shown as current_staff.
-class item_list_editing : public item_panel_form {
- protected:
-  item_list_editing() {
-    install_item_list_selection(controls);
-    install_item_list_editing(controls);
-    editor().current_staff = &staff;
-  }
-
-  template <class Widget = QWidget>
-  Widget* named(const char* name) {
-    auto* widget = qobject_cast<Widget*>(control(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
-
-  void press(const char* button) { named<QAbstractButton>(button)->click(); }
-
-  QString caption(const char* label) { return named<QLabel>(label)->text(); }
-
-  bool visible(const char* name) { return !control(name)->isHidden(); }
-
-  // The items the kind's list shows (history: through its hidden list), in their order.
-  template <item_kind Kind>
-  std::vector<const void*> listed() {
-    std::vector<const void*> items;
-    const item_list_place& place = place_of(Kind);
-    if (Kind == item_kind::history) {
-      auto* lines = named<owner_drawn_list_box>(history_lines);
-      for (int line = 0; line < lines->count(); ++line)
-        items.push_back(entry_object_raw(lines, line));
-    } else if (auto* grid = qobject_cast<string_grid*>(control(place.list))) {
-      for (int row = 1; row < grid->row_count(); ++row) {
-        if (const void* item = row_object_raw(grid, row))
-          items.push_back(item);
-      }
-    } else {
-      auto* list = named<owner_drawn_list_box>(place.list);
-      for (int index = 0; index < list->count(); ++index)
-        items.push_back(entry_object_raw(list, index));
-    }
-    return items;
-  }
-
-  // Every entry of the list points at an item the store holds.
-  template <item_kind Kind>
-  void expect_list_holds_only_stored_items() {
-    for (const void* item : listed<Kind>()) {
-      const auto& items = items_of<Kind>();
-      EXPECT_TRUE(std::any_of(items.begin(), items.end(), [item](const auto& held) {
-        return held.get() == item;
-      })) << place_of(Kind).list;
-    }
-  }
-
-  template <item_kind Kind>
-  QString count_text(int selected, int count) {
-    const std::string n = std::to_string(count);
-    if (!item_list_kind<Kind>::grid)
-      return QString::fromStdString(n + " items");
-    return QString::fromStdString(std::to_string(selected) + " of " + n + " items");
-  }
-
-  template <item_kind Kind>
-  std::string marked_text(const item_record<Kind>& item) {
-    return std::string((item.*item_list_kind<Kind>::marked).view());
-  }
-};
 
 class every_kind : public item_list_editing, public ::testing::WithParamInterface<item_kind> {};
 
@@ -125,6 +56,9 @@ TEST_P(every_kind, adds_deletes_a_new_item_and_refuses_to_delete_an_exported_one
     EXPECT_EQ(caption(place.count_label), count_text<Kind>(2, 2));
     EXPECT_TRUE(editor().data_modified);
 
+    const QString question =
+        QString(place.delete_question) +
+        (grid ? named<string_grid>(place.list)->cell(0, entry_of<Kind>(added)) : QString()) + "? ";
     if (grid)
       dialogs.queue_answer(dialog_answer::ok);
     press(place.delete_button);
@@ -135,12 +69,15 @@ TEST_P(every_kind, adds_deletes_a_new_item_and_refuses_to_delete_an_exported_one
     EXPECT_FALSE(visible(place.delete_button));
     EXPECT_EQ(caption(place.count_label), count_text<Kind>(1, 1));
     expect_list_holds_only_stored_items<Kind>();
+    // Drawing the list and an edit reach the items left only.
+    draw_every_entry(Kind);
+    item_list_kind<Kind>::process_edit(controls);
     if (grid) {
       ASSERT_EQ(dialogs.shown().size(), 1u);
       EXPECT_EQ(dialogs.last().buttons, message_buttons::ok_cancel);
-      EXPECT_TRUE(dialogs.last().text.startsWith(Kind == item_kind::history ? "Delete season "
-                                                                            : "Delete entry "));
-      EXPECT_TRUE(dialogs.last().text.endsWith("? "));
+      EXPECT_EQ(dialogs.last().text, question);
+      EXPECT_EQ(place.delete_question,
+                std::string(Kind == item_kind::history ? "Delete season " : "Delete entry "));
     } else {
       EXPECT_TRUE(dialogs.shown().empty());
     }
@@ -152,6 +89,9 @@ TEST_P(every_kind, adds_deletes_a_new_item_and_refuses_to_delete_an_exported_one
     press(place.delete_button);
     EXPECT_EQ(items_of<Kind>().size(), 1u);
     EXPECT_EQ(selected_item<Kind>().current, &exported);
+    // Read back: freed, it would be a read of freed memory under the address sanitizer.
+    EXPECT_EQ(record_id(exported), 1);
+    draw_every_entry(Kind);
   });
 }
 
@@ -187,6 +127,11 @@ TEST_P(every_kind, adding_to_and_emptying_a_kind_shows_and_hides_its_panel) {
     EXPECT_EQ(caption(place.count_label), count_text<Kind>(0, 0));
     EXPECT_TRUE(listed<Kind>().empty());
     EXPECT_TRUE(dialogs.all_as_scripted());
+    // Nothing is selected: drawing the list and an edit reach no item.
+    editor().data_modified = false;
+    draw_every_entry(Kind);
+    item_list_kind<Kind>::process_edit(controls);
+    EXPECT_FALSE(editor().data_modified);
   });
 }
 
@@ -245,15 +190,104 @@ TEST_P(every_kind, the_insert_and_delete_keys_add_and_delete_new_items_only) {
   });
 }
 
-INSTANTIATE_TEST_SUITE_P(kinds, every_kind,
-                         ::testing::Values(item_kind::favourite_staff, item_kind::disliked_staff,
-                                           item_kind::favourite_club, item_kind::disliked_club,
-                                           item_kind::history, item_kind::language, item_kind::ppm,
-                                           item_kind::non_player_history, item_kind::injury,
-                                           item_kind::job, item_kind::contract_clauses,
-                                           item_kind::achievements, item_kind::npt,
-                                           item_kind::days_at_club_nation, item_kind::retirement,
-                                           item_kind::unavailability, item_kind::long_term_career),
+// The Del button belongs to the item selected, on show and on select, whatever it showed
+// before: offered for an item made in the editor, hidden for an exported one.
+TEST_P(every_kind, the_del_button_follows_the_selected_item_on_show_and_on_select) {
+  visit_kind(GetParam(), [&](auto kind) {
+    constexpr item_kind Kind = decltype(kind)::value;
+    const char* del = place_of(Kind).delete_button;
+    item_record<Kind>& exported = add_item<Kind>(1);
+    control(del)->show();
+    show_items();
+    EXPECT_FALSE(visible(del));
+
+    item_record<Kind>& made = add_new_item<Kind>(2);
+    show_items();
+    EXPECT_EQ(visible(del), selected_item<Kind>().current == &made);
+    for (int click = 0; click < 2; ++click) {
+      item_record<Kind>* other = selected_item<Kind>().current == &made ? &exported : &made;
+      click_entry(Kind, entry_of<Kind>(other));
+      ASSERT_EQ(selected_item<Kind>().current, other);
+      EXPECT_EQ(visible(del), other == &made);
+    }
+  });
+}
+
+// Each entry is drawn in its item's state: unchanged plain, changed against its original,
+// made in the editor green, marked for deletion silver on grey whether selected or not.
+TEST_P(every_kind, entries_are_coloured_by_the_state_of_their_items) {
+  visit_kind(GetParam(), [&](auto kind) {
+    constexpr item_kind Kind = decltype(kind)::value;
+    constexpr auto marked = item_list_kind<Kind>::marked;
+    constexpr bool grid = item_list_kind<Kind>::grid;
+    item_record<Kind>& unchanged = add_item<Kind>(1);
+    unchanged.*marked = "False";
+    const_cast<item_record<Kind>*>(find_original_item<Kind>(&unchanged))->*marked = "False";
+    // Its original is marked, the item not: they differ in that one field.
+    item_record<Kind>& changed = add_item<Kind>(2);
+    changed.*marked = "False";
+    item_record<Kind>& made = add_new_item<Kind>(3);
+    item_record<Kind>& gone = add_item<Kind>(4);
+    show_items();
+
+    const QPalette palette = QApplication::palette();
+    const QColor window = palette.color(QPalette::Base);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor maroon(0x80, 0, 0), red(0xFF, 0, 0), green(0, 0x80, 0), lime(0, 0xFF, 0);
+    const QColor silver(0xC0, 0xC0, 0xC0), grey(0x80, 0x80, 0x80), sky_blue(0xA6, 0xCA, 0xF0);
+    struct expected_look {
+      const void* item;
+      bool selected;
+      QColor text;
+      QColor background;
+    };
+    const expected_look looks[] = {
+        {&unchanged, false, text, window},
+        {&unchanged, true, window, highlight},
+        {&changed, false, maroon, window},
+        {&changed, true, grid ? red : maroon, grid ? highlight : sky_blue},
+        {&made, false, green, window},
+        {&made, true, lime, highlight},
+        {&gone, false, silver, grey},
+        {&gone, true, silver, grey},
+    };
+    for (const expected_look& look : looks) {
+      const QImage image = draw_entry(Kind, entry_of<Kind>(look.item), look.selected, "IIII");
+      SCOPED_TRACE(::testing::Message()
+                   << "item " << record_id(*static_cast<const item_record<Kind>*>(look.item))
+                   << (look.selected ? " selected" : ""));
+      EXPECT_GT(pixels_of(image, look.text), 10);
+      EXPECT_GT(pixels_of(image, look.background), 10);
+    }
+  });
+}
+
+// Showing another file forgets every list: no entry, row or selection is left pointing at the
+// items freed with the store, so drawing the lists and the panels' edits reach none of them.
+TEST_P(every_kind, a_new_file_leaves_nothing_pointing_at_the_items_it_freed) {
+  visit_kind(GetParam(), [&](auto kind) {
+    constexpr item_kind Kind = decltype(kind)::value;
+    add_item<Kind>(1);
+    add_new_item<Kind>(2);
+    show_items();
+    forget_item_lists(controls);
+    store() = record_store{};
+
+    EXPECT_TRUE(listed<Kind>().empty());
+    EXPECT_EQ(selected_item<Kind>().current, nullptr);
+    EXPECT_EQ(selected_item<Kind>().original, nullptr);
+    EXPECT_EQ(selected_item<Kind>().index, -1);
+    EXPECT_FALSE(visible(item_panel_name(Kind)));
+    EXPECT_FALSE(visible(place_of(Kind).delete_button));
+    EXPECT_EQ(caption(place_of(Kind).count_label), count_text<Kind>(0, 0));
+    draw_every_entry(Kind);
+    item_list_kind<Kind>::process_edit(controls);
+    EXPECT_FALSE(editor().data_modified);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(kinds, every_kind, ::testing::ValuesIn(all_item_kinds),
                          [](const auto& info) { return std::string(item_panel_name(info.param)); });
 
 // Deleting from the middle selects the item that moved into the place; from the end, the one
@@ -299,24 +333,6 @@ TEST_F(item_list_editing, an_add_without_a_free_id_shows_why_and_adds_nothing) {
   ASSERT_EQ(dialogs.shown().size(), 1u);
   EXPECT_EQ(dialogs.last().type, message_type::error);
   EXPECT_TRUE(dialogs.last().text.contains("no record can be added"));
-}
-
-// Forgetting the lists, as a new file does, leaves no entry, row or selection behind.
-TEST_F(item_list_editing, forgetting_the_lists_leaves_nothing_pointing_at_items) {
-  add_item<item_kind::history>(1);
-  add_item<item_kind::favourite_club>(2);
-  add_item<item_kind::injury>(3);
-  show_items();
-  forget_item_lists(controls);
-  store() = record_store{};
-  EXPECT_TRUE(listed<item_kind::history>().empty());
-  EXPECT_TRUE(listed<item_kind::favourite_club>().empty());
-  EXPECT_TRUE(listed<item_kind::injury>().empty());
-  EXPECT_EQ(selected_item<item_kind::history>().current, nullptr);
-  EXPECT_EQ(selected_item<item_kind::favourite_club>().current, nullptr);
-  EXPECT_EQ(selected_item<item_kind::injury>().current, nullptr);
-  EXPECT_FALSE(visible("edit_staff_injury_panel"));
-  EXPECT_EQ(caption("staff_injury_count"), "0 of 0 items");
 }
 
 }  // namespace

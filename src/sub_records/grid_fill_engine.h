@@ -32,9 +32,11 @@ struct grid_kind {
   bool rows_carry_items = true;
 };
 
-// Clears the grid, sorts the vector when `sort_flag` is 1, writes the header row and one row per
-// item of `staff_id` in vector order. False, the grid left cleared, when the staff member has no
-// such item; false with a plain message when there is no grid.
+// Sorts the vector when `sort_flag` is 1, writes the header row and one row per item of
+// `staff_id` in vector order, rows past them removed. False, the grid left cleared, when the
+// staff member has no such item; false with a plain message when there is no grid. The cells
+// already there are rewritten rather than made anew: a cell whose text stays costs nearly
+// nothing, so filling again after one item was added or edited is cheap.
 template <class Item>
 bool fill_item_grid(string_grid* grid, std::int32_t staff_id, record_vector<Item>& items,
                     std::uint8_t sort_flag, const grid_kind<Item>& kind) {
@@ -42,7 +44,6 @@ bool fill_item_grid(string_grid* grid, std::int32_t staff_id, record_vector<Item
     show_message(std::string(kind.fill_name) + ": null string grid");
     return false;
   }
-  clear_string_grid(grid);
   if (sort_flag == 1)
     kind.sort(items);
 

@@ -92,4 +92,33 @@ TEST_F(item_club_picks, a_picked_club_reaches_the_item_at_once) {
   EXPECT_TRUE(dialogs.all_as_scripted());
 }
 
+// The Find buttons of an achievement, days at a club and a long-term aim store the picked club
+// at once too, and the aim's place rule follows: with a club, only the club choice stays open.
+TEST_F(item_club_picks, achievements_days_and_career_aims_store_a_picked_club_at_once) {
+  auto& achievement = add_item<item_kind::achievements>(1);
+  achievement.StaffAchievementsClub = 1;
+  auto& days = add_item<item_kind::days_at_club_nation>(2);
+  days.StaffDaysAtClubNationClub = 1;
+  auto& aim = add_item<item_kind::long_term_career>(3);
+  aim.StaffLongTermCareerContinent = 0;
+  aim.StaffLongTermCareerNation = "";
+  aim.StaffLongTermCareerDivision = 0;
+  aim.StaffLongTermCareerClub = 0;
+  show_items();
+
+  for (const char* combo : {"staff_achievements_club", "staff_days_at_club_nation_club",
+                            "staff_long_term_career_club"}) {
+    pick_club_for(combo);
+  }
+  EXPECT_EQ(achievement.StaffAchievementsClub, 2);
+  EXPECT_EQ(days.StaffDaysAtClubNationClub, 2);
+  EXPECT_EQ(aim.StaffLongTermCareerClub, 2);
+  for (const auto* updated : {&achievement.DateUpdated, &days.DateUpdated, &aim.DateUpdated})
+    EXPECT_EQ(*updated, stamp);
+  EXPECT_FALSE(combo("staff_long_term_career_continent")->isEnabled());
+  EXPECT_FALSE(combo("staff_long_term_career_scope")->isEnabled());
+  EXPECT_TRUE(combo("staff_long_term_career_club")->isEnabled());
+  EXPECT_TRUE(dialogs.all_as_scripted());
+}
+
 }  // namespace

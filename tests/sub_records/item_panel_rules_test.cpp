@@ -5,6 +5,9 @@
 #include <string>
 
 #include "item_panel_fixture.h"
+#include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
+#include "platform/string_grid.h"
 #include "record_form/item_apply.h"
 #include "sub_records/item_panel_edits.h"
 
@@ -192,6 +195,40 @@ TEST_F(item_panel_form, a_date_joined_before_the_earliest_season_warns_and_is_ke
   EXPECT_TRUE(dialogs.last().text.startsWith("The staff member 'date from' is before history"));
   EXPECT_EQ(earliest.StaffHistoryDateJoined, "01/06/1985");
   EXPECT_EQ(store().staff_history_list.front().get(), first_in_vector);
+}
+
+// Before the earliest season a date joined may lie in either range: the youth-years warning
+// alone when one accepts it, and one refusal after it only when both refuse, leaving the item
+// as it was. The grid and its hidden list keep naming the same seasons.
+TEST_F(item_panel_form, a_date_joined_before_the_earliest_season_is_refused_once_if_at_all) {
+  auto& earliest = add_item<item_kind::history>(1);
+  earliest.StaffHistoryYear = 1879;
+  auto& later = add_item<item_kind::history>(2);
+  later.StaffHistoryYear = 1885;
+  show_items();
+  ASSERT_EQ(&shown<item_kind::history>(), &earliest);
+
+  // Before 1 August 1878, so outside the wide range, but within the season's.
+  type_into("staff_history_date_joined", "01/03/1878");
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.last().type, message_type::warning);
+  EXPECT_EQ(earliest.StaffHistoryDateJoined, "01/03/1878");
+
+  dialogs.clear();
+  type_into("staff_history_date_joined", "01/03/1877");
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[0].type, message_type::warning);
+  EXPECT_EQ(dialogs.shown()[1].type, message_type::error);
+  EXPECT_TRUE(dialogs.shown()[1].text.startsWith("Date outside valid range."));
+  EXPECT_EQ(earliest.StaffHistoryDateJoined, "01/03/1878");
+
+  auto* grid = qobject_cast<string_grid*>(control("staff_history_string_grid"));
+  auto* lines = qobject_cast<owner_drawn_list_box*>(control("staff_history"));
+  ASSERT_EQ(lines->count(), 2);
+  for (int line = 0; line < lines->count(); ++line) {
+    EXPECT_EQ(grid->cell(0, line + 1).toInt(),
+              entry_object<qor_staff_history>(lines, line)->StaffHistoryYear);
+  }
 }
 
 // The latest dates of the panels' checks move with the year: 1 January 2020 in 2014 is

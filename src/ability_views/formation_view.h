@@ -12,7 +12,8 @@ std::string_view formation_picture_file(int item_index);
 
 // Shows the picture of the list's chosen formation. The first entry ("Not set"), no choice, an
 // entry beyond the pictures' table and a picture file that is missing or cannot be read all hide
-// the picture. The file is read anew on every call.
+// the picture. A file is decoded again only when its time stamp or size changed since it was
+// last read.
 void display_formation(const QComboBox* list, QLabel* picture);
 
 // The four formation lists of "6. Coach" with their pictures, in the order they are shown.

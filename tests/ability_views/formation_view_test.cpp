@@ -5,6 +5,7 @@
 #include <QStringListModel>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -201,6 +202,23 @@ TEST_F(spoiled_pictures, a_damaged_or_missing_picture_is_hidden_and_the_record_s
   record.StaffNonPlayerFormationPreferred = 4;
   show(record);
   EXPECT_TRUE(shows(picture(1), shipped(4)));
+}
+
+TEST_F(spoiled_pictures, a_picture_file_changed_between_records_shows_its_new_picture) {
+  qor_staff record;
+  record.StaffNonPlayerFormationPreferred = 4;
+  show(record);
+  ASSERT_TRUE(shows(picture(1), shipped(4)));
+
+  std::ifstream other(fs::path(STAFF_EDITOR_SOURCE_DIR) / std::string(formation_picture_file(9)),
+                      std::ios::binary);
+  replace_with(4, std::string(std::istreambuf_iterator<char>(other), {}));
+  show(record);
+  EXPECT_TRUE(shows(picture(1), shipped(9)));
+
+  replace_with(4, "not a picture at all");
+  show(record);
+  EXPECT_TRUE(picture(1)->isHidden());
 }
 
 }  // namespace

@@ -3,12 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPixmap>
-#include <filesystem>
-#include <map>
 #include <string>
 
 #include "platform/event_bindings.h"
 #include "platform/jpeg_file.h"
+#include "platform/picture_cache.h"
 #include "platform/shape.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_controls.h"
@@ -52,33 +51,6 @@ constexpr formation_display displays[] = {
     {"staff_np_preferred_defensive_formation", "formation_display_4", "formation_frame_4"},
 };
 
-// A picture read before, with the time stamp and size its file had then.
-struct read_picture {
-  std::filesystem::file_time_type written;
-  std::uintmax_t size = 0;
-  QImage image;
-};
-
-// Decodes the file only when it is new or its time stamp or size changed since the last read, so
-// that a record switch does not decode the same four pictures again. A file that cannot be read
-// gives a null image and is tried again next time.
-QImage formation_picture(const std::filesystem::path& file) {
-  static std::map<std::filesystem::path, read_picture> read_pictures;
-  std::error_code error;
-  const auto written = std::filesystem::last_write_time(file, error);
-  const std::uintmax_t size = error ? 0 : std::filesystem::file_size(file, error);
-  const auto found = read_pictures.find(file);
-  if (!error && found != read_pictures.end() && found->second.written == written &&
-      found->second.size == size)
-    return found->second.image;
-  QImage image = read_jpeg_file(file);
-  if (error || image.isNull())
-    read_pictures.erase(file);
-  else
-    read_pictures[file] = {written, size, image};
-  return image;
-}
-
 }  // namespace
 
 std::string_view formation_picture_file(int item_index) {
@@ -95,7 +67,7 @@ void display_formation(const QComboBox* list, QLabel* picture) {
     picture->setVisible(false);
     return;
   }
-  const QImage image = formation_picture(program_folder() / std::string(file));
+  const QImage image = read_picture_once(program_folder() / std::string(file), read_jpeg_file);
   if (image.isNull()) {
     picture->setVisible(false);
     return;

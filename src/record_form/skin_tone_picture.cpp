@@ -10,6 +10,7 @@
 
 #include "platform/dialog_service.h"
 #include "platform/event_bindings.h"
+#include "platform/picture_cache.h"
 #include "platform/win1252.h"
 #include "record_form/form_controls.h"
 #include "record_form/picture_box.h"
@@ -21,9 +22,13 @@ namespace {
 
 constexpr const char* bitmap_failure = "Could not load or alter bitmap";
 
-QString head_picture_path(const char* file_name) {
-  const std::filesystem::path path = program_folder() / "img" / "head" / file_name;
-  return QString::fromStdString(path.string());
+QImage read_bitmap(const std::filesystem::path& file) {
+  return QImage(QString::fromStdString(file.string()));
+}
+
+// The picture of that name, decoded again only when its file changed.
+QImage head_picture(const char* file_name) {
+  return read_picture_once(program_folder() / "img" / "head" / file_name, read_bitmap);
 }
 
 }  // namespace
@@ -37,7 +42,7 @@ bool get_skin_display_image(const QComboBox& staff_skin_tone, QImage& bitmap) {
   const bool done =
       position >= 0 && position < staff_skin_tone.count() &&
       parse_skin_colour_entry(to_win1252(staff_skin_tone.itemText(position)), base, code) &&
-      bitmap.load(head_picture_path("player.bmp"));
+      !(bitmap = head_picture("player.bmp")).isNull();
   if (!done) {
     show_message(bitmap_failure);
     return false;
@@ -47,9 +52,9 @@ bool get_skin_display_image(const QComboBox& staff_skin_tone, QImage& bitmap) {
 }
 
 bool get_skin_display_shadow_image(QImage& bitmap) {
-  if (bitmap.load(head_picture_path("player_shadow.bmp")))
+  bitmap = head_picture("player_shadow.bmp");
+  if (!bitmap.isNull())
     return true;
-  bitmap = QImage();
   show_message(bitmap_failure);
   return false;
 }

@@ -6,7 +6,8 @@ class form_controls;
 
 // The head on the Appearance page, recoloured with the skin tone chosen in staff_skin_tone and
 // drawn over its shadow in staff_skin_tone_display. The pictures img/head/player.bmp and
-// img/head/player_shadow.bmp of the program's folder are read anew on every rebuild.
+// img/head/player_shadow.bmp of the program's folder are decoded again only when their files
+// changed.
 
 // The head template recoloured with the colour of the entry at the combo's current position.
 // On failure (no entry there, a colour field that is not a number, a missing or unreadable

@@ -20,8 +20,21 @@ struct list_kind {
   const char* (*count_label_name)(const owner_drawn_list_box* list);  // null: no label
 };
 
+// The count label sits near its list: the closest enclosing widget is searched first, up to the
+// window, rather than the whole window's thousands of widgets on every fill.
+QLabel* count_label(const owner_drawn_list_box* list, const char* label_name) {
+  const QString name = QLatin1String(label_name);
+  for (const QWidget* area = list; area != nullptr; area = area->parentWidget()) {
+    if (auto* label = area->findChild<QLabel*>(name))
+      return label;
+    if (area->isWindow())
+      break;
+  }
+  return nullptr;
+}
+
 void set_count_label(const owner_drawn_list_box* list, const char* label_name) {
-  if (auto* label = list->window()->findChild<QLabel*>(QLatin1String(label_name)))
+  if (auto* label = count_label(list, label_name))
     label->setText(from_win1252(item_count_text(list->count())));
 }
 

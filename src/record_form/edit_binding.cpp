@@ -219,7 +219,7 @@ bool apply_money_from_control(QLineEdit* edit, const field_slot& field, const fi
     if (widget_text(edit->text()) == money_text(read_integer(field), formats.thousands_separator))
       return false;
     if (text.empty())
-      text.push_back('0');  // not `= "0"`, which GCC 12 warns about wrongly (-Wrestrict)
+      text = "0";
     const std::optional<long long> value = parse_money_amount(text, {});
     if (!value) {
       report_binding_failure(edit_apply_failure, edit);

@@ -125,8 +125,9 @@ TEST_F(formation_view, no_choice_or_an_entry_beyond_the_table_hides_the_picture)
     preferred->setCurrentIndex(index);
     display_formation(preferred, picture(1));
     EXPECT_EQ(!picture(1)->isHidden(), visible) << index;
-    if (visible)
+    if (visible) {
       EXPECT_TRUE(shows(picture(1), shipped(index))) << index;
+    }
   }
   display_formation(nullptr, picture(1));  // nothing to show from: nothing happens
   display_formation(preferred, nullptr);

@@ -4,11 +4,21 @@
 #include <QPalette>
 #include <QWidget>
 
+#include "platform/control_values.h"
+
 namespace {
 
 constexpr tcolor system_color_flag = 0x80000000;
-constexpr const char* font_color_property = "font_color";
-constexpr const char* cursor_property = "control_cursor";
+// Kept as long as the program runs, past any control.
+control_values<tcolor>& font_colors() {
+  static auto* const values = new control_values<tcolor>(clWindowText);
+  return *values;
+}
+
+control_values<tcursor>& control_cursors() {
+  static auto* const values = new control_values<tcursor>(crDefault);
+  return *values;
+}
 
 struct system_color {
   tcolor color;
@@ -35,7 +45,7 @@ QColor color_from_bgr(tcolor color) {
 }
 
 void set_font_color(QWidget* control, tcolor color) {
-  control->setProperty(font_color_property, static_cast<qulonglong>(color));
+  font_colors().set(control, color);
   QPalette palette = control->palette();
   if (color == clWindowText) {
     // Back to the colour the control would have had, so a theme change still reaches it.
@@ -54,12 +64,11 @@ void set_font_color(QWidget* control, tcolor color) {
 }
 
 tcolor font_color(const QWidget* control) {
-  const QVariant value = control->property(font_color_property);
-  return value.isValid() ? static_cast<tcolor>(value.toULongLong()) : clWindowText;
+  return font_colors().get(control);
 }
 
 void set_control_cursor(QWidget* control, tcursor cursor) {
-  control->setProperty(cursor_property, static_cast<int>(cursor));
+  control_cursors().set(control, cursor);
   if (cursor == crDefault) {
     control->unsetCursor();
   } else {
@@ -68,7 +77,7 @@ void set_control_cursor(QWidget* control, tcursor cursor) {
 }
 
 tcursor control_cursor(const QWidget* control) {
-  return static_cast<tcursor>(control->property(cursor_property).toInt());
+  return control_cursors().get(control);
 }
 
 void set_screen_cursor(tcursor cursor) {

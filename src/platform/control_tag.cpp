@@ -1,16 +1,20 @@
 #include "platform/control_tag.h"
 
-#include <QVariant>
-#include <QWidget>
+#include "platform/control_values.h"
 
 namespace {
-constexpr const char* tag_property = "tag";
+
+control_values<int>& tags() {
+  static auto* const values = new control_values<int>(0);
+  return *values;
 }
 
+}  // namespace
+
 int control_tag(const QWidget* control) {
-  return control->property(tag_property).toInt();
+  return tags().get(control);
 }
 
 void set_control_tag(QWidget* control, int tag) {
-  control->setProperty(tag_property, tag);
+  tags().set(control, tag);
 }

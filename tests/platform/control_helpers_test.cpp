@@ -25,6 +25,21 @@ TEST(control_tag, is_zero_until_set_and_keeps_negative_values) {
   EXPECT_EQ(control_tag(&label), -10);
 }
 
+// A control made where a destroyed one lived starts with none of the old one's values.
+TEST(control_tag, a_control_in_a_destroyed_controls_place_starts_unset) {
+  alignas(QLabel) unsigned char place[sizeof(QLabel)];
+  auto* first = new (place) QLabel;
+  set_control_tag(first, 12);
+  set_font_color(first, clRed);
+  set_control_cursor(first, crHandPoint);
+  first->~QLabel();
+  auto* second = new (place) QLabel;
+  EXPECT_EQ(control_tag(second), 0);
+  EXPECT_EQ(font_color(second), clWindowText);
+  EXPECT_EQ(control_cursor(second), crDefault);
+  second->~QLabel();
+}
+
 TEST(item_objects, list_entries_combo_items_and_grid_rows_carry_their_objects) {
   record first{1}, second{2};
   QListWidget list;

@@ -140,8 +140,16 @@ bool set_combo_index_direct(QComboBox* combo, long long index) {
   return true;
 }
 
+// A flag that reads neither "True" nor "False" (empty, or any other text) shows unticked as a
+// stand-in, so that committing the box leaves the text as it is until the user sets it.
 bool fill_control(QAbstractButton* box, const field_slot& flag) {
-  box->setChecked(same_text_ignoring_case(read_text(flag), "true"));
+  const std::string_view text = read_text(flag);
+  const bool ticked = same_text_ignoring_case(text, "true");
+  box->setChecked(ticked);
+  if (ticked || same_text_ignoring_case(text, "false"))
+    clear_unshown(box);
+  else
+    mark_unshown(box);
   return true;
 }
 

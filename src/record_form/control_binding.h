@@ -50,7 +50,8 @@ bool fill_club_control(QComboBox* combo, long long club_id, int tag);
 bool fill_control_by_index(QComboBox* combo, long long index, int tag);
 // Selects item `index` as it is (no item when it selects nothing); the tag is left alone.
 bool set_combo_index_direct(QComboBox* combo, long long index);
-// Ticked when the text is "true" ignoring case.
+// Ticked when the text is "true" ignoring case; any text but "true" or "false" shows unticked
+// as a stand-in (binding_support.h).
 bool fill_control(QAbstractButton* box, const field_slot& flag);
 
 // ---- Control to field ----

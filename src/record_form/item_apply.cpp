@@ -46,8 +46,8 @@ field_slot slot_in(const field_ref& ref, void* record) {
 }
 
 // The box writes "True" or "False"; other spellings are rewritten (and count) unless the flag is
-// case-blind. A box still showing the previous item's state for an unreadable flag writes
-// nothing until the user sets it.
+// case-blind. A box standing in for a flag it cannot show (empty or other text) writes nothing
+// until the user sets it.
 bool apply_flag(const control_spec& row, QAbstractButton* box, const field_slot& flag) {
   if (shows_unshown_value(box))
     return false;

@@ -31,6 +31,7 @@
 #include "records/staff_record.h"
 #include "sub_records/item_list_kinds.h"
 #include "sub_records/item_list_places.h"
+#include "sub_records/item_list_selection.h"
 #include "sub_records/item_select_steps.h"
 #include "sub_records/new_item_defaults.h"
 
@@ -106,9 +107,11 @@ void add_list_box_item(form_controls& form) {
   if (list == nullptr)
     return;
   // The panel of the item being left is kept: its controls are committed as they are left,
-  // except these kinds' names and ratings, which are committed here.
-  if constexpr (adds_by_sender(Kind))
-    apply_item_details<Kind>(selected_item<Kind>().current, form);
+  // except these kinds' names and ratings, which are committed here unless a check refuses them.
+  if constexpr (adds_by_sender(Kind)) {
+    if (staff_panel_passes_checks(Kind, form))
+      apply_item_details<Kind>(selected_item<Kind>().current, form);
+  }
   item_record<Kind>* item = make_new_item<Kind>(form);
   if (item == nullptr)
     return;

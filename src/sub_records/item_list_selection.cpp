@@ -19,23 +19,12 @@
 namespace {
 
 // The staff lists commit the item being left before another is shown, but never a value its
-// check refuses: with a rating or staff id that fails, nothing is committed.
+// check refuses.
 template <item_kind Kind>
 void commit_item_being_left(form_controls& form) {
   if constexpr (Kind == item_kind::favourite_staff || Kind == item_kind::disliked_staff) {
-    if (selected_item<Kind>().current == nullptr)
-      return;
-    const std::string panel =
-        Kind == item_kind::favourite_staff ? "staff_favourite_staff" : "staff_disliked_staff";
-    const auto* rating = form.get<QLineEdit>(panel + "_rating");
-    const auto* staff_id = form.get<QLineEdit>(panel + "_staff_id");
-    if ((rating != nullptr && !check_int_range(widget_text(rating->text()), 0, 20, false,
-                                               rating->objectName().toStdString())
-                                   .accepted) ||
-        (staff_id != nullptr && !check_staff_id(widget_text(staff_id->text())).accepted)) {
-      return;
-    }
-    item_list_kind<Kind>::process_edit(form);
+    if (selected_item<Kind>().current != nullptr && staff_panel_passes_checks(Kind, form))
+      item_list_kind<Kind>::process_edit(form);
   }
 }
 
@@ -106,6 +95,19 @@ constexpr std::array<void (*)(form_controls&), item_kind_count> selectors(
 constexpr auto select_of = selectors(std::make_index_sequence<item_kind_count>());
 
 }  // namespace
+
+bool staff_panel_passes_checks(item_kind kind, form_controls& form) {
+  if (kind != item_kind::favourite_staff && kind != item_kind::disliked_staff)
+    return true;
+  const std::string panel =
+      kind == item_kind::favourite_staff ? "staff_favourite_staff" : "staff_disliked_staff";
+  const auto* rating = form.get<QLineEdit>(panel + "_rating");
+  const auto* staff_id = form.get<QLineEdit>(panel + "_staff_id");
+  return (rating == nullptr || check_int_range(widget_text(rating->text()), 0, 20, false,
+                                               rating->objectName().toStdString())
+                                   .accepted) &&
+         (staff_id == nullptr || check_staff_id(widget_text(staff_id->text())).accepted);
+}
 
 void install_item_list_selection(form_controls& form) {
   for (const item_list_place& place : item_list_places()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/item_kind.h"
+
 class form_controls;
 
 // Choosing another entry of an item list box, or another row of an item grid, by mouse or keys
@@ -13,3 +15,7 @@ class form_controls;
 // being left, unless its rating or staff id fails its check; the other panels' own handlers have
 // already copied every edit into the item being left.
 void install_item_list_selection(form_controls& form);
+
+// False when the favourite or disliked staff panel holds a rating or staff id its check refuses,
+// so that neither choosing another entry nor Add commits it; true for every other kind.
+bool staff_panel_passes_checks(item_kind kind, form_controls& form);

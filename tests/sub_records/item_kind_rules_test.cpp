@@ -7,6 +7,7 @@
 #include <QTest>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "item_list_editing_fixture.h"
@@ -125,6 +126,53 @@ TEST_F(item_kind_rules, leaving_a_favourite_staff_item_never_commits_a_refused_v
   QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(first.StaffFavouriteStaffRating, 12);
   EXPECT_EQ(second.StaffFavouriteStaffRating, 6);
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Add commits the staff panel into the item being left as choosing another entry does: never a
+// rating or staff id whose check refuses it, while the new item is added all the same.
+TEST_F(item_kind_rules, adding_a_staff_item_never_commits_a_refused_value) {
+  struct staff_list {
+    item_kind kind;
+    const char* add_button;
+    const char* panel;
+  };
+  const staff_list lists[] = {
+      {favourite_staff, "add_favourite_staff", "staff_favourite_staff"},
+      {disliked_staff, "add_disliked_staff", "staff_disliked_staff"},
+  };
+  const std::pair<const char*, const char*> refused_values[] = {
+      {"_rating", "25"}, {"_rating", "-1"}, {"_rating", ""}, {"_staff_id", "x"}};
+  auto& liked = add_item<favourite_staff>(1);
+  auto& disliked = add_item<disliked_staff>(2);
+  for (auto* item : {&liked, &disliked}) {
+    item->StaffFavouriteStaffRating = 5;
+    item->StaffFavouriteStaffStaffID = 7;
+  }
+  for (const staff_list& list : lists) {
+    const bool favourite = list.kind == favourite_staff;
+    auto& items = favourite ? items_of<favourite_staff>() : items_of<disliked_staff>();
+    auto& first = favourite ? liked : disliked;
+    for (const auto& [field, refused] : refused_values) {
+      show_items();
+      ASSERT_EQ(favourite ? selected_item<favourite_staff>().current
+                          : selected_item<disliked_staff>().current,
+                &first);
+      const std::string name = std::string(list.panel) + field;
+      edit(name.c_str())->setText(refused);
+      press(list.add_button);
+      EXPECT_EQ(items.size(), 2u) << name << " " << refused;
+      EXPECT_EQ(first.StaffFavouriteStaffRating, 5) << name << " " << refused;
+      EXPECT_EQ(first.StaffFavouriteStaffStaffID, 7) << name << " " << refused;
+      items.pop_back();
+    }
+
+    // An accepted rating is committed.
+    show_items();
+    edit((std::string(list.panel) + "_rating").c_str())->setText("12");
+    press(list.add_button);
+    EXPECT_EQ(first.StaffFavouriteStaffRating, 12) << list.panel;
+  }
   EXPECT_TRUE(dialogs.shown().empty());
 }
 

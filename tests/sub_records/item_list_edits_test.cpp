@@ -5,6 +5,7 @@
 #include <QTest>
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "change_tracking/item_matching.h"
 #include "item_list_editing_fixture.h"
@@ -161,6 +162,49 @@ TEST_P(every_kind, marking_asks_and_stores_the_answer) {
     ASSERT_EQ(dialogs.shown().size(), 2u);
     EXPECT_EQ(dialogs.last().text, "Are you sure you want this item marked for deletion?");
     EXPECT_EQ(dialogs.last().buttons, message_buttons::yes_no);
+    EXPECT_TRUE(dialogs.all_as_scripted());
+  });
+}
+
+// Writes `text` into every flag the kind's panel shows.
+template <item_kind Kind>
+void write_panel_flags(item_record<Kind>& item, std::string_view text) {
+  const std::string_view panel = item_panel_name(Kind);
+  for (const page_spec& page : record_page_specs()) {
+    for (const control_spec& row : page.controls) {
+      if (row.container != nullptr && panel == row.container &&
+          row.binding.kind == binding_kind::flag &&
+          row.binding.field.template belongs_to<item_record<Kind>>()) {
+        write_text(slot_of(row.binding.field, item), text);
+      }
+    }
+  }
+}
+
+// Marking copies the whole panel into the item, but a box standing in for a flag it cannot show
+// (empty, as a season's "On Loan" often is in a file, or any other text) keeps the stored text:
+// only the marked flag changes.
+TEST_P(every_kind, marking_an_item_whose_flags_are_empty_changes_only_its_marked_flag) {
+  visit_kind(GetParam(), [&](auto kind) {
+    constexpr item_kind Kind = decltype(kind)::value;
+    constexpr auto marked = item_list_kind<Kind>::marked;
+    item_record<Kind>& exported = add_item<Kind>(1);
+    auto* box = named<QCheckBox>(place_of(Kind).mark_box);
+    for (const std::string_view unreadable : {"", "Yes"}) {
+      write_panel_flags<Kind>(exported, unreadable);
+      exported.*marked = "False";
+      const item_record<Kind> before = exported;
+      show_items();
+      focus_on(box);
+
+      dialogs.queue_answer(dialog_answer::yes);
+      box->click();
+
+      item_record<Kind> expected = before;
+      expected.*marked = "True";
+      EXPECT_EQ(marked_text<Kind>(exported), "True");
+      EXPECT_FALSE(item_differs<Kind>(exported, expected)) << "flags read \"" << unreadable << '"';
+    }
     EXPECT_TRUE(dialogs.all_as_scripted());
   });
 }

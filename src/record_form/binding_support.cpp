@@ -6,13 +6,19 @@
 #include <QVariant>
 #include <algorithm>
 
+#include "platform/control_values.h"
 #include "platform/dialog_service.h"
 #include "platform/win1252.h"
 #include "records/last_error.h"
 
 namespace {
 
-constexpr const char* unshown_property = "unshown_state";
+// The state a control was left in when its value could not be shown; unset while it shows one.
+control_values<QVariant>& unshown_states() {
+  static auto* const values = new control_values<QVariant>(QVariant());
+  return *values;
+}
+
 constexpr const char* watched_property = "unshown_watched";
 
 QVariant current_state(const QWidget* control) {
@@ -74,18 +80,17 @@ void report_binding_failure(std::string_view message, const QWidget* control) {
 }
 
 void mark_unshown(QWidget* control) {
-  control->setProperty(unshown_property, current_state(control));
+  unshown_states().set(control, current_state(control));
   forget_stand_in_on_user_change(control);
 }
 
 void clear_unshown(QWidget* control) {
-  if (control->property(unshown_property).isValid()) {
-    control->setProperty(unshown_property, QVariant());
-  }
+  if (unshown_states().get(control).isValid())
+    unshown_states().set(control, QVariant());
 }
 
 bool shows_unshown_value(const QWidget* control) {
-  const QVariant marked = control->property(unshown_property);
+  const QVariant marked = unshown_states().get(control);
   return marked.isValid() && marked == current_state(control);
 }
 

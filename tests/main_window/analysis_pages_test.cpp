@@ -1,6 +1,8 @@
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 
 #include "analysis/error_check_flags.h"
 #include "file_menu_test_support.h"
@@ -97,4 +99,35 @@ TEST_F(analysis_pages_test, an_empty_file_counts_nothing_and_lists_nothing) {
   EXPECT_EQ(analysis_list()->count(), 0);
   click("view_staff_bt");
   EXPECT_EQ(analysis_list()->count(), 0);
+}
+
+// "Select All" asks for every player, however many digits the count has; the players listed
+// are forgotten when another file is opened, before the records they point at are freed.
+TEST_F(analysis_pages_test, select_all_takes_every_player_and_a_new_file_empties_the_list) {
+  open_through_menu(copy_to_folder(example_club_file()));
+  const qor_staff* player = nullptr;
+  for (const auto& staff : store().staff_list) {
+    if (is_player(*staff))
+      player = staff.get();
+  }
+  ASSERT_NE(player, nullptr);
+  qor_staff copy = *player;
+  for (int i = 0; i < 1200; ++i) {
+    copy.StaffID = 900000 + i;
+    store().staff_list.push_back(std::make_unique<qor_staff>(copy));
+  }
+  int players = 0;
+  for (const auto& staff : store().staff_list)
+    players += is_player(*staff) ? 1 : 0;
+  ASSERT_GE(players, 1000);
+
+  auto* attribute = window.findChild<QComboBox*>("avg_attribute_var");
+  attribute->setCurrentIndex(1);
+  click("select_all_staff_btn");
+  EXPECT_EQ(count("avgs_amount_of_staff"), QString::number(players));
+  auto* evaluated = window.findChild<QListWidget*>("avgs_staff_evaluated_list_box");
+  EXPECT_EQ(evaluated->count(), players);
+
+  open_through_menu(copy_to_folder(example_club_file(), "again.staff"));
+  EXPECT_EQ(evaluated->count(), 0);
 }

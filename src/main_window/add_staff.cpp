@@ -6,7 +6,6 @@
 #include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
-#include "record_form/staff_commit.h"
 #include "records/last_error.h"
 #include "records/record_store.h"
 
@@ -28,6 +27,8 @@ std::unique_ptr<qor_staff> make_new_staff(std::int32_t id) {
 }  // namespace
 
 void Tfrm_main::menu_newClick() {
+  if (!commit_edits())
+    return;
   const std::int32_t id = next_temporary_id();
   if (id < 0) {
     // Every temporary id is taken; a record without a unique id could not be told apart.
@@ -38,7 +39,6 @@ void Tfrm_main::menu_newClick() {
   const int index = add_staff_to_list(list_box, staff);
 
   editor().original_staff = nullptr;
-  apply_staff(editor().current_staff, controls_);
   editor().current_staff = staff;
   editor().current_staff_index = index;
   list_box->set_item_index(index);

@@ -15,7 +15,7 @@ void Tfrm_main::build_analysis_pages() {
     list_box->set_item_index(index);
     list_boxClick();
   };
-  hooks.commit_record = [this] { commit_current_staff(); };
+  hooks.commit_record = [this] { commit_edits(); };
   hooks.refresh_record_on_screen = [this] {
     update_weighted_attributes(editor().current_staff, controls_);
   };
@@ -37,6 +37,8 @@ void Tfrm_main::main_page_controlChanging(bool& AllowChange) {
   AllowChange = true;
   if (main_page_control->active_page_index() != 0)
     return;
-  commit_current_staff();
-  analysis_pages_->refresh();
+  // A value the focused field refuses keeps the user on the record.
+  AllowChange = commit_edits();
+  if (AllowChange)
+    analysis_pages_->refresh();
 }

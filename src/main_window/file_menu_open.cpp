@@ -56,7 +56,8 @@ void show_page_by_name(const QWidget& window, const char* control, const char* p
 void Tfrm_main::menu_openClick() {
   // Typed edits reach the record only when the pages are committed: commit first, so that
   // the question below knows about them.
-  commit_current_staff();
+  if (!commit_edits())
+    return;
   if (editor().data_modified) {
     switch (ask_confirmation("Do you want to save changes?", message_buttons::yes_no_cancel)) {
       case dialog_answer::yes:

@@ -35,7 +35,8 @@ bool Tfrm_main::write_whole_store(const QString& path) {
 }
 
 void Tfrm_main::menu_saveClick() {
-  commit_current_staff();
+  if (!commit_edits())
+    return;
   if (!write_whole_store(open_file_name_))
     return;
   editor().data_modified = false;
@@ -47,7 +48,8 @@ void Tfrm_main::menu_save_asClick() {
     show_error("Data not loaded / empty.");
     return;
   }
-  commit_current_staff();
+  if (!commit_edits())
+    return;
   const QFileInfo edited(open_file_name_);
   const QString chosen = dialogs().save_file({QStringLiteral("Save as"),
                                               QStringLiteral("Exported database file (*.staff)"),

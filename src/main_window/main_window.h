@@ -174,8 +174,16 @@ class Tfrm_main : public QMainWindow {
   void build_loading_view();
   void fill_choice_lists_and_lookups();
   QComboBox* find_combo(std::string_view name) const;
-  // Commits the record pages into current_staff; nothing when no record is shown.
-  void commit_current_staff();
+  // What every command that leaves the record or writes the file commits first: the focused
+  // control's exit check runs (false, committing nothing, when it refuses), then the item the
+  // focused detail panel shows and the record pages' fields are committed.
+  bool commit_edits();
+  // The commit alone: the focused detail panel into its item, the record pages into
+  // current_staff (nothing when no record is shown).
+  void commit_edited_record();
+  // The record switch's way out of current_staff: the focused control's exit check, then the
+  // leave checks, then the commit and the entry's new label. False when the user stays.
+  bool leave_current_staff();
   // Writes the whole store to `path` for Save and Save as: a failure shows the last error, a
   // failed backup copy shows its warning. True when the file was written.
   bool write_whole_store(const QString& path);

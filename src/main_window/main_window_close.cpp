@@ -8,7 +8,10 @@
 void Tfrm_main::FormCloseQuery(bool& CanClose) {
   // Typed edits reach the record, and count as changes, only when the pages are committed:
   // commit first, so that the question below knows about them and none is dropped unasked.
-  commit_current_staff();
+  if (!commit_edits()) {
+    CanClose = false;
+    return;
+  }
   dialog_answer answer = dialog_answer::ok;
   if (editor().data_modified)
     answer = ask_confirmation("Do you want to save changes?", message_buttons::yes_no_cancel);

@@ -13,7 +13,6 @@
 #include "record_form/editor_state.h"
 #include "record_form/pages/page_specs.h"
 #include "record_form/record_pages.h"
-#include "record_form/staff_commit.h"
 #include "records/lookup.h"
 
 namespace {
@@ -58,10 +57,10 @@ void Tfrm_main::reset_staff_list_sorting() {
 
 void Tfrm_main::sort_by_attributeChange() {
   editor_state& state = editor();
+  if (!state.filling_controls && !commit_edits())
+    return;
   list_shows_attribute = true;
   sort_attribute = lookup_code(chosen_row_text(sort_by_attribute));
-  if (state.current_staff != nullptr && !state.filling_controls)
-    apply_staff(state.current_staff, controls_);
   fill_sorted_staff_list(list_box, store().staff_list, sort_attribute, staff_list_unsorted, true);
   // The vector may have been reordered since the list was last filled (a save puts it in id
   // order), so the current record is found by itself, not by its old position.
@@ -71,10 +70,10 @@ void Tfrm_main::sort_by_attributeChange() {
 
 void Tfrm_main::sort_staff_list(bool descending) {
   editor_state& state = editor();
+  if (!state.filling_controls && !commit_edits())
+    return;
   const std::string row = chosen_row_text(sort_by_attribute);
   sort_attribute = lookup_code(row);
-  if (state.current_staff != nullptr && !state.filling_controls)
-    apply_staff(state.current_staff, controls_);
   state.current_staff = nullptr;
   state.original_staff = nullptr;
   state.current_staff_index = -1;

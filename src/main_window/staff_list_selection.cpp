@@ -5,7 +5,6 @@
 #include "ability_views/weighted_attributes.h"
 #include "analysis/check_list_page.h"
 #include "analysis/group_means_form.h"
-#include "analysis/leave_check_form.h"
 #include "analysis/reputation_guide_view.h"
 #include "change_highlight/label_highlighting.h"
 #include "change_tracking/change_predicates.h"
@@ -18,7 +17,6 @@
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
-#include "record_form/staff_commit.h"
 #include "records/staff_record.h"
 #include "sub_records/display_staff.h"
 
@@ -104,14 +102,10 @@ void Tfrm_main::list_boxClick() {
   auto* chosen = entry_object<qor_staff>(list_box, index);
   if (chosen == nullptr || chosen == state.current_staff)
     return;
-  if (state.current_staff != nullptr && !state.filling_controls) {
-    if (check_staff_before_leaving(controls_, *state.current_staff)) {
-      // The user stays: the record on screen stays selected, nothing is committed.
-      list_box->set_item_index(staff_entry_index(state.current_staff));
-      return;
-    }
-    apply_staff(state.current_staff, controls_);
-    relabel_staff_entry(state.current_staff);
+  if (state.current_staff != nullptr && !state.filling_controls && !leave_current_staff()) {
+    // Refused or the user stays: the record on screen stays selected, nothing is committed.
+    list_box->set_item_index(staff_entry_index(state.current_staff));
+    return;
   }
   {
     repaint_suspended frozen(list_box);

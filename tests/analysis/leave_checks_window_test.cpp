@@ -85,6 +85,8 @@ struct leave_case {
   const char* message_start;
   const char* focus;
   bool error_check_flags::*check_switch;  // null for the check that always runs
+  // The field the check goes to asks a question of its own when it is left.
+  bool field_asks_on_exit = false;
 };
 
 const leave_case leave_cases[] = {
@@ -112,7 +114,7 @@ const leave_case leave_cases[] = {
      "staff_pl_current_reputation", &error_check_flags::reputation},
     {"current ability above potential", [](qor_staff& s) { s.StaffPlayerCurrentAbility = 121; },
      "The staff member you are trying to leave has a higher playing current ability",
-     "staff_pl_current_ability", &error_check_flags::ability},
+     "staff_pl_current_ability", &error_check_flags::ability, true},
     {"no playing position", [](qor_staff& s) { s.StaffPlayerAttackerCentral = 14; },
      "The staff member you are trying to leave has not got any playing positions set.",
      "staff_pl_attacker_central", &error_check_flags::positions},
@@ -149,6 +151,9 @@ TEST_F(leave_checks_window, yes_keeps_the_record_and_goes_to_the_field) {
     EXPECT_TRUE(field->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), field);
 
+    // Leaving as it is: the focused field's own exit check comes first, then the leave check.
+    if (test.field_asks_on_exit)
+      environment.dialogs.queue_answer(dialog_answer::no);
     environment.dialogs.queue_answer(dialog_answer::no);
     click_entry(window, 1);
     EXPECT_NE(editor().current_staff, &record);

@@ -4,10 +4,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 #include <cstring>
 #include <fstream>
 #include <sstream>
 
+#include "../support/click_focus.h"
 #include "platform/app_locale.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
@@ -107,6 +109,20 @@ void file_menu_test::select_staff(std::int32_t id) {
   ASSERT_GE(index, 0) << "no entry for staff " << id;
   window.list_box->set_item_index(index);
   window.list_boxClick();
+}
+
+void file_menu_test::click_staff_entry(int index) {
+  QListWidgetItem* entry = window.list_box->item(index);
+  ASSERT_NE(entry, nullptr) << "no staff entry " << index;
+  window.list_box->scrollToItem(entry);
+  QTest::mouseClick(window.list_box->viewport(), Qt::LeftButton, {},
+                    window.list_box->visualItemRect(entry).center());
+}
+
+void file_menu_test::focus_on(const char* name) {
+  QWidget* control = window.controls().find(name);
+  ASSERT_NE(control, nullptr) << name;
+  focus_as_by_click(control);
 }
 
 QLineEdit* file_menu_test::edit(const char* name) {

@@ -53,6 +53,10 @@ class file_menu_test : public testing::Test {
   void open_through_menu(const std::filesystem::path& path);
   // Chooses the entry of the record of that id in the staff list, as a click would.
   void select_staff(std::int32_t id);
+  // Clicks the staff list's entry with the mouse: the focus moves to the list first.
+  void click_staff_entry(int index);
+  // Gives a control of the record pages the focus as a click would, its page brought forward.
+  void focus_on(const char* name);
   QLineEdit* edit(const char* name);
   int list_entry_of(const qor_staff* staff) const;
   std::vector<QString> list_texts() const;

@@ -217,8 +217,12 @@ class item_list_form : public item_panel_form {
 
   // The user clicks a list entry or grid row.
   void click_entry(const kind_view& view, int entry) {
+    focus_on(control(view.list));
+    click_without_focusing(view, entry);
+  }
+  // The click alone: the focus moves to the list as the mouse is pressed.
+  void click_without_focusing(const kind_view& view, int entry) {
     QWidget* list = control(view.list);
-    focus_on(list);
     if (view.grid) {
       auto* grid = static_cast<string_grid*>(list);
       QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
@@ -319,6 +323,76 @@ TEST_P(item_list_selection, a_click_while_filling_selects_nothing) {
     expect_panel_shows<Kind>(*before.current);
   });
 }
+
+// A panel field holding a value its check refuses, and one it takes.
+struct refused_case {
+  item_kind kind;
+  const char* control;
+  const char* refused;
+  const char* accepted;
+};
+
+void PrintTo(const refused_case& edit, std::ostream* out) {
+  *out << item_panel_name(edit.kind);
+}
+
+// A list box, a grid and the history grid with its hidden list.
+const refused_case refused_cases[] = {
+    {item_kind::favourite_staff, "staff_favourite_staff_rating", "25", "12"},
+    {item_kind::injury, "staff_injury_severity", "99", "20"},
+    {item_kind::history, "staff_history_apps", "99", "33"},
+};
+
+class refused_item_edit : public item_list_form,
+                          public ::testing::WithParamInterface<refused_case> {
+ protected:
+  // The entry the list shows as selected (grids: the row).
+  int chosen_entry(const kind_view& view) {
+    if (view.grid)
+      return static_cast<string_grid*>(control(view.list))->row();
+    return static_cast<owner_drawn_list_box*>(control(view.list))->item_index();
+  }
+};
+
+// Clicking another entry while the field refuses its value shows the refusal once and stops
+// the click: the selection, the item and the focus stay. Mended, the click goes through and
+// the value reaches the item left.
+TEST_P(refused_item_edit, stops_the_click_on_another_entry) {
+  const refused_case& edit_made = GetParam();
+  visit_kind(edit_made.kind, [&](auto kind) {
+    constexpr item_kind Kind = decltype(kind)::value;
+    const kind_view& view = view_of(Kind);
+    add_two_items<Kind>();
+    show_items();
+    item_record<Kind>* first = selected_item<Kind>().current;
+    ASSERT_NE(first, nullptr);
+    const item_record<Kind> first_before = *first;
+    const int shown_entry = chosen_entry(view);
+    const int entry = other_entry<Kind>();
+    ASSERT_GE(entry, 0);
+    item_record<Kind>* second = item_of<Kind>(entry);
+    focus_on(edit_made.control);
+    edit(edit_made.control)->setText(edit_made.refused);
+
+    click_without_focusing(view, entry);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(selected_item<Kind>().current, first);
+    EXPECT_EQ(chosen_entry(view), shown_entry);
+    EXPECT_EQ(QApplication::focusWidget(), control(edit_made.control));
+    EXPECT_EQ(std::memcmp(&first_before, first, sizeof first_before), 0);
+
+    edit(edit_made.control)->setText(edit_made.accepted);
+    click_without_focusing(view, entry);
+    EXPECT_EQ(selected_item<Kind>().current, second);
+    EXPECT_NE(std::memcmp(&first_before, first, sizeof first_before), 0);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(list_and_grids, refused_item_edit, ::testing::ValuesIn(refused_cases),
+                         [](const auto& info) {
+                           return std::string(item_panel_name(info.param.kind));
+                         });
 
 INSTANTIATE_TEST_SUITE_P(every_kind, item_list_selection, ::testing::ValuesIn(cases),
                          [](const auto& info) {

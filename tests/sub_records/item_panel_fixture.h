@@ -17,6 +17,7 @@
 
 #include "../record_form/form_test_support.h"
 #include "../record_form/real_pages_fixture.h"
+#include "../support/click_focus.h"
 #include "platform/focus_tracker.h"
 #include "platform/page_control.h"
 #include "platform/win1252.h"
@@ -145,19 +146,7 @@ class item_panel_form : public ::testing::Test {
 
   // Brings the control's page to the front and gives it the focus, as a click would; the
   // control left runs its exit handler.
-  void focus_on(QWidget* target) {
-    for (QWidget* page = target; page->parentWidget() != nullptr; page = page->parentWidget()) {
-      auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
-      if (tabs == nullptr || tabs->indexOf(page) < 0)
-        continue;
-      if (auto* pages = qobject_cast<page_control*>(tabs))
-        pages->set_active_page_index(pages->indexOf(page));
-      else
-        tabs->setCurrentWidget(page);
-    }
-    target->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
-  }
+  void focus_on(QWidget* target) { focus_as_by_click(target); }
   void focus_on(const char* name) { focus_on(control(name)); }
   void leave() { focus_on(elsewhere); }
 

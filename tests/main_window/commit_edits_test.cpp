@@ -54,8 +54,8 @@ class commit_edits_test : public file_menu_test {
     environment.dialogs.clear();
   }
 
-  // The first player of the file, shown, with an out-of-range pace typed and still focused.
-  const qor_staff* type_refused_pace() {
+  // The first player of the file, shown.
+  const qor_staff* show_first_player() {
     const qor_staff* player = nullptr;
     for (const auto& staff : store().staff_list) {
       if (player == nullptr && is_player(*staff))
@@ -63,6 +63,12 @@ class commit_edits_test : public file_menu_test {
     }
     EXPECT_NE(player, nullptr);
     select_staff(player->StaffID);
+    return player;
+  }
+
+  // The first player of the file, shown, with an out-of-range pace typed and still focused.
+  const qor_staff* type_refused_pace() {
+    const qor_staff* player = show_first_player();
     focus_on("staff_pl_pace");
     edit("staff_pl_pace")->setText("25");
     editor().data_modified = false;
@@ -161,12 +167,14 @@ TEST_F(commit_edits_test, a_refused_value_stops_the_click_on_another_staff_entry
 TEST_F(commit_edits_test, staying_after_a_leave_check_keeps_the_record_and_its_entry) {
   open_example();
   error_checks() = error_check_flags{};
-  const qor_staff* player = type_refused_pace();
+  const qor_staff* player = show_first_player();
   const int shown = list_entry_of(player);
   const int other = shown == 0 ? 1 : shown - 1;
-  edit("staff_pl_pace")->setText("15");
   // A record without a second name is questioned when it is left.
+  focus_on("staff_second_name");
   edit("staff_second_name")->setText("");
+  editor().data_modified = false;
+  environment.dialogs.clear();
   environment.dialogs.queue_answer(dialog_answer::yes);  // stay and mend it
 
   click_staff_entry(other);
@@ -175,6 +183,7 @@ TEST_F(commit_edits_test, staying_after_a_leave_check_keeps_the_record_and_its_e
       << environment.dialogs.last().text.toStdString();
   EXPECT_EQ(editor().current_staff, player);
   EXPECT_EQ(window.list_box->item_index(), shown);
+  EXPECT_FALSE(player->StaffSecondName.view().empty());
   EXPECT_FALSE(editor().data_modified);
   EXPECT_TRUE(environment.dialogs.all_as_scripted());
 }

@@ -10,8 +10,9 @@ file is missing (src/analysis/marker_icons.cpp).
 
 import math
 import os
-import struct
 import sys
+
+from bmp_file import write_bmp
 
 SIZE = 17
 HALF_WIDTH = 1.5
@@ -20,21 +21,6 @@ TICK = ((3.5, 9.0), (7.0, 12.5), (13.5, 4.5))
 CROSS = (((4.5, 4.5), (12.5, 12.5)), ((12.5, 4.5), (4.5, 12.5)))
 GREEN = (0, 140, 40)
 RED = (200, 20, 20)
-
-
-def write_bmp(path, pixels):
-    """Writes rows of (red, green, blue) tuples, top row first, as a 24-bit bottom-up BMP."""
-    height = len(pixels)
-    width = len(pixels[0])
-    row_size = (width * 3 + 3) // 4 * 4
-    image_size = row_size * height
-    header = b"BM" + struct.pack("<IHHI", 54 + image_size, 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, image_size, 2835, 2835, 0, 0)
-    with open(path, "wb") as out:
-        out.write(header + info)
-        for row in reversed(pixels):
-            data = b"".join(bytes((b, g, r)) for r, g, b in row)
-            out.write(data + b"\0" * (row_size - len(data)))
 
 
 def distance_to_segment(px, py, start, end):

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/click_focus.h"
 #include "analysis/attribute_groups.h"
 #include "main_window/main_window.h"
 #include "platform/owner_drawn_list_box.h"
@@ -103,20 +104,7 @@ class attribute_groups_window : public testing::Test {
   }
 
   // Moves the focus as the user does, showing the control's page first.
-  void focus_on(const char* name) {
-    QWidget* control = window.controls().find(name);
-    for (QWidget* page = control; page->parentWidget() != nullptr; page = page->parentWidget()) {
-      auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
-      if (tabs == nullptr || tabs->indexOf(page) < 0)
-        continue;
-      if (auto* pages = qobject_cast<page_control*>(tabs))
-        pages->set_active_page_index(pages->indexOf(page));
-      else
-        tabs->setCurrentWidget(page);
-    }
-    control->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
-  }
+  void focus_on(const char* name) { focus_as_by_click(window.controls().find(name)); }
   void type_and_leave(const char* name, const char* typed, const char* next) {
     focus_on(name);
     edit(name)->setText(typed);

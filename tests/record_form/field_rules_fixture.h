@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../support/click_focus.h"
 #include "form_test_support.h"
 #include "platform/focus_tracker.h"
 #include "platform/page_control.h"
@@ -110,22 +111,7 @@ class field_rules_form : public ::testing::Test {
   QAbstractButton* box(const char* name) { return controls.get<QAbstractButton>(name); }
   std::string text_of(const char* name) { return to_win1252(edit(name)->text()); }
 
-  // Brings the control's page and inner page to the front and gives it the focus, as a click
-  // would; the control left runs its exit handler.
-  void focus_on(QWidget* control) {
-    // A tab widget's pages lie in its inner stack.
-    for (QWidget* page = control; page->parentWidget() != nullptr; page = page->parentWidget()) {
-      auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
-      if (tabs == nullptr || tabs->indexOf(page) < 0)
-        continue;
-      if (auto* pages = qobject_cast<page_control*>(tabs))
-        pages->set_active_page_index(pages->indexOf(page));
-      else
-        tabs->setCurrentWidget(page);
-    }
-    control->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
-  }
+  void focus_on(QWidget* control) { focus_as_by_click(control); }
   void focus_on(const char* name) { focus_on(controls.find(name)); }
 
   // Types a text into an edit the user is in.

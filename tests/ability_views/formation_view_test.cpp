@@ -153,7 +153,11 @@ TEST_F(formation_view, the_users_choice_shows_its_picture_while_a_record_is_on_s
 // The shipped pictures copied into a program folder of their own, some spoiled.
 class spoiled_pictures : public formation_view {
  protected:
-  spoiled_pictures() : folder_(fs::temp_directory_path() / "formation_view_test") {
+  // A folder per test, since ctest runs the tests of this fixture side by side.
+  spoiled_pictures()
+      : folder_(fs::temp_directory_path() /
+                (std::string("formation_view_test_") +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
     fs::remove_all(folder_);
     fs::create_directories(folder_ / "img");
     fs::copy(fs::path(STAFF_EDITOR_SOURCE_DIR) / "img" / "formations",

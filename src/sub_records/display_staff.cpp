@@ -20,9 +20,6 @@
 
 namespace {
 
-// Grid fills sort their items first.
-constexpr std::uint8_t sorted = 1;
-
 template <item_kind Kind>
 void show_list_box_kind(const qor_staff& staff, form_controls& form) {
   auto* list = form.get<owner_drawn_list_box>(place_of(Kind).list);
@@ -44,7 +41,7 @@ void show_history(const qor_staff& staff, form_controls& form) {
   auto* list = form.get<owner_drawn_list_box>(history_lines);
   // Both are filled every time: a hidden list left holding the previous staff member's items
   // would point at items that may be deleted later.
-  const bool grid_filled = history::fill(grid, staff.StaffID, items_of<kind>(), sorted);
+  const bool grid_filled = history::fill(grid, staff.StaffID, items_of<kind>(), grid_sorted);
   const bool list_filled = history::fill_lines(list, staff.StaffID, items_of<kind>());
   if (!grid_filled || !list_filled) {
     forget_item_selection(kind, form);
@@ -62,7 +59,7 @@ template <item_kind Kind>
 void show_grid_kind(const qor_staff& staff, form_controls& form) {
   const item_list_place& place = place_of(Kind);
   auto* grid = form.get<string_grid>(place.list);
-  if (!item_list_kind<Kind>::fill(grid, staff.StaffID, items_of<Kind>(), sorted)) {
+  if (!item_list_kind<Kind>::fill(grid, staff.StaffID, items_of<Kind>(), grid_sorted)) {
     forget_item_selection(Kind, form);
     return;
   }

@@ -12,6 +12,10 @@ class string_grid;
 // hidden list box holds the items in the same order). True when a row was filled; false, the
 // grid left cleared, when there is none; false with a plain message naming the fill when the
 // grid is missing.
+// The two values of `sort_flag` the editor passes.
+constexpr std::uint8_t grid_in_vector_order = 0;
+constexpr std::uint8_t grid_sorted = 1;
+
 bool fill_staff_retirement_string_grid(string_grid* grid, std::int32_t staff_id,
                                        record_vector<qor_staff_retirement>& items,
                                        std::uint8_t sort_flag);

@@ -39,8 +39,6 @@ namespace {
 
 using enum item_kind;
 
-constexpr std::uint8_t unsorted = 0;
-constexpr std::uint8_t sorted = 1;
 constexpr std::int32_t next_sale_percentage = 9;
 constexpr const char* yes = "True";
 constexpr const char* no = "False";
@@ -209,7 +207,7 @@ void add_grid_item(form_controls& form) {
   if constexpr (Kind == history)
     kind_of<Kind>::add_entry(lines, item);
   // Without sorting the rows keep the vector's order, so the new item is the last row.
-  refill_grid<Kind>(grid, item_owner_id(*item), unsorted);
+  refill_grid<Kind>(grid, item_owner_id(*item), grid_in_vector_order);
   const int row = item_rows<Kind>(form, grid);
   select_row<Kind>(form, grid, row);
   grid->set_col(0);
@@ -253,7 +251,7 @@ void show_clauses_again(form_controls& form, std::int32_t staff_id) {
   auto* grid = form.get<string_grid>(place_of(kind).list);
   if (grid == nullptr)
     return;
-  refill_grid<kind>(grid, staff_id, sorted);
+  refill_grid<kind>(grid, staff_id, grid_sorted);
   if (row_object_raw(grid, 1) != nullptr)
     select_row<kind>(form, grid, 1);
   else

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr const char* history_columns[] = {
+constexpr const char* history_column_controls[] = {
     "staff_history_year",
     "staff_history_year_order",
     "staff_history_club",
@@ -23,24 +23,24 @@ constexpr const char* history_columns[] = {
     "staff_history_international_slots_involved",
     "staff_history_draft_type",
 };
-constexpr const char* non_player_history_columns[] = {
+constexpr const char* non_player_history_column_controls[] = {
     "staff_non_player_history_club",          "staff_non_player_history_nation",
     "staff_non_player_history_job_for_club",  "staff_non_player_history_date_joined",
     "staff_non_player_history_date_departed",
 };
-constexpr const char* injury_columns[] = {
+constexpr const char* injury_column_controls[] = {
     "staff_injury_injury",        "staff_injury_injured_from",     "staff_injury_injured_to",
     "staff_injury_permanent",     "staff_injury_future_permanent", "staff_injury_severity",
     "staff_injury_right_or_left", "staff_injury_does_not_train",
 };
-constexpr const char* job_columns[] = {"staff_job_job", "staff_job_rating"};
-constexpr const char* contract_clauses_columns[] = {
+constexpr const char* job_column_controls[] = {"staff_job_job", "staff_job_rating"};
+constexpr const char* contract_clauses_column_controls[] = {
     "staff_contract_clauses_loan_or_future", "staff_contract_clauses_type",
     "staff_contract_clauses_cash",           "staff_contract_clauses_cash_currency",
     "staff_contract_clauses_percentage",     "staff_contract_clauses_club",
     "staff_contract_clauses_number",         "staff_contract_clauses_win_or_qualify",
 };
-constexpr const char* days_at_club_nation_columns[] = {
+constexpr const char* days_at_club_nation_column_controls[] = {
     "staff_days_at_club_nation_type",
     "staff_days_at_club_nation_club",
     "staff_days_at_club_nation_nation",
@@ -49,8 +49,9 @@ constexpr const char* days_at_club_nation_columns[] = {
     "staff_days_at_club_nation_marked_for_deletion",
     "staff_days_at_club_nation_stint",
 };
-constexpr const char* retirement_columns[] = {"staff_retirement_type", "staff_retirement_date"};
-constexpr const char* unavailability_columns[] = {
+constexpr const char* retirement_column_controls[] = {"staff_retirement_type",
+                                                      "staff_retirement_date"};
+constexpr const char* unavailability_column_controls[] = {
     "staff_unavailability_type",
     "staff_unavailability_date_from",
     "staff_unavailability_date_to",
@@ -103,7 +104,7 @@ constexpr item_list_place places[] = {
      0},
     {history, "staff_history_string_grid", "add_history_btn", "del_history_btn",
      "staff_history_marked_for_deletion", "copy_history_table_btn", "staff_history_count",
-     "Delete season ", history_columns, 0},
+     "Delete season ", history_column_controls, 0},
     {language,
      "staff_language",
      "add_language_btn",
@@ -126,15 +127,16 @@ constexpr item_list_place places[] = {
      0},
     {non_player_history, "staff_non_player_history_string_grid", "add_non_player_history_btn",
      "delete_non_player_history_btn", "staff_non_player_history_marked_for_deletion", nullptr,
-     "staff_non_player_history_count", entry_question, non_player_history_columns, 0},
+     "staff_non_player_history_count", entry_question, non_player_history_column_controls, 0},
     {injury, "staff_injury_string_grid", "add_injury_btn", "delete_injury_btn",
      "staff_injury_marked_for_deletion", nullptr, "staff_injury_count", entry_question,
-     injury_columns, 0},
+     injury_column_controls, 0},
     {job, "staff_job_string_grid", "add_job_button", "delete_job_btn",
-     "staff_job_marked_for_deletion", nullptr, "staff_job_count", entry_question, job_columns, 0},
+     "staff_job_marked_for_deletion", nullptr, "staff_job_count", entry_question,
+     job_column_controls, 0},
     {contract_clauses, "staff_contract_clauses_string_grid", "add_contract_clauses_btn",
      "delete_contract_clauses_btn", "staff_contract_clauses_marked_for_deletion", nullptr,
-     "staff_contract_clauses_count", entry_question, contract_clauses_columns, 0},
+     "staff_contract_clauses_count", entry_question, contract_clauses_column_controls, 0},
     {achievements,
      "staff_achievements_string_grid",
      "add_achievements_btn",
@@ -157,13 +159,13 @@ constexpr item_list_place places[] = {
      0},
     {days_at_club_nation, "staff_days_at_club_nation_string_grid", "add_days_at_club_nation_btn",
      "delete_days_at_club_nation_btn", "staff_days_at_club_nation_marked_for_deletion", nullptr,
-     "staff_days_at_club_nation_count", entry_question, days_at_club_nation_columns, 0},
+     "staff_days_at_club_nation_count", entry_question, days_at_club_nation_column_controls, 0},
     {retirement, "staff_retirement_string_grid", "add_retirement_btn", "delete_retirement_btn",
      "staff_retirement_marked_for_deletion", nullptr, "staff_retirement_count", entry_question,
-     retirement_columns, 0},
+     retirement_column_controls, 0},
     {unavailability, "staff_unavailability_string_grid", "add_unavailability_btn",
      "delete_unavailability_btn", "staff_unavailability_marked_for_deletion", nullptr,
-     "staff_unavailability_count", entry_question, unavailability_columns, 0},
+     "staff_unavailability_count", entry_question, unavailability_column_controls, 0},
     {long_term_career,
      "staff_long_term_career_string_grid",
      "add_long_term_career_btn",

@@ -18,9 +18,6 @@
 
 namespace {
 
-// Grids keep the vector's order while an item is edited.
-constexpr std::uint8_t unsorted = 0;
-
 template <item_kind Kind>
 using entry_text_of = std::string (*)(const owner_drawn_list_box*, const item_record<Kind>&);
 template <item_kind Kind>
@@ -69,7 +66,7 @@ void refill_grid(form_controls& form, const char* grid_name, grid_filler<Kind> f
     return;
   const int col = grid->col();
   const int row = grid->row();
-  fill(grid, item_owner_id(item), store().*item_store<Kind>::current, unsorted);
+  fill(grid, item_owner_id(item), store().*item_store<Kind>::current, grid_in_vector_order);
   grid->set_row(row);
   grid->set_col(col);
 }

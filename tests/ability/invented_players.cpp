@@ -5,7 +5,7 @@ namespace {
 using s = qor_staff;
 
 // Every attribute field, so that `rest` can fill the ones a player does not name.
-constexpr staff_byte attributes[] = {
+constexpr staff_byte every_attribute[] = {
     &s::StaffPlayerCrossing,
     &s::StaffPlayerDribbling,
     &s::StaffPlayerFinishing,
@@ -90,7 +90,7 @@ qor_staff invented_player(std::int32_t id, int current_ability, int rest,
   qor_staff staff;
   staff.StaffID = id;
   staff.StaffPlayerCurrentAbility = static_cast<std::int16_t>(current_ability);
-  for (staff_byte field : attributes)
+  for (staff_byte field : every_attribute)
     staff.*field = static_cast<std::int8_t>(rest);
   for (const field_value& value : values)
     staff.*value.field = static_cast<std::int8_t>(value.value);

@@ -7,7 +7,8 @@
 #include "ability/position_sets.h"
 #include "records/staff_sort.h"
 
-namespace {
+// Named, so that its position names stay apart from the weightings tests' in a unity build.
+namespace position_set_tests {
 
 using enum mask_position;
 
@@ -75,4 +76,4 @@ TEST(ability_position_texts, drive_the_position_attribute_of_the_staff_list) {
   EXPECT_EQ(staff_sort_attribute_text(records[1], 137, 0, context.positions), "D L");
 }
 
-}  // namespace
+}  // namespace position_set_tests

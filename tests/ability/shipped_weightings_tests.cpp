@@ -9,10 +9,9 @@
 #include "ability/weighting_names.h"
 #include "records/program_paths.h"
 #include "records/quoted_fields.h"
+#include "weighting_rows.h"
 
 namespace {
-
-enum position { GK, SW, DL, DC, DR, DMC, ML, MC, MR, AML, AMC, AMR, ST, WBL, WBR };
 
 class ShippedWeightings : public testing::Test {
  protected:

@@ -8,12 +8,12 @@
 #include "ability/position_weightings.h"
 #include "records/last_error.h"
 #include "records/program_paths.h"
+#include "weighting_rows.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-enum position { GK, SW, DL, DC, DR, DMC, ML, MC, MR, AML, AMC, AMR, ST, WBL, WBR };
 constexpr int handling = 36, pace = 64, crossing = 25, workrate = 55, marking = 30;
 
 // Each test gets a program folder of its own with a data folder inside.

@@ -23,7 +23,7 @@
 namespace {
 
 // A player the checks find nothing to ask about.
-qor_staff& add_complete_player(std::int32_t id, std::string_view second_name) {
+qor_staff& add_unquestioned_player(std::int32_t id, std::string_view second_name) {
   qor_staff& staff = add_test_staff(id, second_name, "Ann");
   staff.StaffYearOfBirth = 1990;
   staff.StaffNation = "Nowhereland";
@@ -37,7 +37,7 @@ qor_staff& add_complete_player(std::int32_t id, std::string_view second_name) {
   return staff;
 }
 
-void add_ppms(std::int32_t owner, int count) {
+void add_preferred_moves(std::int32_t owner, int count) {
   for (int index = 0; index < count; ++index) {
     auto ppm = std::make_unique<qor_staff_ppm>();
     ppm->StaffPPMID = 900 + index;
@@ -63,7 +63,7 @@ class leave_checks_window : public testing::Test {
 
   // Lists the record under test first and a complete one after it, and shows the first.
   void list_and_show(qor_staff& record) {
-    add_complete_player(99, "Zulu");
+    add_unquestioned_player(99, "Zulu");
     list_by_name_and_select_first(window);
     // As after opening a file: the pages are showing and enabled.
     window.main_page_control->show();
@@ -118,7 +118,7 @@ const leave_case leave_cases[] = {
     {"no playing position", [](qor_staff& s) { s.StaffPlayerAttackerCentral = 14; },
      "The staff member you are trying to leave has not got any playing positions set.",
      "staff_pl_attacker_central", &error_check_flags::positions},
-    {"six preferred moves", [](qor_staff& s) { add_ppms(s.StaffID, 6); },
+    {"six preferred moves", [](qor_staff& s) { add_preferred_moves(s.StaffID, 6); },
      "The staff member you are trying to leave has got too many PPMs set.", "staff_ppm", nullptr},
 };
 
@@ -128,7 +128,7 @@ TEST_F(leave_checks_window, yes_keeps_the_record_and_goes_to_the_field) {
     editor() = editor_state{};
     delete_all_records(store());
     environment.dialogs.clear();
-    qor_staff& record = add_complete_player(1, "Able");
+    qor_staff& record = add_unquestioned_player(1, "Able");
     test.spoil(record);
     list_and_show(record);
     // The click on the list has taken the focus there.
@@ -171,7 +171,7 @@ TEST_F(leave_checks_window, each_switch_off_lets_its_record_go_without_a_questio
     delete_all_records(store());
     environment.dialogs.clear();
     error_checks() = error_check_flags{};
-    qor_staff& record = add_complete_player(1, "Able");
+    qor_staff& record = add_unquestioned_player(1, "Able");
     test.spoil(record);
     list_and_show(record);
     error_checks().*test.check_switch = false;
@@ -182,32 +182,32 @@ TEST_F(leave_checks_window, each_switch_off_lets_its_record_go_without_a_questio
 }
 
 TEST_F(leave_checks_window, a_complete_player_and_a_non_player_are_asked_nothing) {
-  qor_staff& complete = add_complete_player(1, "Able");
+  qor_staff& complete = add_unquestioned_player(1, "Able");
   list_and_show(complete);
   click_entry(window, 1);
   EXPECT_TRUE(environment.dialogs.shown().empty());
 
   editor() = editor_state{};
   delete_all_records(store());
-  qor_staff& coach = add_complete_player(1, "Able");
+  qor_staff& coach = add_unquestioned_player(1, "Able");
   coach.StaffClassification = 1;
   coach.StaffPlayerWorldReputation = 200;
   coach.StaffPlayerAttackerCentral = 0;
-  add_ppms(1, 8);
+  add_preferred_moves(1, 8);
   list_and_show(coach);
   click_entry(window, 1);
   EXPECT_TRUE(environment.dialogs.shown().empty());
 }
 
 TEST_F(leave_checks_window, switched_off_checks_are_not_asked_but_the_ppm_check_is) {
-  qor_staff& record = add_complete_player(1, "Able");
+  qor_staff& record = add_unquestioned_player(1, "Able");
   record.StaffSecondName = "";
   record.StaffYearOfBirth = 0;
   record.StaffNation = "None";
   record.StaffPlayerWorldReputation = 90;
   record.StaffPlayerCurrentAbility = 150;
   record.StaffPlayerAttackerCentral = 0;
-  add_ppms(1, 7);
+  add_preferred_moves(1, 7);
   error_checks() = {false, false, false, false, false, false};
   list_and_show(record);
   environment.dialogs.queue_answer(dialog_answer::no);
@@ -217,7 +217,7 @@ TEST_F(leave_checks_window, switched_off_checks_are_not_asked_but_the_ppm_check_
 }
 
 TEST_F(leave_checks_window, has_no_playing_position_reads_the_rating_edits) {
-  qor_staff& record = add_complete_player(1, "Able");
+  qor_staff& record = add_unquestioned_player(1, "Able");
   list_and_show(record);
   EXPECT_FALSE(has_no_playing_position(window.controls()));
   window.controls().get<QLineEdit>("staff_pl_attacker_central")->setText("14");

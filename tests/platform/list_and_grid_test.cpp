@@ -12,7 +12,7 @@
 
 namespace {
 
-struct record {
+struct listed_thing {
   int id;
 };
 
@@ -24,7 +24,7 @@ std::vector<QString> texts_of(const QListWidget& list) {
 }
 
 TEST(owner_drawn_list_box, sorting_ignores_case_and_entries_keep_their_objects) {
-  record smith{1}, adams{2}, brown{3}, baker{4};
+  listed_thing smith{1}, adams{2}, brown{3}, baker{4};
   owner_drawn_list_box list;
   list.add_entry("smith", &smith);
   list.add_entry("Adams", &adams);
@@ -33,12 +33,12 @@ TEST(owner_drawn_list_box, sorting_ignores_case_and_entries_keep_their_objects) 
 
   list.set_sorted(true);
   EXPECT_EQ(texts_of(list), (std::vector<QString>{"Adams", "brown", "smith"}));
-  EXPECT_EQ(entry_object<record>(&list, 0), &adams);
-  EXPECT_EQ(entry_object<record>(&list, 2), &smith);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 0), &adams);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 2), &smith);
 
   // While sorted, a new entry goes to its place and its index comes back.
   EXPECT_EQ(list.add_entry("Baker", &baker), 1);
-  EXPECT_EQ(entry_object<record>(&list, 1), &baker);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 1), &baker);
 
   list.set_sorted(false);
   EXPECT_EQ(list.add_entry("Aaron", nullptr), 4);
@@ -148,13 +148,13 @@ TEST(string_grid, counts_never_drop_below_one) {
 }
 
 TEST(string_grid, a_row_object_survives_writing_the_rows_text) {
-  record item{7};
+  listed_thing item{7};
   string_grid grid;
   grid.set_col_count(2);
   grid.set_row_count(2);
   set_row_object(&grid, 1, &item);
   grid.set_cell(0, 1, "2001");
-  EXPECT_EQ(row_object<record>(&grid, 1), &item);
+  EXPECT_EQ(row_object<listed_thing>(&grid, 1), &item);
   EXPECT_EQ(grid.cell(0, 1), "2001");
 }
 

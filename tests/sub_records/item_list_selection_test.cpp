@@ -21,8 +21,6 @@ using item_panel_views::kind_view;
 using item_panel_views::view_of;
 using item_panel_views::visit_kind;
 
-enum class user_action { type, choose };
-
 // A kind, and an edit of one of its panel fields as the user makes it with what the edited item
 // then holds (give_value leaves code combos at code 2, index combos at 1, numbers at 7).
 struct selection_case {
@@ -235,10 +233,7 @@ class item_list_form : public item_panel_form {
   }
 
   void act(const selection_case& edit) {
-    if (edit.action == user_action::type)
-      type_into(edit.control, edit.typed);
-    else
-      choose(edit.control, edit.chosen);
+    item_panel_form::act(edit.control, edit.action, edit.typed, edit.chosen);
   }
 
   QString caption_of(const std::string& name) {

@@ -18,8 +18,6 @@ namespace {
 using item_panel_views::view_of;
 using item_panel_views::visit_kind;
 
-enum class user_action { type, choose, click };
-
 // One edit of one panel field as the user makes it, and what the item then holds.
 struct edit_case {
   item_kind kind;
@@ -88,17 +86,7 @@ const edit_case edit_cases[] = {
 class item_panel_edits : public item_panel_form, public ::testing::WithParamInterface<edit_case> {
  protected:
   void act(const edit_case& edit) {
-    switch (edit.action) {
-      case user_action::type:
-        type_into(edit.control, edit.typed);
-        break;
-      case user_action::choose:
-        choose(edit.control, edit.chosen);
-        break;
-      case user_action::click:
-        box(edit.control)->click();
-        break;
-    }
+    item_panel_form::act(edit.control, edit.action, edit.typed, edit.chosen);
   }
 
   // The edited list shows what a fresh fill of the same items shows.

@@ -32,6 +32,9 @@
 #include "sub_records/display_staff.h"
 #include "sub_records/item_panel_handlers.h"
 
+// How a test changes a panel field: as the user would.
+enum class user_action { type, choose, click };
+
 // The item a kind's panel shows.
 template <item_kind Kind>
 item_record<Kind>& shown() {
@@ -161,6 +164,21 @@ class item_panel_form : public ::testing::Test {
     QComboBox* chosen = combo(name);
     chosen->setCurrentIndex(index);
     emit chosen->activated(index);
+  }
+  // The user types `typed` into an edit and leaves it, picks entry `chosen` of a combo, or clicks
+  // a box.
+  void act(const char* name, user_action action, const char* typed, int chosen) {
+    switch (action) {
+      case user_action::type:
+        type_into(name, typed);
+        break;
+      case user_action::choose:
+        choose(name, chosen);
+        break;
+      case user_action::click:
+        box(name)->click();
+        break;
+    }
   }
 
   scoped_app_locale locale_;

@@ -95,11 +95,13 @@ bool holds_boolean_text(const std::byte* record, std::uint16_t offset) {
   unsigned char text[boolean_text_capacity];
   std::memcpy(text, record + offset, sizeof text);
   // Setting bit 5 turns exactly the capital letters of these words into small ones.
-  const auto is = [&](int i, char letter) { return (text[i] | 0x20) == letter; };
-  const bool is_true = is(0, 't') & is(1, 'r') & is(2, 'u') & is(3, 'e') & (text[4] == 0);
-  const bool is_false =
-      is(0, 'f') & is(1, 'a') & is(2, 'l') & is(3, 's') & is(4, 'e') & (text[5] == 0);
-  return is_true | is_false;
+  // Unsigned results, so that the tests join without branches.
+  const auto is = [&](int i, char letter) -> unsigned { return (text[i] | 0x20) == letter; };
+  const auto ends = [&](int i) -> unsigned { return text[i] == 0; };
+  const unsigned is_true = is(0, 't') & is(1, 'r') & is(2, 'u') & is(3, 'e') & ends(4);
+  const unsigned is_false =
+      is(0, 'f') & is(1, 'a') & is(2, 'l') & is(3, 's') & is(4, 'e') & ends(5);
+  return (is_true | is_false) != 0;
 }
 
 // Brings a stored date into the conversion's order. The date is the stored text up to any zero

@@ -20,8 +20,6 @@ class analysis_pages_test : public file_menu_test {
   QString count(const char* edit) { return window.findChild<QLineEdit*>(edit)->text(); }
 };
 
-}  // namespace
-
 TEST_F(analysis_pages_test, opening_a_file_counts_its_staff_and_a_listed_record_can_be_opened) {
   open_through_menu(copy_to_folder(example_club_file()));
   const auto staff_count = static_cast<int>(store().staff_list.size());
@@ -131,3 +129,5 @@ TEST_F(analysis_pages_test, select_all_takes_every_player_and_a_new_file_empties
   open_through_menu(copy_to_folder(example_club_file(), "again.staff"));
   EXPECT_EQ(evaluated->count(), 0);
 }
+
+}  // namespace

@@ -13,6 +13,7 @@
 #include "record_form/editor_state.h"
 #include "record_form/grid_text.h"
 #include "records/record_store.h"
+#include "sub_records/item_grids.h"
 
 // One grid kind: the texts of its columns and its order. Every grid fill is this engine run
 // with one kind's definition.
@@ -44,7 +45,7 @@ bool fill_item_grid(string_grid* grid, std::int32_t staff_id, record_vector<Item
     show_message(std::string(kind.fill_name) + ": null string grid");
     return false;
   }
-  if (sort_flag == 1)
+  if (sort_flag == grid_sorted)
     kind.sort(items);
 
   grid->set_col_count(static_cast<int>(kind.columns.size()));

@@ -65,12 +65,7 @@ class attribute_groups_window : public testing::Test {
     set_up_home_club_file();
     add_player_and_coach();
     list_by_name_and_select_first(window);
-    // As after opening a file: the pages are showing and enabled.
-    window.main_page_control->show();
-    window.pc_staff->show();
-    for (QWidget* child : window.panel_staff->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      child->setEnabled(true);
-    window.pc_staff->setEnabled(true);
+    show_pages_as_after_opening(window);
   }
 
   qor_staff& record(int entry) { return *store().staff_list[static_cast<std::size_t>(entry)]; }

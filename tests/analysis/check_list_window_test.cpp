@@ -135,12 +135,7 @@ class check_list_window : public testing::Test {
   // Lists the records by name, shows the first and makes the pages usable, as opening does.
   void list_and_show() {
     list_by_name_and_select_first(window);
-    window.main_page_control->show();
-    window.pc_staff->show();
-    window.list_box->show();
-    for (QWidget* child : window.panel_staff->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      child->setEnabled(true);
-    window.pc_staff->setEnabled(true);
+    show_pages_as_after_opening(window);
   }
 
   // Turns to a record page as the user does (the check list refreshes when it is its page).

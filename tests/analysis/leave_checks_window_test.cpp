@@ -65,13 +65,7 @@ class leave_checks_window : public testing::Test {
   void list_and_show(qor_staff& record) {
     add_unquestioned_player(99, "Zulu");
     list_by_name_and_select_first(window);
-    // As after opening a file: the pages are showing and enabled.
-    window.main_page_control->show();
-    window.pc_staff->show();
-    window.list_box->show();
-    for (QWidget* child : window.panel_staff->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-      child->setEnabled(true);
-    window.pc_staff->setEnabled(true);
+    show_pages_as_after_opening(window);
     ASSERT_EQ(editor().current_staff, &record);
   }
 

@@ -34,6 +34,15 @@ void list_by_name_and_select_first(Tfrm_main& window) {
   click_entry(window, 0);
 }
 
+void show_pages_as_after_opening(Tfrm_main& window) {
+  window.main_page_control->show();
+  window.pc_staff->show();
+  window.list_box->show();
+  for (QWidget* child : window.panel_staff->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    child->setEnabled(true);
+  window.pc_staff->setEnabled(true);
+}
+
 void click_entry(Tfrm_main& window, int index) {
   window.list_box->set_item_index(index);
   window.list_boxClick();

@@ -25,6 +25,9 @@ class Tfrm_main;
 // Lists the staff vector by display name, as opening a file does, and selects the first entry.
 void list_by_name_and_select_first(Tfrm_main& window);
 
+// Shows and enables the pages, the staff list and the page controls, as opening a file does.
+void show_pages_as_after_opening(Tfrm_main& window);
+
 // Selects the entry as a click on it does.
 void click_entry(Tfrm_main& window, int index);
 

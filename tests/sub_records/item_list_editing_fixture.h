@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
-#include <QTest>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -113,14 +112,7 @@ class item_list_editing : public item_panel_form {
   void click_entry(item_kind kind, int entry) {
     QWidget* list = control(place_of(kind).list);
     focus_on(list);
-    if (auto* grid = qobject_cast<string_grid*>(list)) {
-      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                        grid->visualRect(grid->model()->index(entry, 0)).center());
-    } else {
-      auto* box = static_cast<owner_drawn_list_box*>(list);
-      QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
-                        box->visualItemRect(box->item(entry)).center());
-    }
+    click_list_entry(list, entry);
   }
 
   // Draws an entry (grid: every cell of a row) with the kind's draw handler, as painting the

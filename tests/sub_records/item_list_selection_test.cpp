@@ -216,20 +216,7 @@ class item_list_form : public item_panel_form {
   // The user clicks a list entry or grid row.
   void click_entry(const kind_view& view, int entry) {
     focus_on(control(view.list));
-    click_without_focusing(view, entry);
-  }
-  // The click alone: the focus moves to the list as the mouse is pressed.
-  void click_without_focusing(const kind_view& view, int entry) {
-    QWidget* list = control(view.list);
-    if (view.grid) {
-      auto* grid = static_cast<string_grid*>(list);
-      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                        grid->visualRect(grid->model()->index(entry, 0)).center());
-    } else {
-      auto* box = static_cast<owner_drawn_list_box*>(list);
-      QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
-                        box->visualItemRect(box->item(entry)).center());
-    }
+    click_list_entry(control(view.list), entry);
   }
 
   void act(const selection_case& edit) {
@@ -369,7 +356,7 @@ TEST_P(refused_item_edit, stops_the_click_on_another_entry) {
     focus_on(edit_made.control);
     edit(edit_made.control)->setText(edit_made.refused);
 
-    click_without_focusing(view, entry);
+    click_list_entry(control(view.list), entry);
     EXPECT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(selected_item<Kind>().current, first);
     EXPECT_EQ(chosen_entry(view), shown_entry);
@@ -377,7 +364,7 @@ TEST_P(refused_item_edit, stops_the_click_on_another_entry) {
     EXPECT_EQ(std::memcmp(&first_before, first, sizeof first_before), 0);
 
     edit(edit_made.control)->setText(edit_made.accepted);
-    click_without_focusing(view, entry);
+    click_list_entry(control(view.list), entry);
     EXPECT_EQ(selected_item<Kind>().current, second);
     EXPECT_NE(std::memcmp(&first_before, first, sizeof first_before), 0);
     EXPECT_EQ(dialogs.shown().size(), 1u);

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStringListModel>
+#include <QTest>
 #include <QVBoxLayout>
 #include <cstring>
 #include <memory>
@@ -19,7 +20,9 @@
 #include "../record_form/real_pages_fixture.h"
 #include "../support/click_focus.h"
 #include "platform/focus_tracker.h"
+#include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
+#include "platform/string_grid.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "record_form/field_handlers.h"
@@ -164,6 +167,18 @@ class item_panel_form : public ::testing::Test {
     QComboBox* chosen = combo(name);
     chosen->setCurrentIndex(index);
     emit chosen->activated(index);
+  }
+  // A mouse click on a list box entry or a grid row; the focus moves to the list as the mouse
+  // is pressed.
+  static void click_list_entry(QWidget* list, int entry) {
+    if (auto* grid = qobject_cast<string_grid*>(list)) {
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                        grid->visualRect(grid->model()->index(entry, 0)).center());
+    } else {
+      auto* box = static_cast<owner_drawn_list_box*>(list);
+      QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                        box->visualItemRect(box->item(entry)).center());
+    }
   }
   // The user types `typed` into an edit and leaves it, picks entry `chosen` of a combo, or clicks
   // a box.

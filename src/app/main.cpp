@@ -3,7 +3,7 @@
 #include <exception>
 #include <filesystem>
 
-#include "analysis/error_check_popup.h"
+#include "analysis_views/error_check_popup.h"
 #include "main_window/find_club_buttons.h"
 #include "main_window/find_club_name_form.h"
 #include "main_window/item_club_picks.h"

@@ -1,6 +1,6 @@
 #include "ability_views/weighted_attributes.h"
 #include "analysis/error_check_flags.h"
-#include "analysis/views/analysis_pages.h"
+#include "analysis_views/analysis_pages.h"
 #include "main_window/main_window.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"

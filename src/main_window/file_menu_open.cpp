@@ -10,10 +10,10 @@
 #include <QSplitter>
 
 #include "ability/position_weightings.h"
-#include "analysis/views/analysis_pages.h"
+#include "analysis_views/analysis_pages.h"
 #include "main_window/main_window.h"
 
-#include "analysis/views/analysis_pages.h"
+#include "analysis_views/analysis_pages.h"
 #include "main_window/window_load_observer.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"

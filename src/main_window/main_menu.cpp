@@ -5,7 +5,7 @@
 #include <QMenuBar>
 #include <span>
 
-#include "analysis/error_check_popup.h"
+#include "analysis_views/error_check_popup.h"
 #include "main_window/main_window.h"
 #include "platform/dialog_service.h"
 #include "platform/event_bindings.h"

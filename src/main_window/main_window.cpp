@@ -14,10 +14,10 @@
 #include <QVBoxLayout>
 
 #include "ability_views/ability_exits.h"
-#include "analysis/check_list_page.h"
-#include "analysis/group_steps_form.h"
-#include "analysis/reputation_guide_view.h"
-#include "analysis/views/analysis_pages.h"
+#include "analysis_views/analysis_pages.h"
+#include "analysis_views/check_list_page.h"
+#include "analysis_views/group_steps_form.h"
+#include "analysis_views/reputation_guide_view.h"
 #include "change_highlight/label_handlers.h"
 #include "main_window/screen_fit.h"
 #include "platform/focus_tracker.h"

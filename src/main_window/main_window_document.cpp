@@ -1,4 +1,4 @@
-#include "analysis/leave_check_form.h"
+#include "analysis_views/leave_check_form.h"
 #include "main_window/main_window.h"
 #include "platform/focus_tracker.h"
 #include "record_form/editor_state.h"

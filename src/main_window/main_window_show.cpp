@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QSplitter>
 
-#include "analysis/reputation_guide_view.h"
+#include "analysis_views/reputation_guide_view.h"
 #include "main_window/fixed_choice_lists.h"
 #include "main_window/lookup_files.h"
 #include "main_window/main_window.h"

@@ -3,9 +3,9 @@
 #include <QListWidgetItem>
 
 #include "ability_views/weighted_attributes.h"
-#include "analysis/check_list_page.h"
-#include "analysis/group_means_form.h"
-#include "analysis/reputation_guide_view.h"
+#include "analysis_views/check_list_page.h"
+#include "analysis_views/group_means_form.h"
+#include "analysis_views/reputation_guide_view.h"
 #include "change_highlight/label_highlighting.h"
 #include "change_tracking/change_predicates.h"
 #include "change_tracking/originals.h"

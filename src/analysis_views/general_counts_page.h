@@ -4,7 +4,7 @@
 #include <array>
 
 #include "analysis/general_counts.h"
-#include "analysis/views/analysis_window_hooks.h"
+#include "analysis_views/analysis_window_hooks.h"
 
 class QLabel;
 class QLineEdit;

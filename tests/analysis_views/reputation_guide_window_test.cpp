@@ -6,7 +6,7 @@
 #include <string>
 
 #include "analysis/reputation_guide.h"
-#include "analysis/reputation_guide_view.h"
+#include "analysis_views/reputation_guide_view.h"
 #include "main_window/main_window.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"

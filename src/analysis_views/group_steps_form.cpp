@@ -1,4 +1,4 @@
-#include "analysis/group_steps_form.h"
+#include "analysis_views/group_steps_form.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "ability_views/weighted_attributes.h"
-#include "analysis/group_means_form.h"
+#include "analysis_views/group_means_form.h"
 #include "platform/event_bindings.h"
 #include "platform/focus_tracker.h"
 #include "platform/win1252.h"

@@ -1,11 +1,11 @@
-#include "analysis/check_list_fields.h"
+#include "analysis_views/check_list_fields.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 #include <vector>
 
 #include "analysis/check_list_facts.h"
-#include "analysis/go_to_control.h"
+#include "analysis_views/go_to_control.h"
 #include "platform/item_objects.h"
 #include "platform/win1252.h"
 #include "record_form/edit_integers.h"

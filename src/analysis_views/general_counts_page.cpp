@@ -1,4 +1,4 @@
-#include "analysis/views/general_counts_page.h"
+#include "analysis_views/general_counts_page.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/rca_list.h"
-#include "analysis/views/analysis_context.h"
+#include "analysis_views/analysis_context.h"
 #include "platform/item_objects.h"
 #include "platform/win1252.h"
 #include "record_form/grid_text.h"

@@ -1,4 +1,4 @@
-#include "analysis/error_check_popup.h"
+#include "analysis_views/error_check_popup.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

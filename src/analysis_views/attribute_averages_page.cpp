@@ -1,4 +1,4 @@
-#include "analysis/views/attribute_averages_page.h"
+#include "analysis_views/attribute_averages_page.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "analysis/group_means_form.h"
+#include "analysis_views/group_means_form.h"
 
 #include <QColor>
 #include <QFrame>

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "analysis/views/analysis_window_hooks.h"
+#include "analysis_views/analysis_window_hooks.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,13 +1,13 @@
-#include "analysis/check_list_markers.h"
+#include "analysis_views/check_list_markers.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 
 #include "analysis/check_list_facts.h"
-#include "analysis/go_to_control.h"
 #include "analysis/leave_checks.h"
-#include "analysis/marker_icons.h"
+#include "analysis_views/go_to_control.h"
+#include "analysis_views/marker_icons.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"
 #include "platform/label_events.h"

@@ -1,4 +1,4 @@
-#include "analysis/views/analysis_context.h"
+#include "analysis_views/analysis_context.h"
 
 #include "platform/app_locale.h"
 #include "record_form/editor_state.h"

@@ -1,4 +1,4 @@
-#include "analysis/reputation_guide_view.h"
+#include "analysis_views/reputation_guide_view.h"
 
 #include <QLabel>
 

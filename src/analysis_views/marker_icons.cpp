@@ -1,4 +1,4 @@
-#include "analysis/marker_icons.h"
+#include "analysis_views/marker_icons.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,4 +1,4 @@
-#include "analysis/go_to_control.h"
+#include "analysis_views/go_to_control.h"
 
 #include <QTabWidget>
 

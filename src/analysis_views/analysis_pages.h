@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "analysis/views/analysis_window_hooks.h"
+#include "analysis_views/analysis_window_hooks.h"
 
 class QWidget;
 class ability_ranges_page;

@@ -1,10 +1,10 @@
-#include "analysis/leave_check_form.h"
+#include "analysis_views/leave_check_form.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "ability_views/position_form.h"
-#include "analysis/go_to_control.h"
+#include "analysis_views/go_to_control.h"
 #include "platform/dialog_service.h"
 #include "platform/win1252.h"
 #include "record_form/edit_integers.h"

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "analysis/check_list_page.h"
-#include "analysis/marker_icons.h"
+#include "analysis_views/check_list_page.h"
+#include "analysis_views/marker_icons.h"
 #include "main_window/main_window.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"

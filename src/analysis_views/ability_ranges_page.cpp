@@ -1,4 +1,4 @@
-#include "analysis/views/ability_ranges_page.h"
+#include "analysis_views/ability_ranges_page.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "analysis/views/analysis_context.h"
+#include "analysis_views/analysis_context.h"
 #include "platform/event_bindings.h"
 #include "platform/focus_tracker.h"
 #include "record_form/field_validation.h"

@@ -1,4 +1,4 @@
-#include "analysis/check_list_page.h"
+#include "analysis_views/check_list_page.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "analysis/check_list_facts.h"
-#include "analysis/check_list_fields.h"
-#include "analysis/check_list_markers.h"
-#include "analysis/marker_icons.h"
+#include "analysis_views/check_list_fields.h"
+#include "analysis_views/check_list_markers.h"
+#include "analysis_views/marker_icons.h"
 #include "platform/event_bindings.h"
 #include "platform/owner_drawn_list_box.h"
 #include "record_form/editor_state.h"

@@ -1,10 +1,10 @@
-#include "analysis/views/analysis_pages.h"
+#include "analysis_views/analysis_pages.h"
 
 #include <QVBoxLayout>
 
-#include "analysis/views/ability_ranges_page.h"
-#include "analysis/views/attribute_averages_page.h"
-#include "analysis/views/general_counts_page.h"
+#include "analysis_views/ability_ranges_page.h"
+#include "analysis_views/attribute_averages_page.h"
+#include "analysis_views/general_counts_page.h"
 #include "platform/page_control.h"
 
 namespace {

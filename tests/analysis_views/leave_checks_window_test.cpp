@@ -9,8 +9,8 @@
 #include <QTabWidget>
 #include <memory>
 
-#include "analysis/error_check_popup.h"
-#include "analysis/leave_check_form.h"
+#include "analysis_views/error_check_popup.h"
+#include "analysis_views/leave_check_form.h"
 #include "main_window/main_window.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"

@@ -57,10 +57,10 @@ int index_of_code(const std::vector<std::string>& list, long long code) {
   return -1;
 }
 
-// A code below 1 selects item 0 as the real "not set" choice; a code without an entry selects
-// it as a stand-in.
+// Code 0 selects item 0 as the real "not set" choice; a code without an entry, a negative one
+// included, selects it as a stand-in, so that no commit turns the stored code into 0.
 void select_code(QComboBox* combo, long long code, int found) {
-  if (code < 1 && combo->count() > 0) {
+  if (code == 0 && combo->count() > 0) {
     combo->setCurrentIndex(0);
     clear_unshown(combo);
   } else {

@@ -38,8 +38,8 @@ bool fill_date_control(QLineEdit* edit, const field_slot& value, int tag,
 // Selects the first item whose text (with tag -10: whose name part) equals `text` ignoring
 // case; item 0 when none does.
 bool fill_control(QComboBox* combo, std::string_view text, int tag);
-// Selects the first item whose "Name; code" entry carries `code`; item 0 for a code below 1 or
-// one that no item carries.
+// Selects the first item whose "Name; code" entry carries `code`; item 0 for code 0, and as a
+// stand-in for a code that no item carries (codes below 1 are never looked for).
 bool fill_control_by_code(QComboBox* combo, long long code, int tag);
 // The same with the codes read from `list` (entry i stands for item i).
 bool fill_control_using_id(QComboBox* combo, long long code, const std::vector<std::string>& list,

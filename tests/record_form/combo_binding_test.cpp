@@ -158,10 +158,13 @@ TEST_F(combo_binding, coded_combos_select_by_code_and_store_it) {
   EXPECT_TRUE(apply_code_from_control(&combo, slot(job)));
   EXPECT_EQ(job, 5);
 
-  std::int8_t future_job = 42;  // a code no item carries stays as it was
-  fill_control_by_code(&combo, future_job, text_value_tag);
-  EXPECT_FALSE(apply_code_from_control(&combo, slot(future_job)));
-  EXPECT_EQ(future_job, 42);
+  // A code no item carries, a negative one too, stays as it was.
+  for (const std::int8_t stored : {42, -18}) {
+    std::int8_t future_job = stored;
+    fill_control_by_code(&combo, future_job, text_value_tag);
+    EXPECT_FALSE(apply_code_from_control(&combo, slot(future_job)));
+    EXPECT_EQ(future_job, stored);
+  }
 }
 
 TEST_F(combo_binding, a_tagged_coded_combo_stores_its_index_under_tag_minus_ten) {

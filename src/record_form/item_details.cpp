@@ -1,13 +1,10 @@
 #include "record_form/item_details.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
 
-#include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
 #include "record_form/dependent_controls.h"
 #include "record_form/field_validation_checks.h"
@@ -38,33 +35,6 @@ constexpr std::array<const char*, item_kind_count> panel_names = {
     "edit_staff_unavailability_panel",
     "edit_staff_long_term_career_panel",
 };
-
-// Boxes that read "True" and "False" and keep their state for any other text (a new item's
-// empty flag shows the box as the previous item left it).
-constexpr std::string_view three_way_boxes[] = {
-    "staff_favourite_staff_permanent", "staff_favourite_staff_marked_for_deletion",
-    "staff_disliked_staff_permanent",  "staff_disliked_staff_marked_for_deletion",
-    "staff_favourite_club_permanent",  "staff_disliked_club_permanent",
-};
-
-bool is_three_way(std::string_view name) {
-  return std::find(std::begin(three_way_boxes), std::end(three_way_boxes), name) !=
-         std::end(three_way_boxes);
-}
-
-// A flag of any other text leaves the box as it was: a stand-in, which the applier leaves alone
-// until the user sets the box.
-void fill_three_way(QAbstractButton* box, std::string_view flag) {
-  if (same_text_ignoring_case(flag, "True")) {
-    box->setChecked(true);
-    clear_unshown(box);
-  } else if (same_text_ignoring_case(flag, "False")) {
-    box->setChecked(false);
-    clear_unshown(box);
-  } else {
-    mark_unshown(box);
-  }
-}
 
 // The type combo lists the types from 1 up; type 0 (not set) and 6 share the sixth entry.
 void fill_language_type(const qor_staff_language& item, form_controls& form) {
@@ -112,10 +82,6 @@ void show_kind_specifics(item_kind kind, const void* item, form_controls& form) 
   }
 }
 
-void* as_mutable(const void* record) {
-  return const_cast<void*>(record);
-}
-
 }  // namespace
 
 const char* item_panel_name(item_kind kind) {
@@ -132,14 +98,7 @@ void fill_item_panel(item_kind kind, const void* owner, const void* item, form_c
     for (const control_spec& row : page.controls) {
       if (row.container == nullptr || panel != row.container || row.binding.field.owner != owner)
         continue;
-      QWidget* control = form.find(row.name);
-      auto* box = qobject_cast<QAbstractButton*>(control);
-      if (box != nullptr && is_three_way(row.name)) {
-        const field_ref& flag = row.binding.field;
-        fill_three_way(box, read_text({flag.locate(as_mutable(item)), flag.type, flag.capacity}));
-      } else {
-        fill_bound_control(row, control, item, formats);
-      }
+      fill_bound_control(row, form.find(row.name), item, formats);
     }
   }
   show_kind_specifics(kind, item, form);

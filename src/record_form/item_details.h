@@ -14,8 +14,8 @@ const char* item_panel_name(item_kind kind);
 
 // Shows the item in its kind's panel while filling_controls is set (the flag is put back as it
 // was). False, touching nothing, for a null item. Flags tick when their text is "true" in any
-// case, except the favourite and disliked "permanent" and staff "marked for deletion" boxes,
-// which read "True" and "False" and keep their state for any other text.
+// case; any text but "true" or "false" shows unticked as a stand-in, never as the item shown
+// before left the box, and stays in the item until the user sets the box.
 template <item_kind Kind>
 bool fill_item_details(const item_record<Kind>* item, form_controls& form);
 

@@ -1,21 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QStringListModel>
+#include <QTest>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "../record_form/real_pages_fixture.h"
+#include "../support/click_focus.h"
 #include "main_window/main_window.h"
+#include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
+#include "record_form/field_slot.h"
+#include "record_form/item_details.h"
 #include "record_form/record_pages.h"
+#include "records/item_kinds.h"
 #include "records/item_records.h"
 #include "records/lookup_lists.h"
 #include "records/record_store.h"
 #include "staff_list_test_records.h"
+#include "sub_records/item_list_places.h"
 #include "window_test_support.h"
 
 namespace {
@@ -139,6 +147,91 @@ TEST_F(showing_records, showing_and_committing_every_record_changes_none) {
   EXPECT_EQ(std::memcmp(&shown_injury, &injury, sizeof injury), 0);
   EXPECT_FALSE(editor().data_modified);
   EXPECT_FALSE(editor().filling_controls);
+  EXPECT_TRUE(environment.dialogs.shown().empty()) << environment.dialogs.last().text.toStdString();
+}
+
+// An item's flag that reads neither "True" nor "False" shows unticked, whatever the item shown
+// before left in the box, and stays as it is until the user sets the box.
+TEST_F(showing_records, an_item_flag_neither_true_nor_false_shows_unticked) {
+  add(plain_staff(2, "Brown"));
+  struct flag_case {
+    item_kind kind;
+    const char* box;
+    const char* unshowable;
+    bool touched;  // the user sets the box afterwards
+  };
+  const flag_case cases[] = {
+      {item_kind::favourite_staff, "staff_favourite_staff_permanent", "", true},
+      {item_kind::disliked_staff, "staff_disliked_staff_permanent", "Maybe", true},
+      {item_kind::favourite_club, "staff_favourite_club_permanent", "", true},
+      {item_kind::disliked_club, "staff_disliked_club_permanent", "", false},
+      {item_kind::favourite_staff, "staff_favourite_staff_marked_for_deletion", "", false},
+      {item_kind::disliked_staff, "staff_disliked_staff_marked_for_deletion", "x", false},
+  };
+  // Per case an item whose flag is "True" and one whose flag the box cannot show.
+  struct shown_pair {
+    const std::byte* ticked;
+    const std::byte* unshowable;
+  };
+  std::vector<shown_pair> pairs;
+  std::int32_t next_id = 1;
+  const auto add_flagged = [&](const flag_case& c, const char* flag) {
+    std::byte* item = append_new_item(store(), c.kind, false);
+    const std::int32_t ids[] = {next_id++, 2};
+    std::memcpy(item, ids, sizeof ids);
+    // Values the panel's checks accept, so that the user may go from one item to the other.
+    for (const page_spec& page : record_page_specs()) {
+      for (const control_spec& row : page.controls) {
+        if (row.container != nullptr && std::string_view(row.container) == item_panel_name(c.kind))
+          real_pages_fixture::give_value(row, *item);
+      }
+    }
+    const field_ref& field = find_control_spec(c.box)->binding.field;
+    write_text({field.locate(item), field.type, field.capacity}, flag);
+    return item;
+  };
+  for (const flag_case& c : cases) {
+    const std::byte* ticked = add_flagged(c, "True");
+    pairs.push_back({ticked, add_flagged(c, c.unshowable)});
+  }
+  const auto flag_of = [](const flag_case& c, const std::byte* item) {
+    const field_ref& field = find_control_spec(c.box)->binding.field;
+    return std::string(
+        read_text({field.locate(const_cast<std::byte*>(item)), field.type, field.capacity}));
+  };
+  show_pages_as_after_opening(window);
+  list_by_name_and_select_first(window);
+
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const flag_case& c = cases[i];
+    SCOPED_TRACE(c.box);
+    auto* list = window.controls().get<owner_drawn_list_box>(place_of(c.kind).list);
+    auto* box = window.controls().get<QAbstractButton>(c.box);
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(box, nullptr);
+    focus_as_by_click(list);
+    const auto click_item = [&](const std::byte* item) {
+      for (int entry = 0; entry < list->count(); ++entry) {
+        if (entry_object_raw(list, entry) == item) {
+          QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                            list->visualItemRect(list->item(entry)).center());
+          return;
+        }
+      }
+      ADD_FAILURE() << "no entry for the item";
+    };
+    click_item(pairs[i].ticked);
+    EXPECT_TRUE(box->isChecked());
+    click_item(pairs[i].unshowable);
+    EXPECT_FALSE(box->isChecked());
+    click_item(pairs[i].ticked);
+    click_item(pairs[i].unshowable);
+    EXPECT_EQ(flag_of(c, pairs[i].unshowable), c.unshowable);
+    if (c.touched) {
+      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+      EXPECT_EQ(flag_of(c, pairs[i].unshowable), "True");
+    }
+  }
   EXPECT_TRUE(environment.dialogs.shown().empty()) << environment.dialogs.last().text.toStdString();
 }
 

@@ -201,7 +201,8 @@ TEST_F(display_item_lists, kinds_without_items_hide_their_panels_and_select_noth
   EXPECT_EQ(control<owner_drawn_list_box>("staff_history")->count(), 0);
 }
 
-TEST_F(display_item_lists, flags_of_the_favourite_kinds_read_true_and_false_only) {
+// A flag that reads neither true nor false shows unticked, not as the item before left the box.
+TEST_F(display_item_lists, flags_of_the_favourite_kinds_tick_for_true_only) {
   auto& first = add_item<item_kind::favourite_staff>(1, shown_staff, true);
   first.StaffFavouriteStaffPermanent = "True";
   display_staff(&staff, controls);
@@ -210,7 +211,7 @@ TEST_F(display_item_lists, flags_of_the_favourite_kinds_read_true_and_false_only
 
   first.StaffFavouriteStaffPermanent = "";
   fill_staff_favourite_staff_details(&first, controls);
-  EXPECT_TRUE(permanent->isChecked());
+  EXPECT_FALSE(permanent->isChecked());
   first.StaffFavouriteStaffPermanent = "false";
   fill_staff_favourite_staff_details(&first, controls);
   EXPECT_FALSE(permanent->isChecked());

@@ -39,6 +39,23 @@ TEST_F(analysis_pages_test, opening_a_file_counts_its_staff_and_a_listed_record_
   EXPECT_EQ(window.main_page_control->currentWidget(), window.staff_tab);
 }
 
+// The example club's squad ranges come from the shipped club list: they must spread its players
+// over the squad rows, each player in exactly one row by ability.
+TEST_F(analysis_pages_test, the_example_spreads_its_players_over_the_squad_rows) {
+  open_through_menu(copy_to_folder(example_club_file()));
+  const int players =
+      count("amount_of_players_edit").toInt() + count("amount_of_player_non_players_edit").toInt();
+  ASSERT_GT(players, 4);
+  int counted = 0;
+  for (const char* row : {"above_pl_edit", "star_pl_edit", "first_team_pl_edit", "other_pl_edit"}) {
+    const int in_row = count(row).toInt();
+    EXPECT_GT(in_row, 0) << row;
+    EXPECT_LT(in_row, players) << row;
+    counted += in_row;
+  }
+  EXPECT_EQ(counted, players);
+}
+
 TEST_F(analysis_pages_test, going_to_a_listed_record_asks_the_leave_checks_first) {
   open_through_menu(copy_to_folder(example_club_file()));
   error_checks() = error_check_flags{};

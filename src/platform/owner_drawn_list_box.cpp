@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/item_objects.h"
+#include "platform/list_keys.h"
 #include "platform/owner_draw.h"
 #include "platform/run_guarded.h"
 
@@ -100,6 +101,15 @@ void owner_drawn_list_box::sort_entries() {
   });
   for (QListWidgetItem* entry : entries)
     addItem(entry);
+}
+
+bool owner_drawn_list_box::event(QEvent* event) {
+  // The key-down handler's Delete and Insert come before the window's menu shortcuts.
+  if (key_down_ && is_list_key_override(event)) {
+    event->accept();
+    return true;
+  }
+  return QListWidget::event(event);
 }
 
 void owner_drawn_list_box::keyPressEvent(QKeyEvent* event) {

@@ -25,7 +25,8 @@ class owner_drawn_list_box : public QListWidget {
   void set_double_click_handler(std::function<void()> handler) {
     double_click_ = std::move(handler);
   }
-  // Runs before the list's own handling of the key.
+  // Runs before the list's own handling of the key. Delete and Insert reach it even where a menu
+  // shortcut of the window (Edit > Delete is Del) would take them.
   void set_key_down_handler(std::function<void(int key)> handler) {
     key_down_ = std::move(handler);
   }
@@ -44,6 +45,7 @@ class owner_drawn_list_box : public QListWidget {
   const measure_handler& measurer() const { return measure_; }
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

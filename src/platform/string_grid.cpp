@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "platform/list_keys.h"
 #include "platform/owner_draw.h"
 #include "platform/run_guarded.h"
 
@@ -105,6 +106,15 @@ void string_grid::style_header_row() {
     header->setFlags(Qt::ItemIsEnabled);
     header->setBackground(face);
   }
+}
+
+bool string_grid::event(QEvent* event) {
+  // The key-down handler's Delete and Insert come before the window's menu shortcuts.
+  if (key_down_ && is_list_key_override(event)) {
+    event->accept();
+    return true;
+  }
+  return QTableWidget::event(event);
 }
 
 void string_grid::keyPressEvent(QKeyEvent* event) {

@@ -40,7 +40,8 @@ class string_grid : public QTableWidget {
   void set_double_click_handler(std::function<void()> handler) {
     double_click_ = std::move(handler);
   }
-  // Runs before the grid's own handling of the key.
+  // Runs before the grid's own handling of the key. Delete and Insert reach it even where a menu
+  // shortcut of the window (Edit > Delete is Del) would take them.
   void set_key_down_handler(std::function<void(int key)> handler) {
     key_down_ = std::move(handler);
   }
@@ -51,6 +52,7 @@ class string_grid : public QTableWidget {
   const draw_cell_handler& cell_drawer() const { return draw_cell_; }
 
  protected:
+  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

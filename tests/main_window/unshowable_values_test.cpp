@@ -18,6 +18,7 @@
 #include "record_form/editor_state.h"
 #include "record_form/field_help.h"
 #include "record_form/field_slot.h"
+#include "record_form/page_table.h"
 #include "records/item_vectors.h"
 #include "records/record_layout.h"
 #include "records/staff_writer.h"

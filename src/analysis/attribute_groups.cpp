@@ -235,7 +235,9 @@ std::string mean_text(double mean) {
 }
 
 int mean_bar_width(int background_width, double mean) {
-  return static_cast<int>(background_width * 0.01 * (5.0 * mean));
+  // A file may hold values outside 0 to 20; their bar stops at the background's edges.
+  const int width = static_cast<int>(background_width * 0.01 * (5.0 * mean));
+  return std::clamp(width, 0, std::max(background_width, 0));
 }
 
 int stepped_value(int value, int step, int max) {

@@ -73,7 +73,8 @@ double group_mean(const group_mean_spec& mean, std::span<const int> values);
 // its two decimals always make three characters or more).
 std::string mean_text(double mean);
 
-// The bar width that shows the mean against a background as wide as a mean of 20.
+// The bar width that shows the mean against a background as wide as a mean of 20; a mean
+// outside 0 to 20 fills the background or leaves it empty.
 int mean_bar_width(int background_width, double mean);
 
 // A value after one step: "+1" raises 1 to max-1 by one; "-1" lowers 2 to max by one. 0 (not

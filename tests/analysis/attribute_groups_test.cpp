@@ -69,7 +69,8 @@ TEST(attribute_groups, mean_texts_and_bars) {
   EXPECT_EQ(mean_text(12.25), "12.25");
   EXPECT_EQ(mean_text(0.0), "0.00");
   EXPECT_EQ(mean_text(13.5), "13.50");
-  const std::pair<double, int> bars[] = {{20, 97}, {15, 72}, {12, 58}, {10, 48}, {1, 4}, {0, 0}};
+  const std::pair<double, int> bars[] = {{20, 97}, {15, 72}, {12, 58},  {10, 48}, {1, 4},
+                                         {0, 0},   {25, 97}, {100, 97}, {-5, 0}};
   for (const auto& [mean, width] : bars)
     EXPECT_EQ(mean_bar_width(97, mean), width) << mean;
 }

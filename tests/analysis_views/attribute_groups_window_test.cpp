@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTabWidget>
 #include <set>
 #include <string>
@@ -134,6 +135,50 @@ TEST_F(attribute_groups_window, showing_a_record_shows_all_thirteen_means_and_ba
   click_entry(window, player_entry);
   expect_means({{"avg_phys", "13.50", "phys_bar", 65},
                 {"avg_np_non_tactical", "0.00", "avg_non_tactical_bar", 0}});
+}
+
+// Qt's warnings while alive, such as the one a negative widget size gives.
+class caught_warnings {
+ public:
+  caught_warnings() {
+    texts().clear();
+    previous_ = qInstallMessageHandler(&caught_warnings::note);
+  }
+  ~caught_warnings() { qInstallMessageHandler(previous_); }
+  caught_warnings(const caught_warnings&) = delete;
+  caught_warnings& operator=(const caught_warnings&) = delete;
+  static QStringList& texts() {
+    static QStringList noted;
+    return noted;
+  }
+
+ private:
+  static void note(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtWarningMsg)
+      texts() << text;
+  }
+  QtMessageHandler previous_;
+};
+
+// A file may hold values outside 0 to 20: the bar still stays within its background.
+TEST_F(attribute_groups_window, a_mean_out_of_range_keeps_its_bar_within_the_background) {
+  const int full = window.controls().find("phy_bar_bg")->width();
+  ASSERT_GT(full, 0);
+  struct bar_case {
+    std::int8_t tempo;  // the coach's only tactical value, so the mean
+    int width;
+  };
+  const bar_case cases[] = {{25, full}, {100, full}, {-5, 0}, {10, full / 2}, {20, full}};
+  caught_warnings warnings;
+  for (const bar_case& test : cases) {
+    record(coach_entry).StaffNonPlayerTempo = test.tempo;
+    click_entry(window, coach_entry);
+    EXPECT_EQ(mean("avg_np_tactical").toDouble(), test.tempo);
+    EXPECT_EQ(bar_width("avg_tactical_bar"), test.width) << int{test.tempo};
+    click_entry(window, player_entry);
+  }
+  EXPECT_TRUE(caught_warnings::texts().filter("Negative").isEmpty())
+      << caught_warnings::texts().join('\n').toStdString();
 }
 
 TEST_F(attribute_groups_window, a_mean_reads_a_text_that_is_no_number_as_unset) {

@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
 
+#include "amount_text.h"
 #include "field_integers.h"
 #include "quote_search.h"
 #include "quoted_fields.h"
@@ -124,19 +124,6 @@ void convert_date(std::byte* record, const column_step& step, std::string_view s
   }
 }
 
-float parse_amount(std::string_view text) {
-  // Heights and weights may use ',' or '.' before the decimals.
-  std::array<char, max_field_length> copy{};
-  const std::size_t length = std::min(text.size(), copy.size());
-  for (std::size_t i = 0; i < length; ++i) {
-    copy[i] = text[i] == ',' ? '.' : text[i];
-  }
-  // Beyond the float range the amount would become an infinity, which no file could carry back.
-  constexpr double largest = std::numeric_limits<float>::max();
-  return static_cast<float>(
-      std::clamp(parse_decimal_text({copy.data(), length}), -largest, largest));
-}
-
 // Every action gives what the zero-filled record holds for an empty field, so empty fields
 // take the same path as others. Numbers are parsed from the stored text; the parsers stop at
 // a zero byte, so they read it as the text before any zero byte.
@@ -183,7 +170,8 @@ void store_field(std::byte* record, const column_step& step, std::string_view te
           parse_field_integer<true>(store_text(record, step, text, line), line));
       break;
     case column_action::amount:
-      write_float(record, step.number_offset, parse_amount(store_text(record, step, text, line)));
+      write_float(record, step.number_offset,
+                  parse_amount_text(store_text(record, step, text, line)));
       break;
   }
 }

@@ -1,10 +1,8 @@
 #include "record_passes.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <limits>
 
+#include "amount_text.h"
 #include "item_vectors.h"
 #include "record_layout.h"
 
@@ -19,29 +17,11 @@ void copy_records(const record_vector<Record>& from, record_vector<Record>& to) 
   }
 }
 
-// Writes the amount with two decimals; an amount too wide for that goes in the shortest form
-// that reads back as the same float, else with as many digits as the text has room for. Every
-// text written is a finite number: a float beyond the range of its kind is written as the
-// largest one.
-void rewrite_amount(fixed_text<10>& text, float amount, char decimal_separator) {
-  constexpr float largest = std::numeric_limits<float>::max();
-  amount = std::isnan(amount) ? 0.0f : std::clamp(amount, -largest, largest);
-  char digits[64];
-  char* const end = digits + sizeof digits;
-  const auto fits = [&](const std::to_chars_result& result) {
-    return result.ec == std::errc() &&
-           static_cast<std::size_t>(result.ptr - digits) < text.capacity;
-  };
-  std::to_chars_result result =
-      std::to_chars(digits, end, static_cast<double>(amount), std::chars_format::fixed, 2);
-  if (!fits(result)) {
-    result = std::to_chars(digits, end, amount);
-  }
-  for (int precision = 6; !fits(result) && precision >= 0; --precision) {
-    result = std::to_chars(digits, end, amount, std::chars_format::scientific, precision);
-  }
-  std::replace(digits, result.ptr, '.', decimal_separator);
-  text = std::string_view(digits, result.ptr);
+void rewrite_amount(fixed_text<max_amount_text_length + 1>& text, float amount,
+                    char decimal_separator) {
+  std::string written = format_amount_text(amount);
+  std::ranges::replace(written, '.', decimal_separator);
+  text = written;
 }
 
 void rewrite_vector_amounts(record_vector<qor_staff>& staff, char decimal_separator) {

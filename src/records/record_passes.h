@@ -16,5 +16,5 @@ void copy_missing_originals(record_store& records, bool staff_originals_given,
                             const std::array<bool, item_kind_count>& item_originals_given);
 
 // Rewrites the height and weight texts of every staff record, current and original, from their
-// numbers with two decimals and the given separator. A text that would not fit is kept.
+// numbers (format_amount_text) with the given separator before the decimals.
 void rewrite_amount_texts(record_store& records, char decimal_separator);

@@ -21,29 +21,36 @@ constexpr rating_word rating_words[] = {
 
 }  // namespace
 
-std::vector<int> missing_history_years(const record_vector<qor_staff_history>& history,
-                                       std::int32_t staff_id) {
+std::vector<std::string> missing_history_years(const record_vector<qor_staff_history>& history,
+                                               std::int32_t staff_id) {
   std::vector<int> years;
   for (const auto& item : history) {
     if (item && item->StaffHistoryStaff == staff_id)
       years.push_back(item->StaffHistoryYear);
   }
   std::sort(years.begin(), years.end());
-  std::vector<int> missing;
-  int held = 0;
+  std::vector<std::string> lines;
+  bool required_in_gap = false;
+  // In 64 bits, so that the years around the widest of gaps need no care.
+  std::int64_t held = 0;
   for (const int year : years) {
     if (held != 0 && year > held + 1) {
-      for (int gap = held + 1; gap < year; ++gap)
-        missing.push_back(gap);
+      const std::int64_t first = held + 1;
+      const std::int64_t last = std::int64_t{year} - 1;
+      required_in_gap =
+          required_in_gap || (first <= required_history_year && required_history_year <= last);
+      if (last - first < widest_gap_listed_by_year) {
+        for (std::int64_t gap = first; gap <= last; ++gap)
+          lines.push_back(std::to_string(gap));
+      } else {
+        lines.push_back(std::to_string(first) + " to " + std::to_string(last));
+      }
     }
     held = year;
   }
-  const bool has_required = std::binary_search(years.begin(), years.end(), required_history_year);
-  const bool listed =
-      std::find(missing.begin(), missing.end(), required_history_year) != missing.end();
-  if (!has_required && !listed)
-    missing.push_back(required_history_year);
-  return missing;
+  if (!required_in_gap && !std::binary_search(years.begin(), years.end(), required_history_year))
+    lines.push_back(std::to_string(required_history_year));
+  return lines;
 }
 
 bool has_height_and_weight(const qor_staff& staff) {

@@ -20,12 +20,17 @@ int count_staff_items(const record_vector<Item>& items, std::int32_t staff_id) {
   }));
 }
 
-// The years missing from the staff member's playing history, rising: every year inside a gap
-// between two seasons, then 2012 when no season is of 2012 and no gap listed it. Items marked
-// for deletion count like the others. Reads a sorted copy of the years; the store keeps its
-// order.
-std::vector<int> missing_history_years(const record_vector<qor_staff_history>& history,
-                                       std::int32_t staff_id);
+// A gap of up to this many missing years is listed year by year; a wider one, which no real
+// career has, takes one line naming its first and last year, so that the list stays short
+// whatever years a file holds.
+inline constexpr std::int64_t widest_gap_listed_by_year = 200;
+
+// The lines listing the years missing from the staff member's playing history, rising: each
+// year inside a gap between two seasons (a wide gap as "first to last"), then "2012" when no
+// season is of 2012 and no gap holds it. Items marked for deletion count like the others. Reads
+// a sorted copy of the years; the store keeps its order.
+std::vector<std::string> missing_history_years(const record_vector<qor_staff_history>& history,
+                                               std::int32_t staff_id);
 
 // Not a player, or both height and weight set.
 bool has_height_and_weight(const qor_staff& staff);

@@ -119,8 +119,8 @@ bool list_missing_history_years(QListWidget* list, std::int32_t staff_id,
     return false;
   }
   list->clear();
-  for (const int year : missing_history_years(history, staff_id))
-    list->addItem(QString::number(year));
+  for (const std::string& line : missing_history_years(history, staff_id))
+    list->addItem(QString::fromStdString(line));
   return list->count() > 0;
 }
 

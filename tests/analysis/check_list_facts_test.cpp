@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "analysis/check_list_facts.h"
@@ -19,34 +21,61 @@ record_vector<qor_staff_history> history_of(std::int32_t owner, std::vector<int>
   return items;
 }
 
+std::vector<int> years_in_store_order(const record_vector<qor_staff_history>& history) {
+  std::vector<int> years;
+  for (const auto& item : history)
+    years.push_back(item->StaffHistoryYear);
+  return years;
+}
+
 TEST(check_list_facts, missing_history_years_list_gaps_and_2012_once) {
   struct years_case {
     std::vector<int> years;
-    std::vector<int> missing;
+    std::vector<std::string> missing;
   };
   const years_case cases[] = {
-      {{}, {2012}},
-      {{2013, 2010}, {2011, 2012}},  // the gap lists 2012; it is not listed again
+      {{}, {"2012"}},
+      {{2013, 2010}, {"2011", "2012"}},  // the gap lists 2012; it is not listed again
       {{2012, 2012, 2013}, {}},
-      {{2008, 2010, 2012}, {2009, 2011}},
-      {{2015, 2016}, {2012}},
+      {{2008, 2010, 2012}, {"2009", "2011"}},
+      {{2015, 2016}, {"2012"}},
+      {{-3, 1}, {"-2", "-1", "0", "2012"}},
+      {{0, 5}, {"2012"}},  // no year held before 5
   };
   for (const years_case& test : cases) {
     auto history = history_of(5, test.years);
-    const auto order_before = [&history] {
-      std::vector<int> order;
-      for (const auto& item : history)
-        order.push_back(item->StaffHistoryYear);
-      return order;
-    }();
+    const std::vector<int> order_before = years_in_store_order(history);
     EXPECT_EQ(missing_history_years(history, 5), test.missing);
-    std::vector<int> order_after;
-    for (const auto& item : history)
-      order_after.push_back(item->StaffHistoryYear);
-    EXPECT_EQ(order_after, order_before) << "the store keeps its order";
+    EXPECT_EQ(years_in_store_order(history), order_before) << "the store keeps its order";
   }
   auto others = history_of(6, {2000, 2020});
-  EXPECT_EQ(missing_history_years(others, 5), std::vector{2012});
+  EXPECT_EQ(missing_history_years(others, 5), std::vector<std::string>{"2012"});
+}
+
+TEST(check_list_facts, a_wide_gap_of_years_takes_one_line) {
+  constexpr int lowest = std::numeric_limits<int>::min();
+  constexpr int highest = std::numeric_limits<int>::max();
+  struct years_case {
+    std::vector<int> years;
+    std::vector<std::string> missing;
+  };
+  const years_case cases[] = {
+      {{2011, 2012, 2000000000}, {"2013 to 1999999999"}},
+      {{2011, 2012, 2012000}, {"2013 to 2011999"}},
+      {{lowest, highest}, {"-2147483647 to 2147483646"}},  // 2012 lies inside
+      {{lowest, 2012, highest}, {"-2147483647 to 2011", "2013 to 2147483646"}},
+      {{highest - 1, highest}, {"2012"}},
+      {{1800, 2002}, {"1801 to 2001", "2012"}},  // 201 years
+  };
+  for (const years_case& test : cases)
+    EXPECT_EQ(missing_history_years(history_of(5, test.years), 5), test.missing);
+
+  // The widest gap still listed year by year: 200 years.
+  const std::vector<std::string> lines = missing_history_years(history_of(5, {1800, 2001}), 5);
+  ASSERT_EQ(lines.size(), 201U);
+  EXPECT_EQ(lines.front(), "1801");
+  EXPECT_EQ(lines[199], "2000");
+  EXPECT_EQ(lines.back(), "2012");
 }
 
 TEST(check_list_facts, record_facts) {

@@ -30,7 +30,7 @@ void add_history(std::int32_t owner, std::initializer_list<int> years) {
     auto season = std::make_unique<qor_staff_history>();
     season->StaffHistoryID = owner * 100 + year % 100;
     season->StaffHistoryStaff = owner;
-    season->StaffHistoryYear = static_cast<std::int16_t>(year);
+    season->StaffHistoryYear = year;
     store().staff_history_list.push_back(std::move(season));
   }
 }
@@ -219,6 +219,23 @@ TEST_F(check_list_window, a_sparse_player_gets_every_cross_and_his_missing_years
   EXPECT_EQ(edit("checklist_no_of_mssing_technical")->text(), "15/15");
   // The two markers nothing sets stay empty.
   EXPECT_TRUE(marker("pl_retirement_in_past")->pixmap().isNull());
+}
+
+// A season of a year far beyond the others (the reader takes any 32-bit year) once made the
+// page list every year between them, until memory ran out.
+TEST_F(check_list_window, a_record_with_a_season_far_ahead_lists_its_gap_in_one_line) {
+  add_complete_player(1, "Able");
+  qor_staff& far = add_complete_player(2, "Baker");
+  add_history(far.StaffID, {2000000000});
+  list_and_show();
+  open_check_list();
+  ASSERT_TRUE(lines("missing_history_entries_lb").isEmpty());
+
+  click_entry(window, 1);
+  ASSERT_EQ(editor().current_staff, &far);
+  EXPECT_EQ(lines("missing_history_entries_lb"), QStringList{"2014 to 1999999999"});
+  EXPECT_TRUE(shows_cross("hist_missing"));
+  EXPECT_TRUE(environment.dialogs.shown().empty());
 }
 
 TEST_F(check_list_window, a_non_player_sees_the_coach_groups_and_ticks_for_his_looks) {

@@ -66,7 +66,10 @@ Tfrm_popup::~Tfrm_popup() {
 }
 
 void Tfrm_popup::build_layout() {
-  label_caption = named(new QLabel("Password:", this), "label_caption", {24, 24, 55, 13});
+  // The caption takes the room left of the edit and ends beside it, so the window's font
+  // never cuts it short.
+  label_caption = named(new QLabel("Password:", this), "label_caption", {8, 24, 68, 21});
+  label_caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   e_c_password = named(new QLineEdit(this), "e_c_password", {80, 24, 153, 21});
   e_c_password->setEchoMode(QLineEdit::Password);
   e_c_options_gb = named(new QGroupBox("Error Check:", this), "e_c_options_gb", {16, 56, 217, 89});

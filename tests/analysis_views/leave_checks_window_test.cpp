@@ -311,4 +311,28 @@ TEST_F(error_check_popup, the_form_is_laid_out_as_designed) {
   EXPECT_EQ(popup.cancel_btn->text(), "Cancel");
 }
 
+// A dialog frame with a title and nothing else: no system menu, close, minimise or maximise
+// button; its caption shows "Password:" whole in the window's font.
+TEST_F(error_check_popup, the_frame_has_no_buttons_and_the_caption_shows_whole) {
+  Tfrm_popup& popup = *frm_popup;
+  environment.dialogs.queue_form_script([](QDialog& form) {
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    for (const Qt::WindowType button :
+         {Qt::WindowSystemMenuHint, Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint,
+          Qt::WindowCloseButtonHint, Qt::WindowContextHelpButtonHint}) {
+      EXPECT_FALSE(flags.testFlag(button)) << Qt::WindowFlags(button).toInt();
+    }
+    auto& shown = static_cast<Tfrm_popup&>(form);
+    EXPECT_EQ(shown.label_caption->text(), "Password:");
+    EXPECT_GE(shown.label_caption->width(), shown.label_caption->sizeHint().width());
+    EXPECT_GE(shown.label_caption->height(), shown.label_caption->sizeHint().height());
+    EXPECT_LE(shown.label_caption->geometry().right(), shown.e_c_password->x());
+    shown.cancel_btn->click();
+  });
+  window.menu_error_checkingClick();
+  EXPECT_TRUE(environment.dialogs.all_as_scripted());
+  EXPECT_FALSE(popup.isVisible());
+}
+
 }  // namespace

@@ -100,4 +100,23 @@ TEST_F(window_layout, a_page_that_needs_more_room_scrolls_instead_of_squeezing) 
   EXPECT_GE(control("staff_injury_count")->y(), grid->geometry().bottom());
 }
 
+// The reputation guide stands on the world reputation's line, just right of the field, with room
+// for the widest range it writes.
+TEST_F(window_layout, the_reputation_guide_stands_beside_the_world_reputation) {
+  window.pc_staff->setCurrentWidget(control("tabsheet_staff_pl1"));
+  settle_layouts();
+  auto* guide = static_cast<QLabel*>(control("wr_range_label"));
+  QWidget* field = control("staff_pl_world_reputation");
+  ASSERT_TRUE(in_view(guide));
+  ASSERT_TRUE(in_view(field));
+  guide->setText("165 - 200");
+  settle_layouts();
+  const QRect at = guide->geometry();
+  const QRect beside = QRect(field->mapTo(guide->parentWidget(), QPoint(0, 0)), field->size());
+  EXPECT_GE(at.left(), beside.right());
+  EXPECT_LE(at.left() - beside.right(), 24);
+  EXPECT_NEAR(at.center().y(), beside.center().y(), 2);
+  EXPECT_GE(at.width(), guide->sizeHint().width());
+}
+
 }  // namespace

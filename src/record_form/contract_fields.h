@@ -76,9 +76,15 @@ void staff_club_loan_buy_optionClick(form_controls& controls);
 // thousands separators.
 bool currency_field_exit(QLineEdit* sender);
 
-// Leaving an edit of a wage triplet: the typed amount (thousands separators allowed) drives the
-// other two; emptying it empties them. An amount whose derived amounts would pass 999999999 is
-// refused with the range the triplet allows for that edit. False for an edit of no triplet.
+// Entering an edit of a wage triplet, before its thousands separators are taken out: what it
+// shows is kept, so that leaving it unchanged changes nothing.
+void wage_field_enter(QLineEdit* sender);
+// Leaving an edit of a wage triplet: an amount the user typed since entering it (thousands
+// separators allowed) drives the other two; emptying it empties them. An amount whose derived
+// amounts would pass 999999999 is refused with the range the triplet allows for that edit. An
+// edit left as it was entered shows what it showed then, and the other two stay as they are, so
+// that passing through a derived amount never drives the rest from it (a monthly 21,740 would
+// give a weekly 4,999 for a typed 5,000). False for an edit of no triplet.
 bool wage_field_exit(QLineEdit* sender, form_controls& controls);
 // The names of the six wage edits.
 std::span<const char* const> wage_edit_names();

@@ -1,8 +1,11 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 
+#include "platform/control_values.h"
 #include "platform/dialog_service.h"
 #include "record_form/binding_support.h"
 #include "record_form/contract_fields.h"
@@ -72,6 +75,19 @@ const wage_edit_role* wage_role_of(const QLineEdit* edit) {
   return found != std::end(wage_edits) ? &found->role : nullptr;
 }
 
+// What each wage edit showed when the user entered it; unset before the first entry.
+control_values<std::optional<QString>>& texts_at_entry() {
+  static auto* const values = new control_values<std::optional<QString>>(std::nullopt);
+  return *values;
+}
+
+// The user changed the amount since entering the edit; an edit never entered counts as changed.
+bool typed_since_entry(const QLineEdit* sender, std::string_view bare) {
+  const std::optional<QString> entered = texts_at_entry().get(sender);
+  return !entered ||
+         strip_thousands(widget_text(*entered), current_formats().thousands_separator) != bare;
+}
+
 }  // namespace
 
 bool currency_field_exit(QLineEdit* sender) {
@@ -94,12 +110,20 @@ std::span<const char* const> wage_edit_names() {
   return wage_edit_name_list;
 }
 
+void wage_field_enter(QLineEdit* sender) {
+  texts_at_entry().set(sender, sender->text());
+}
+
 bool wage_field_exit(QLineEdit* sender, form_controls& controls) {
   const wage_edit_role* role = wage_role_of(sender);
   if (role == nullptr)
     return false;
   const std::string bare =
       strip_thousands(widget_text(sender->text()), current_formats().thousands_separator);
+  if (!typed_since_entry(sender, bare)) {
+    sender->setText(*texts_at_entry().get(sender));
+    return true;
+  }
   sender->setText(display_text(bare));
   // Beyond this amount a derived one would pass the largest amount an edit holds.
   const long long largest = largest_convertible_wage(role->triplet, role->period);
@@ -111,6 +135,7 @@ bool wage_field_exit(QLineEdit* sender, form_controls& controls) {
       if (period != role->period)
         show_empty(triplet_edit(controls, role->triplet, period));
     }
+    wage_field_enter(sender);
     return true;
   }
   const std::optional<long long> typed = read_whole_number(bare);
@@ -121,5 +146,7 @@ bool wage_field_exit(QLineEdit* sender, form_controls& controls) {
   show_amount(triplet_edit(controls, role->triplet, wage_period::weekly), amounts->weekly);
   show_amount(triplet_edit(controls, role->triplet, wage_period::monthly), amounts->monthly);
   show_amount(triplet_edit(controls, role->triplet, wage_period::yearly), amounts->yearly);
+  // A later exit without typing (a command's check before the focus moves) drives nothing again.
+  wage_field_enter(sender);
   return true;
 }

@@ -81,11 +81,18 @@ void for_each_control(form_controls& controls, std::span<const char* const> name
   }
 }
 
-void bind_money_exits(form_controls& controls, focus_tracker& focus) {
+void bind_money_exits(form_controls& controls, focus_tracker& focus,
+                      const help_panel_setter& set_help) {
   for_each_control<QLineEdit>(controls, currency_edits, [&](QLineEdit* edit) {
     focus.set_exit_handler(edit, [edit] { return currency_field_exit(edit); });
   });
   for_each_control<QLineEdit>(controls, wage_edit_names(), [&](QLineEdit* edit) {
+    if (const control_spec* row = find_control_spec(edit->objectName().toStdString())) {
+      focus.set_enter_handler(edit, [edit, row, set_help] {
+        wage_field_enter(edit);
+        enter_field(edit, *row, set_help);
+      });
+    }
     focus.set_exit_handler(edit, [edit, &controls] { return wage_field_exit(edit, controls); });
   });
 }
@@ -133,7 +140,7 @@ void install_field_rules(form_controls& controls, focus_tracker& focus,
     focus.set_exit_handler(club, [&controls] { return staff_club_contractedExit(controls); });
   if (QWidget* loan = controls.find("staff_club_loan_to"))
     focus.set_exit_handler(loan, [&controls] { return staff_club_loan_toExit(controls); });
-  bind_money_exits(controls, focus);
+  bind_money_exits(controls, focus, services.set_help);
   bind_view_exits(controls, focus);
   // The region lists are long too: they open out to the window's right edge like the others.
   for_each_control<QComboBox>(controls, region_combos, widen_before_each_drop_down);

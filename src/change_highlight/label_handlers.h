@@ -9,7 +9,11 @@ class form_controls;
 // message. Plain captions, and captions whose original is absent, show nothing.
 void labelMouseMove(QWidget* component, form_controls& form);
 void labelClick(QWidget* component, form_controls& form);
+// The same message, but only while the favourite staff item selected has an original: the
+// click of the language, preferred move and non-player tendency list captions.
+void staff_favourite_staff_labelClick(QWidget* component, form_controls& form);
 
-// Binds both to every caption of the caption tables on the form (check boxes: the tool tip
-// only, a click there ticks the box). The form must outlive its widgets' events.
+// Binds them to every caption of the caption tables on the form and to the bold captions of
+// the item lists (check boxes: the tool tip and the hand cursor only, a click there ticks the
+// box). The form must outlive its widgets' events.
 void install_label_handlers(form_controls& form);

@@ -1,6 +1,7 @@
 #include "change_highlight/original_value_text.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <map>
@@ -177,13 +178,23 @@ QString text_of(const std::byte* original, const label_row& row, const form_cont
   return {};
 }
 
+bool is_list_caption(std::string_view name) {
+  return std::ranges::any_of(staff_caption_rows(),
+                             [name](const caption_row& row) { return row.label == name; });
+}
+
 }  // namespace
 
 std::optional<QString> original_value_text(const QWidget& component, form_controls& form) {
   const auto& rows = rows_by_label();
-  const auto found = rows.find(component.objectName().toStdString());
-  if (found == rows.end())
+  const std::string name = component.objectName().toStdString();
+  const auto found = rows.find(name);
+  if (found == rows.end()) {
+    // A list's bold caption heads many items, not one field: its original value is empty.
+    if (is_list_caption(name) && editor().original_staff != nullptr)
+      return QString();
     return std::nullopt;
+  }
   const std::byte* original = original_of(found->second);
   if (original == nullptr)
     return std::nullopt;

@@ -11,6 +11,8 @@ class form_controls;
 // written through the form's lists, flags and texts as held; an original that held nothing
 // reads "(empty)".
 //
+// The bold caption of an item list stands for the whole list: its text is empty.
+//
 // None for a control that captions no field and for a field whose original is absent (a
 // record or item made in the editor): there is then nothing to show.
 std::optional<QString> original_value_text(const QWidget& component, form_controls& form);

@@ -7,6 +7,32 @@
 
 #include "platform/run_guarded.h"
 
+namespace {
+
+// +1 for the key that shows the next page (Ctrl+Tab), -1 for the previous one (Ctrl+Shift+Tab,
+// which arrives as Backtab or as Tab with Shift), 0 for any other key.
+int page_step_of(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers();
+  if ((modifiers & Qt::ControlModifier) == 0 || (modifiers & Qt::AltModifier) != 0)
+    return 0;
+  if (key.key() == Qt::Key_Backtab)
+    return -1;
+  if (key.key() == Qt::Key_Tab)
+    return (modifiers & Qt::ShiftModifier) != 0 ? -1 : 1;
+  return 0;
+}
+
+// The tab bar's Left and Right: -1 and +1, 0 for any other key.
+int arrow_step_of(const QKeyEvent& key) {
+  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    return 0;
+  if (key.key() == Qt::Key_Left)
+    return -1;
+  return key.key() == Qt::Key_Right ? 1 : 0;
+}
+
+}  // namespace
+
 page_control::page_control(QWidget* parent) : QTabWidget(parent) {
   // As in the original, a click on a tab takes the focus first, so the control being left is
   // checked (its exit handler runs) before the page changes.
@@ -21,12 +47,15 @@ void page_control::set_active_page_index(int index) {
   program_change_ = false;
 }
 
-bool page_control::may_change_to(int index) {
-  if (index < 0 || index == currentIndex() || !changing_)
-    return true;
+bool page_control::changing_allows() {
   bool allow = true;
-  run_guarded([&] { allow = changing_(); });
+  if (changing_)
+    run_guarded([&] { allow = changing_(); });
   return allow;
+}
+
+bool page_control::may_change_to(int index) {
+  return index < 0 || index == currentIndex() || changing_allows();
 }
 
 // The focus left behind by a click on the tab bar: when the window is active and the focus is
@@ -36,8 +65,48 @@ bool page_control::focus_refused() const {
          QApplication::focusWidget() != tabBar();
 }
 
-// A click on another tab is asked about before the page changes, so a refusal never shows the
-// other page even for a moment.
+// What a click does before its page changes, done for a key: the focus goes to the tab bar, and
+// false when the control that had it refused to be left.
+bool page_control::focus_left_for_change() {
+  tabBar()->setFocus(Qt::ShortcutFocusReason);
+  return !focus_refused();
+}
+
+// The next page the user can see in the direction of `step`, round the end when `wrap`; -1 when
+// none.
+int page_control::next_shown_page(int step, bool wrap) const {
+  for (int pass = 1; pass < count(); ++pass) {
+    int index = currentIndex() + step * pass;
+    if (!wrap && (index < 0 || index >= count()))
+      return -1;
+    index = (index % count() + count()) % count();
+    if (isTabVisible(index) && isTabEnabled(index))
+      return index;
+  }
+  return -1;
+}
+
+// A change the user asked for by key, once the control being left and the changing handler
+// allow it.
+void page_control::change_by_key(int index) {
+  if (index < 0 || !focus_left_for_change() || !may_change_to(index))
+    return;
+  approved_index_ = index;
+  setCurrentIndex(index);
+}
+
+void page_control::keyPressEvent(QKeyEvent* event) {
+  const int step = page_step_of(*event);
+  if (step == 0) {
+    QTabWidget::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  change_by_key(next_shown_page(step, true));
+}
+
+// A click on another tab, and a tab's mnemonic, are asked about before the page changes, so a
+// refusal never shows the other page even for a moment.
 bool page_control::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tabBar() && event->type() == QEvent::MouseButtonPress) {
     const auto* press = static_cast<QMouseEvent*>(event);
@@ -46,6 +115,23 @@ bool page_control::eventFilter(QObject* watched, QEvent* event) {
       if (focus_refused() || !may_change_to(index))
         return true;
       approved_index_ = index;
+    }
+  }
+  if (watched == tabBar() && event->type() == QEvent::Shortcut) {
+    // The tab bar picks the page of the mnemonic (taking turns where tabs share one); it is
+    // handed the event here, once the change is allowed, so the allowance ends with it.
+    if (!focus_left_for_change() || !changing_allows())
+      return true;
+    mnemonic_approved_ = true;
+    static_cast<QObject*>(tabBar())->event(event);
+    mnemonic_approved_ = false;
+    return true;
+  }
+  // The bar's own arrow keys would show hidden pages as well.
+  if (watched == tabBar() && event->type() == QEvent::KeyPress) {
+    if (const int step = arrow_step_of(*static_cast<QKeyEvent*>(event)); step != 0) {
+      change_by_key(next_shown_page(step, false));
+      return true;
     }
   }
   if (watched == tabBar() && event->type() == QEvent::Wheel)
@@ -58,17 +144,12 @@ void page_control::on_current_changed(int index) {
     shown_index_ = index;
     return;
   }
-  // Changes by keyboard are asked here, after the fact, and undone when refused.
-  const bool approved = approved_index_ == index;
+  // Any other change by the user is asked here, after the fact, and undone when refused.
+  const bool approved = approved_index_ == index || mnemonic_approved_;
   approved_index_ = -1;
-  if (!approved && changing_) {
-    const int previous = shown_index_;
-    bool allow = true;
-    run_guarded([&] { allow = changing_(); });
-    if (!allow) {
-      set_active_page_index(previous);
-      return;
-    }
+  if (!approved && !changing_allows()) {
+    set_active_page_index(shown_index_);
+    return;
   }
   shown_index_ = index;
   if (change_)

@@ -14,12 +14,14 @@
 #include "file_menu_test_support.h"
 #include "platform/app_locale.h"
 #include "platform/page_control.h"
+#include "record_form/editor_state.h"
 #include "records/staff_writer.h"
 
 namespace {
 
 constexpr std::int32_t player_id = 1;
 constexpr std::int32_t non_player_id = 2;
+constexpr std::int32_t both_id = 3;     // a non-player and player
 constexpr std::int32_t club_id = 1001;  // the first club of the shipped club list
 
 // A control Tab can stop at: shown, enabled and taking the focus by Tab itself.
@@ -104,6 +106,7 @@ class keyboard_navigation : public file_menu_test {
     file_data().file_title = "Keys FC";
     add_staff(player_id, "Pat", "Player", 2);
     add_staff(non_player_id, "Nina", "Coach", 1);
+    add_staff(both_id, "Bo", "Both", 3);
     // An item in a grid enables the grid and the item's panel, which Tab then walks as well.
     add_item(store().staff_history_list, store().staff_history_orig_list, [](auto& history) {
       history.StaffHistoryID = 1;
@@ -135,6 +138,7 @@ class keyboard_navigation : public file_menu_test {
     staff->StaffFirstName = first;
     staff->StaffSecondName = second;
     staff->StaffClassification = classification;
+    staff->StaffPlayerPace = 12;
     staff->StaffClubContracted = club_id;  // leaving the club box without a club asks questions
     store().staff_orig_list.push_back(std::make_unique<qor_staff>(*staff));
     store().staff_list.push_back(std::move(staff));
@@ -227,6 +231,101 @@ TEST_F(keyboard_navigation, tab_reaches_every_control_of_a_page_once_in_reading_
   for (std::size_t shown = dialogs_before; shown < environment.dialogs.shown().size(); ++shown)
     ADD_FAILURE() << "a message on the way: "
                   << environment.dialogs.shown()[shown].text.toStdString();
+}
+
+// The page keys, as a user presses them on the control with the focus.
+struct page_key {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+};
+constexpr page_key page_keys[] = {
+    {"Ctrl+Tab", Qt::Key_Tab, Qt::ControlModifier},
+    {"Ctrl+Shift+Tab", Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+    {"Alt+1", Qt::Key_1, Qt::AltModifier},
+    {"Alt+7", Qt::Key_7, Qt::AltModifier},
+};
+
+void press(const page_key& key) {
+  QTest::keyClick(QApplication::focusWidget(), key.key, key.modifiers);
+}
+
+// A field that refuses its value keeps its page and the focus against every page key, press
+// after press, and nothing of the refused text reaches the record.
+TEST_F(keyboard_navigation, a_page_key_stays_on_the_page_of_a_field_that_refuses_to_be_left) {
+  select_staff(player_id);
+  const qor_staff& player = *find_staff(store().staff_list, player_id);
+  for (const char* refused : {"25", ""}) {
+    for (const page_key& key : page_keys) {
+      SCOPED_TRACE(std::string(key.name) + " with pace \"" + refused + '"');
+      focus_on("staff_pl_pace");
+      QLineEdit* pace = edit("staff_pl_pace");
+      pace->setText(refused);
+      environment.dialogs.clear();
+      // As many presses as there are pages: without the check they would pass every page.
+      const int presses = window.pc_staff->count();
+      for (int time = 0; time < presses; ++time) {
+        press(key);
+        EXPECT_EQ(window.pc_staff->currentWidget()->objectName().toStdString(),
+                  "tabsheet_staff_pl2");
+        EXPECT_EQ(QApplication::focusWidget(), pace);
+      }
+      const std::vector<QString> shown = environment.dialogs.shown_texts();
+      EXPECT_EQ(QStringList(shown.begin(), shown.end()).join(" | ").toStdString(),
+                QStringList(presses, "Valid value range is 0 - 20").join(" | ").toStdString());
+      EXPECT_EQ(pace->text().toStdString(), refused);
+      EXPECT_EQ(player.StaffPlayerPace, 12);
+      EXPECT_FALSE(editor().data_modified);
+    }
+  }
+  edit("staff_pl_pace")->setText("12");
+}
+
+// Ctrl+Tab walks the pages the record on screen has, every one once and round to the first, and
+// Ctrl+Shift+Tab walks them back; the tab bar's own Right and Left walk them to the end and stop
+// there. Pages hidden for the record's classification are never shown.
+TEST_F(keyboard_navigation, the_page_keys_walk_the_pages_the_record_has) {
+  environment.dialogs.clear();
+  page_control* pages = window.pc_staff;
+  for (const std::int32_t id : {player_id, non_player_id, both_id}) {
+    SCOPED_TRACE("staff " + std::to_string(id));
+    select_staff(id);
+    std::vector<int> shown;
+    for (int index = 0; index < pages->count(); ++index) {
+      if (pages->isTabVisible(index))
+        shown.push_back(index);
+    }
+    const std::vector<int> after_first(shown.begin() + 1, shown.end());
+    const std::vector<int> before_last(shown.rbegin() + 1, shown.rend());
+    struct page_walk {
+      page_key key;
+      int start;
+      std::vector<int> pages;  // shown press by press
+    };
+    const page_walk walks[] = {
+        {page_keys[0], 0, after_first},
+        {page_keys[1], 0, std::vector<int>(after_first.rbegin(), after_first.rend())},
+        {{"Right", Qt::Key_Right, Qt::NoModifier}, 0, after_first},
+        {{"Left", Qt::Key_Left, Qt::NoModifier}, shown.back(), before_last},
+    };
+    for (const page_walk& walk : walks) {
+      SCOPED_TRACE(walk.key.name);
+      pages->set_active_page_index(walk.start);
+      pages->tabBar()->setFocus(Qt::TabFocusReason);
+      std::vector<int> expected = walk.pages;
+      // Ctrl+Tab and Ctrl+Shift+Tab go round to the first page, the arrows stay at the end.
+      expected.push_back(walk.key.modifiers != Qt::NoModifier ? walk.start : walk.pages.back());
+      std::vector<int> seen;
+      for (std::size_t press_count = 0; press_count < expected.size(); ++press_count) {
+        press(walk.key);
+        seen.push_back(pages->currentIndex());
+        EXPECT_TRUE(QApplication::focusWidget()->isVisible());
+      }
+      EXPECT_EQ(seen, expected);
+    }
+  }
+  for (const auto& shown : environment.dialogs.shown())
+    ADD_FAILURE() << "a message on the way: " << shown.text.toStdString();
 }
 
 TEST_F(keyboard_navigation, alt_and_a_digit_without_a_page_to_show_types_nothing) {

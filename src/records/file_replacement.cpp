@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <system_error>
 
@@ -19,21 +20,23 @@ constexpr int max_link_depth = 40;
 constexpr int max_name_attempts = 100;
 
 // The file a chain of symbolic links ends at; the path itself when it is no link. A missing
-// file ends the chain: saving creates it where the last link points.
-bool resolve_links(fs::path& path) {
+// file ends the chain: saving creates it where the last link points. The error says why the
+// chain could not be followed: a folder that cannot be entered, a loop.
+std::error_code resolve_links(fs::path& path) {
   for (int depth = 0; depth < max_link_depth; ++depth) {
     std::error_code error;
     const fs::file_status status = fs::symlink_status(path, error);
     if (!fs::is_symlink(status)) {
-      return status.type() != fs::file_type::none;  // none: the path could not be examined
+      // none: the path could not be examined; a missing file is no error here
+      return status.type() == fs::file_type::none ? error : std::error_code();
     }
     const fs::path next = fs::read_symlink(path, error);
     if (error) {
-      return false;
+      return error;
     }
     path = next.is_absolute() ? next : path.parent_path() / next;
   }
-  return false;
+  return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
 // A short name of its own, so that a target name of any allowed length still leaves room for it.
@@ -47,12 +50,19 @@ std::string temporary_name() {
   return name + ".tmp";
 }
 
-bool is_read_only(const fs::path& target, fs::perms permissions) {
+// Why the file may not be written, or nothing when it may.
+std::optional<std::string> read_only_reason(const fs::path& target, fs::perms permissions) {
   constexpr fs::perms any_write =
       fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   // The mode bits count as well: the super-user may write anything, but a file nobody may
   // write was made read-only on purpose.
-  return (permissions & any_write) == fs::perms::none || ::access(target.c_str(), W_OK) != 0;
+  if ((permissions & any_write) == fs::perms::none) {
+    return "the file is read-only";
+  }
+  if (::access(target.c_str(), W_OK) != 0) {
+    return "the file is read-only (" + system_reason(errno) + ")";
+  }
+  return std::nullopt;
 }
 
 // Fsyncs the folder, so that the rename itself is on disk too; a failure here changes nothing
@@ -78,28 +88,30 @@ file_replacement::~file_replacement() {
 }
 
 bool file_replacement::fail(const std::string& reason) {
-  set_last_error("save_data failed to open file " + path_ + reason);
+  set_last_error("save_data failed to open file " + path_ + ": " + reason);
   return false;
 }
 
 bool file_replacement::open(const std::string& path) {
   path_ = path;
   target_ = path;
-  if (!resolve_links(target_)) {
-    return fail("");
+  if (const std::error_code error = resolve_links(target_)) {
+    return fail(error.message());
   }
   std::error_code error;
   const fs::file_status status = fs::status(target_, error);
   // Only a regular file is replaced: a device or a folder at the path is never renamed over.
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    return fail("");
+    return fail("it is not a regular file");
   }
   // A new file gets the usual mode, narrowed by the umask; a replaced one keeps its own.
   const bool replacing = fs::exists(status);
   const auto mode =
       static_cast<mode_t>(replacing ? status.permissions() & fs::perms::mask : fs::perms(0666));
-  if (replacing && is_read_only(target_, status.permissions())) {
-    return fail(": the file is read-only");
+  if (replacing) {
+    if (const std::optional<std::string> reason = read_only_reason(target_, status.permissions())) {
+      return fail(*reason);
+    }
   }
   const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
   int descriptor = -1;
@@ -117,10 +129,11 @@ bool file_replacement::open(const std::string& path) {
     const int reason = errno;
     temporary_.clear();
     if (reason == EACCES || reason == EPERM || reason == EROFS) {
-      return fail(": the folder " + folder.string() +
-                  " allows no new file, which saving needs beside the file");
+      return fail("the folder " + folder.string() +
+                  " allows no new file, which saving needs beside the file (" +
+                  system_reason(reason) + ")");
     }
-    return fail("");
+    return fail(system_reason(reason));
   }
   // The umask may have narrowed the mode of a replaced file; it is widened only up to the
   // file's own.
@@ -129,24 +142,31 @@ bool file_replacement::open(const std::string& path) {
   }
   stream_ = ::fdopen(descriptor, "wb");
   if (stream_ == nullptr) {
+    const int reason = errno;
     ::close(descriptor);
-    return fail("");
+    return fail(system_reason(reason));
   }
   return true;
 }
 
 bool file_replacement::commit() {
-  const bool written = std::fflush(stream_) == 0 && ::fsync(::fileno(stream_)) == 0;
-  const bool closed = std::fclose(stream_) == 0;
+  // The first failure gives the reason: a full disk often shows only when the data is synced.
+  int error = 0;
+  if (std::fflush(stream_) != 0 || ::fsync(::fileno(stream_)) != 0) {
+    error = errno;
+  }
+  if (std::fclose(stream_) != 0 && error == 0) {
+    error = errno;
+  }
   stream_ = nullptr;
-  if (!written || !closed) {
-    set_last_error("save_data - write failed");
+  if (error != 0) {
+    set_last_error("save_data - write failed: " + system_reason(error));
     return false;
   }
-  std::error_code error;
-  fs::rename(temporary_, target_, error);
-  if (error) {
-    set_last_error("save_data failed to replace file " + path_ + ": " + error.message());
+  std::error_code rename_error;
+  fs::rename(temporary_, target_, rename_error);
+  if (rename_error) {
+    set_last_error("save_data failed to replace file " + path_ + ": " + rename_error.message());
     return false;
   }
   temporary_.clear();

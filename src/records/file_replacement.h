@@ -17,8 +17,9 @@ class file_replacement {
   ~file_replacement();  // removes the temporary file unless it was committed
 
   // Finds the file to replace and creates the temporary file. False, with the reason left by
-  // set_last_error, when the path is no regular file, the file is read-only or its folder
-  // allows no new file.
+  // set_last_error, when the path is no regular file, a link loops, a folder cannot be
+  // entered, the file is read-only or its folder allows no new file; the system's reason ends
+  // the message where it gives one.
   bool open(const std::string& path);
   std::FILE* stream() const { return stream_; }
   // Writes everything to disk and puts the temporary file in the place of the target. False,
@@ -26,7 +27,7 @@ class file_replacement {
   bool commit();
 
  private:
-  bool fail(const std::string& reason);
+  bool fail(const std::string& reason);  // "save_data failed to open file <path>: <reason>"
 
   std::string path_;              // as the caller gave it, for messages
   std::filesystem::path target_;  // the file replaced, links resolved

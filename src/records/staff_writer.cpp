@@ -1,5 +1,6 @@
 #include "staff_writer.h"
 
+#include <cerrno>
 #include <string_view>
 
 #include "dates.h"
@@ -50,15 +51,21 @@ class part_writer {
     return true;
   }
 
-  // Ends a part: writes what is left and checks every write since the last part ended.
+  // Ends a part: writes what is left and checks every write since the last part ended. The
+  // message ends with the system's reason for the first write that failed.
   bool end_part(std::string_view failure_message) {
     write(buffer_.size());
-    const bool written = !failed_ && std::fflush(out_) == 0;
-    failed_ = false;
-    if (!written) {
-      set_last_error(failure_message);
+    errno = 0;
+    if (!failed_ && std::fflush(out_) != 0) {
+      fail();
     }
-    return written;
+    if (!failed_) {
+      return true;
+    }
+    set_last_error(failure_reason_ != 0
+                       ? std::string(failure_message) + ": " + system_reason(failure_reason_)
+                       : failure_message);
+    return false;
   }
 
  private:
@@ -71,13 +78,23 @@ class part_writer {
   }
 
   void write(std::size_t size) {
-    failed_ = failed_ || std::fwrite(buffer_.data(), 1, size, out_) != size;
+    errno = 0;
+    if (!failed_ && std::fwrite(buffer_.data(), 1, size, out_) != size) {
+      fail();
+    }
     buffer_.clear();
+  }
+
+  // Keeps the system's reason for the first failed write; the part's later writes are skipped.
+  void fail() {
+    failed_ = true;
+    failure_reason_ = errno;
   }
 
   std::FILE* out_;
   std::string buffer_;
   bool failed_ = false;
+  int failure_reason_ = 0;  // errno of the failed write, 0 when it gave none
 };
 
 bool write_staff_part(part_writer& part, data_set& data, const system_locale& locale) {

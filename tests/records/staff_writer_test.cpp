@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -281,17 +282,70 @@ TEST_F(StaffWriter, CarriageReturnsInFieldsBecomeBlanksSoTheFileCanBeSaved) {
   EXPECT_FALSE(observer.calls.front().starts_with("warning"));  // nothing left to replace
 }
 
-TEST_F(StaffWriter, TargetThatCannotBeWrittenFailsWithoutLeavingFiles) {
+TEST_F(StaffWriter, TargetThatCannotBeWrittenFailsSayingWhyWithoutLeavingFiles) {
   write_text_file(folder / "plain_file", "x");
   std::filesystem::create_directory(folder / "a_folder.staff");
-  for (const std::filesystem::path& path :
-       {folder / "missing" / "out.staff", folder / "plain_file" / "out.staff",
-        folder / "a_folder.staff"}) {
+  ASSERT_EQ(::mkfifo((folder / "pipe.staff").c_str(), 0600), 0);
+  std::filesystem::create_symlink("loop_b.staff", folder / "loop_a.staff");
+  std::filesystem::create_symlink("loop_a.staff", folder / "loop_b.staff");
+  struct target_case {
+    std::filesystem::path path;
+    const char* reason;
+  };
+  const target_case cases[] = {
+      {folder / "missing" / "out.staff", "No such file or directory"},
+      {folder / "plain_file" / "out.staff", "Not a directory"},
+      {folder / "a_folder.staff", "it is not a regular file"},
+      {folder / "pipe.staff", "it is not a regular file"},
+      {folder / "loop_a.staff", "Too many levels of symbolic links"},
+  };
+  for (const auto& [path, reason] : cases) {
     EXPECT_FALSE(save(path, data)) << path;
-    EXPECT_EQ(get_last_error(), "save_data failed to open file " + path.string());
+    EXPECT_EQ(get_last_error(), "save_data failed to open file " + path.string() + ": " + reason);
   }
   EXPECT_TRUE(std::filesystem::is_directory(folder / "a_folder.staff"));
   EXPECT_EQ(read_text_file(folder / "plain_file"), "x");
+  EXPECT_EQ(files_in(folder.path()),
+            (std::vector<std::string>{"a_folder.staff", "loop_a.staff", "loop_b.staff",
+                                      "pipe.staff", "plain_file"}));
+}
+
+TEST_F(StaffWriter, FolderThatCannotBeEnteredFailsSayingWhy) {
+  namespace fs = std::filesystem;
+  fs::permissions(folder.path(), fs::perms::all);  // reachable for the check below
+  const fs::path closed = folder / "closed";
+  fs::create_directory(closed);
+  write_text_file(closed / "Club.staff", "old content\n");
+  fs::permissions(closed, fs::perms::none);
+  data.file.file_name.clear();  // no backup to make
+  const std::string path = (closed / "Club.staff").string();
+  EXPECT_TRUE(passes_without_privileges([&] {
+    return !save(path, data) &&
+           get_last_error() == "save_data failed to open file " + path + ": Permission denied";
+  }));
+  fs::permissions(closed, fs::perms::owner_all);
+  EXPECT_EQ(read_text_file(path), "old content\n");
+}
+
+TEST_F(StaffWriter, FileOnlyOthersMayWriteIsRefusedSayingWhy) {
+  if (::geteuid() != 0) {
+    GTEST_SKIP() << "only the super-user can give a file to another user";
+  }
+  namespace fs = std::filesystem;
+  fs::permissions(folder.path(), fs::perms::all);  // reachable for the check below
+  // Its owner and group may write it; the user saving is neither.
+  const fs::path path = folder / "shared.staff";
+  write_text_file(path, "old content\n");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::group_write | fs::perms::others_read);
+  data.file.file_name.clear();  // no backup to make
+  EXPECT_TRUE(passes_without_privileges([&] {
+    return !save(path, data) && get_last_error() == "save_data failed to open file " +
+                                                        path.string() +
+                                                        ": the file is read-only (Permission "
+                                                        "denied)";
+  }));
+  EXPECT_EQ(read_text_file(path), "old content\n");
 }
 
 TEST_F(StaffWriter, SavingThroughALinkWritesTheFileItPointsTo) {
@@ -348,15 +402,18 @@ TEST_F(StaffWriter, FolderThatAllowsNoNewFileFailsNamingTheFolder) {
   write_text_file(closed / "Club.staff", "old content\n");
   fs::permissions(folder.path(), fs::perms::all);  // reachable for the check below
   fs::permissions(closed / "Club.staff", fs::perms::all);
-  fs::permissions(closed, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                              fs::perms::others_read | fs::perms::others_exec);
+  const fs::perms read_and_enter = fs::perms::owner_read | fs::perms::owner_exec |
+                                   fs::perms::group_read | fs::perms::group_exec |
+                                   fs::perms::others_read | fs::perms::others_exec;
+  fs::permissions(closed, read_and_enter);
   data.file.file_name.clear();  // no backup to make
   const std::string path = (closed / "Club.staff").string();
   EXPECT_TRUE(passes_without_privileges([&] {
     return !save(path, data) &&
            get_last_error() == "save_data failed to open file " + path + ": the folder " +
                                    closed.string() +
-                                   " allows no new file, which saving needs beside the file";
+                                   " allows no new file, which saving needs beside the file "
+                                   "(Permission denied)";
   }));
   EXPECT_EQ(read_text_file(path), "old content\n");
   EXPECT_EQ(files_in(closed), std::vector<std::string>{"Club.staff"});
@@ -404,7 +461,7 @@ TEST_F(StaffWriter, FailedWriteReportsItsPart) {
   }
   load_fixture();
   EXPECT_FALSE(write_staff_file(full, data, locale));
-  EXPECT_EQ(get_last_error(), "save_data - write failed");
+  EXPECT_EQ(get_last_error(), "save_data - write failed: No space left on device");
   std::fclose(full);
 }
 

@@ -4,14 +4,13 @@
 // brings the dates its first save kept as read into the order that save states; from the
 // second save on the bytes stay the same. The records read back must equal the records written.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "fake_locale.h"
+#include "fuzz_file.h"
 #include "records/last_error.h"
 #include "records/load_observer.h"
 #include "records/staff_reader.h"
@@ -20,31 +19,9 @@
 
 namespace {
 
-// The reader takes a path, so every file goes through one temporary file of this process.
-const std::string& file_path() {
-  static const std::string path = [] {
-    char name[] = "/tmp/fuzz_staff_round_trip_XXXXXX";
-    const int descriptor = mkstemp(name);
-    if (descriptor < 0) {
-      std::abort();
-    }
-    close(descriptor);
-    std::atexit([] { std::remove(file_path().c_str()); });
-    return std::string(name);
-  }();
-  return path;
-}
-
-void write_file(const void* bytes, std::size_t size) {
-  std::FILE* file = std::fopen(file_path().c_str(), "wb");
-  if (file == nullptr || std::fwrite(bytes, 1, size, file) != size || std::fclose(file) != 0) {
-    std::abort();
-  }
-}
-
 bool load(data_set& data, const system_locale& locale) {
   silent_load_observer observer;
-  return load_data(file_path(), data, {locale, observer});
+  return load_data(fuzz_file_path(), data, {locale, observer});
 }
 
 // The bytes the writer makes of the data set; every data set that loaded must be writable.
@@ -68,7 +45,7 @@ std::string save(data_set& data, const system_locale& locale) {
 
 // Writes the bytes as the file, loads them and saves the result.
 std::string reload_and_save(const std::string& bytes, data_set& data, const system_locale& locale) {
-  write_file(bytes.data(), bytes.size());
+  write_fuzz_file(bytes.data(), bytes.size());
   if (!load(data, locale)) {
     std::fprintf(stderr, "a saved file does not load: %s\n", get_last_error().c_str());
     std::abort();
@@ -81,7 +58,7 @@ std::string reload_and_save(const std::string& bytes, data_set& data, const syst
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // Day first with '/', a '.' before decimals: one locale is enough, the file states its own.
   const fake_locale locale;
-  write_file(data, size);
+  write_fuzz_file(data, size);
   data_set first;
   if (!load(first, locale)) {
     return 0;

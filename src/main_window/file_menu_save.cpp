@@ -58,7 +58,8 @@ void Tfrm_main::menu_save_asClick() {
     return;
   const QString path = with_default_extension(chosen);
   if (QFileInfo::exists(path) &&
-      ask_confirmation("File exists. Overwrite?", message_buttons::ok_cancel) != dialog_answer::ok)
+      ask_before_destroying("File exists. Overwrite?", message_buttons::ok_cancel) !=
+          dialog_answer::ok)
     return;
   if (!write_whole_store(path))
     return;

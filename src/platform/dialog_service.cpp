@@ -12,6 +12,25 @@ dialog_service*& installed_service() {
 
 }  // namespace
 
+dialog_answer first_button(message_buttons buttons) {
+  return buttons == message_buttons::yes_no || buttons == message_buttons::yes_no_cancel
+             ? dialog_answer::yes
+             : dialog_answer::ok;
+}
+
+dialog_answer keeping_button(message_buttons buttons) {
+  switch (buttons) {
+    case message_buttons::ok:
+      return dialog_answer::ok;
+    case message_buttons::ok_cancel:
+      return dialog_answer::cancel;
+    case message_buttons::yes_no:
+    case message_buttons::yes_no_cancel:
+      return dialog_answer::no;
+  }
+  return dialog_answer::cancel;
+}
+
 dialog_service& dialogs() {
   if (dialog_service* service = installed_service())
     return *service;
@@ -41,6 +60,11 @@ void show_information(std::string_view text) {
 
 dialog_answer ask_confirmation(std::string_view text, message_buttons buttons) {
   return message_dialog(text, message_type::confirmation, buttons);
+}
+
+dialog_answer ask_before_destroying(std::string_view text, message_buttons buttons) {
+  return dialogs().message(message_type::confirmation, from_win1252(text), buttons,
+                           keeping_button(buttons));
 }
 
 void show_message(std::string_view text) {

@@ -42,6 +42,20 @@ QMessageBox::StandardButtons standard_buttons(message_buttons buttons) {
   return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton standard_button(dialog_answer answer) {
+  switch (answer) {
+    case dialog_answer::ok:
+      return QMessageBox::Ok;
+    case dialog_answer::cancel:
+      return QMessageBox::Cancel;
+    case dialog_answer::yes:
+      return QMessageBox::Yes;
+    case dialog_answer::no:
+      return QMessageBox::No;
+  }
+  return QMessageBox::NoButton;
+}
+
 dialog_answer answer_of(int button, message_buttons buttons) {
   switch (button) {
     case QMessageBox::Ok:
@@ -76,10 +90,11 @@ QString message_caption(message_type type) {
 }
 
 dialog_answer qt_dialog_service::message(message_type type, const QString& text,
-                                         message_buttons buttons) {
+                                         message_buttons buttons, dialog_answer default_button) {
   const type_look& look = look_of(type);
   QMessageBox box(look.icon, QString::fromLatin1(look.caption), text, standard_buttons(buttons),
                   dialog_parent());
+  box.setDefaultButton(standard_button(default_button));
   return answer_of(box.exec(), buttons);
 }
 

@@ -5,7 +5,9 @@
 // The dialogs as the user sees them: modal message boxes and file dialogs over the active window.
 class qt_dialog_service : public dialog_service {
  public:
-  dialog_answer message(message_type type, const QString& text, message_buttons buttons) override;
+  using dialog_service::message;
+  dialog_answer message(message_type type, const QString& text, message_buttons buttons,
+                        dialog_answer default_button) override;
   void show_message(const QString& text) override;
   QString open_file(const file_dialog_options& options) override;
   QString save_file(const file_dialog_options& options) override;

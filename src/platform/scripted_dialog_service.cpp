@@ -37,10 +37,12 @@ dialog_answer safe_answer(message_buttons buttons) {
 }  // namespace
 
 dialog_answer scripted_dialog_service::message(message_type type, const QString& text,
-                                               message_buttons buttons) {
+                                               message_buttons buttons,
+                                               dialog_answer default_button) {
   shown_dialog dialog;
   dialog.type = type;
   dialog.buttons = buttons;
+  dialog.default_button = default_button;
   dialog.text = text;
   dialog.answer = safe_answer(buttons);
   if (buttons != message_buttons::ok) {

@@ -22,6 +22,7 @@ class scripted_dialog_service : public dialog_service {
     dialog_kind kind = dialog_kind::message;
     message_type type = message_type::information;
     message_buttons buttons = message_buttons::ok;
+    dialog_answer default_button = dialog_answer::ok;  // the button Enter would press
     QString text;  // the message, the file dialog's title, or the form's object name
     file_dialog_options options;
     dialog_answer answer = dialog_answer::ok;
@@ -42,7 +43,9 @@ class scripted_dialog_service : public dialog_service {
   bool all_as_scripted() const;
   void clear();
 
-  dialog_answer message(message_type type, const QString& text, message_buttons buttons) override;
+  using dialog_service::message;
+  dialog_answer message(message_type type, const QString& text, message_buttons buttons,
+                        dialog_answer default_button) override;
   void show_message(const QString& text) override;
   QString open_file(const file_dialog_options& options) override;
   QString save_file(const file_dialog_options& options) override;

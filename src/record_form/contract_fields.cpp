@@ -55,7 +55,8 @@ void run_contract_box_rule(form_controls& controls, const contract_box& rule) {
   }
   // Showing a record sets the box as well, even while the user's focus rests on it.
   const bool by_user = !editor().filling_controls && is_user_change(box);
-  if (by_user && ask_confirmation(rule.question, message_buttons::ok_cancel) != dialog_answer::ok) {
+  if (by_user &&
+      ask_before_destroying(rule.question, message_buttons::ok_cancel) != dialog_answer::ok) {
     box->setChecked(true);
     return;
   }
@@ -121,7 +122,7 @@ void offer_clause_deletion(form_controls& controls, std::int32_t staff_id) {
                        " 'next sale percentage' contract clause. Do you want to delete it?"
                  : "There are " + number +
                        " 'next sale percentage' contract clauses. Do you want to delete them?";
-  if (ask_confirmation(question, message_buttons::yes_no_cancel) == dialog_answer::yes &&
+  if (ask_before_destroying(question, message_buttons::yes_no_cancel) == dialog_answer::yes &&
       actions.delete_next_sale_percentage_clauses) {
     actions.delete_next_sale_percentage_clauses(staff_id);
   }

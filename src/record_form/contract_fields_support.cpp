@@ -11,7 +11,7 @@
 #include "record_form/form_controls.h"
 
 bool answered_yes(std::string_view question) {
-  return ask_confirmation(question, message_buttons::yes_no) == dialog_answer::yes;
+  return ask_before_destroying(question, message_buttons::yes_no) == dialog_answer::yes;
 }
 
 void set_edit_texts(form_controls& controls, std::initializer_list<const char*> names,

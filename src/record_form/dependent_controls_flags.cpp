@@ -35,11 +35,15 @@ constexpr const char* first_declared = "staff_nation_declared";
 constexpr const char* second_declared = "staff_second_nation_declared";
 constexpr const char* third_declared = "staff_third_nation_declared";
 
-// A flag that changes what becomes of the record is ticked only on a clear Yes.
-void confirm_ticked_flag(form_controls& controls, const char* name, std::string_view question) {
+// A flag that changes what becomes of the record is ticked only on a clear Yes. The question
+// that marks the record for deletion is asked so that Enter answers No.
+using question_asker = dialog_answer (*)(std::string_view, message_buttons);
+
+void confirm_ticked_flag(form_controls& controls, const char* name, std::string_view question,
+                         question_asker ask) {
   if (editor().filling_controls || !is_ticked(controls, name))
     return;
-  if (ask_confirmation(question, message_buttons::yes_no_cancel) != dialog_answer::yes)
+  if (ask(question, message_buttons::yes_no_cancel) != dialog_answer::yes)
     untick(controls, name);
 }
 
@@ -69,15 +73,16 @@ void staff_third_nation_declaredClick(form_controls& controls) {
 
 void staff_marked_for_deletionClick(form_controls& controls) {
   confirm_ticked_flag(controls, "staff_marked_for_deletion",
-                      "Are you sure want to mark this player for deletion?");
+                      "Are you sure want to mark this player for deletion?", ask_before_destroying);
 }
 
 void staff_not_for_extractionClick(form_controls& controls) {
   confirm_ticked_flag(controls, "staff_not_for_extraction",
-                      "Are you sure want to mark this player as 'not for extraction'?");
+                      "Are you sure want to mark this player as 'not for extraction'?",
+                      ask_confirmation);
 }
 
 void staff_femaleClick(form_controls& controls) {
   confirm_ticked_flag(controls, "staff_female",
-                      "Are you sure want to mark this player as 'female'?");
+                      "Are you sure want to mark this player as 'female'?", ask_confirmation);
 }

@@ -224,7 +224,7 @@ void delete_grid_item(form_controls& form) {
   if (item == nullptr || is_stored<Kind>(item))
     return;
   const std::string question = place.delete_question + widget_text(grid->cell(0, row)) + "? ";
-  if (ask_confirmation(question, message_buttons::ok_cancel) != dialog_answer::ok)
+  if (ask_before_destroying(question, message_buttons::ok_cancel) != dialog_answer::ok)
     return;
   // The answer may have come after the store changed under the question.
   if (item_in_row<Kind>(form, grid, row) != item || is_stored<Kind>(item))
@@ -283,8 +283,9 @@ void mark_item(form_controls& form) {
   auto* box = form.get<QCheckBox>(place_of(Kind).mark_box);
   if (box == nullptr)
     return;
-  if (box->isChecked() && ask_confirmation("Are you sure you want this item marked for deletion?",
-                                           message_buttons::yes_no) != dialog_answer::yes) {
+  if (box->isChecked() &&
+      ask_before_destroying("Are you sure you want this item marked for deletion?",
+                            message_buttons::yes_no) != dialog_answer::yes) {
     const QSignalBlocker quiet(box);
     box->setChecked(false);
   }
@@ -493,8 +494,8 @@ void delete_contract_clauses(form_controls& form) {
   auto* grid = form.get<string_grid>(place_of(contract_clauses).list);
   if (grid == nullptr || row_object_raw(grid, 1) == nullptr)
     return;
-  if (ask_confirmation("Would you like to delete contract clause/s?", message_buttons::yes_no) !=
-      dialog_answer::yes) {
+  if (ask_before_destroying("Would you like to delete contract clause/s?",
+                            message_buttons::yes_no) != dialog_answer::yes) {
     return;
   }
   std::vector<qor_staff_contract_clauses*> shown;

@@ -2,6 +2,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <stdexcept>
 
@@ -104,10 +105,12 @@ TEST(run_guarded, an_escaping_exception_is_shown_as_an_error_and_stops_there) {
   EXPECT_FALSE(script.shown()[1].text.isEmpty());
 }
 
-// The real boxes: caption by type, and the button pressed comes back as the answer.
+// The real boxes: caption by type, the default button as asked, and the button pressed comes
+// back as the answer.
 struct qt_box_case {
   message_type type;
   message_buttons buttons;
+  dialog_answer default_button;
   QMessageBox::StandardButton press;  // NoButton: close the box with Escape
   const char* caption;
   dialog_answer answer;
@@ -115,13 +118,31 @@ struct qt_box_case {
 
 class qt_message_boxes : public testing::TestWithParam<qt_box_case> {};
 
-TEST_P(qt_message_boxes, show_the_type_caption_and_return_the_button_pressed) {
+QMessageBox::StandardButton standard_button_of(dialog_answer answer) {
+  switch (answer) {
+    case dialog_answer::ok:
+      return QMessageBox::Ok;
+    case dialog_answer::cancel:
+      return QMessageBox::Cancel;
+    case dialog_answer::yes:
+      return QMessageBox::Yes;
+    case dialog_answer::no:
+      return QMessageBox::No;
+  }
+  return QMessageBox::NoButton;
+}
+
+TEST_P(qt_message_boxes, show_the_type_caption_and_default_and_return_the_button_pressed) {
   const qt_box_case& c = GetParam();
   QString seen_caption;
+  QPushButton* seen_default = nullptr;
+  QPushButton* wanted_default = nullptr;
   QTimer::singleShot(0, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     seen_caption = box->windowTitle();
+    seen_default = box->defaultButton();
+    wanted_default = qobject_cast<QPushButton*>(box->button(standard_button_of(c.default_button)));
     if (c.press == QMessageBox::NoButton) {
       box->reject();
     } else {
@@ -129,26 +150,58 @@ TEST_P(qt_message_boxes, show_the_type_caption_and_return_the_button_pressed) {
     }
   });
   qt_dialog_service service;
-  EXPECT_EQ(service.message(c.type, "text", c.buttons), c.answer);
+  EXPECT_EQ(service.message(c.type, "text", c.buttons, c.default_button), c.answer);
   EXPECT_EQ(seen_caption, c.caption);
+  EXPECT_NE(seen_default, nullptr);
+  EXPECT_EQ(seen_default, wanted_default);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     boxes, qt_message_boxes,
-    testing::Values(qt_box_case{message_type::error, message_buttons::ok, QMessageBox::Ok, "Error",
-                                dialog_answer::ok},
-                    qt_box_case{message_type::warning, message_buttons::yes_no, QMessageBox::Yes,
-                                "Warning", dialog_answer::yes},
-                    qt_box_case{message_type::information, message_buttons::ok, QMessageBox::Ok,
-                                "Information", dialog_answer::ok},
+    testing::Values(qt_box_case{message_type::error, message_buttons::ok, dialog_answer::ok,
+                                QMessageBox::Ok, "Error", dialog_answer::ok},
+                    qt_box_case{message_type::warning, message_buttons::yes_no, dialog_answer::yes,
+                                QMessageBox::Yes, "Warning", dialog_answer::yes},
+                    qt_box_case{message_type::information, message_buttons::ok, dialog_answer::ok,
+                                QMessageBox::Ok, "Information", dialog_answer::ok},
                     qt_box_case{message_type::confirmation, message_buttons::yes_no_cancel,
-                                QMessageBox::No, "Confirm", dialog_answer::no},
+                                dialog_answer::no, QMessageBox::No, "Confirm", dialog_answer::no},
                     qt_box_case{message_type::confirmation, message_buttons::ok_cancel,
-                                QMessageBox::Cancel, "Confirm", dialog_answer::cancel},
+                                dialog_answer::cancel, QMessageBox::Cancel, "Confirm",
+                                dialog_answer::cancel},
+                    qt_box_case{message_type::confirmation, message_buttons::yes_no,
+                                dialog_answer::no, QMessageBox::Yes, "Confirm", dialog_answer::yes},
                     // Closing counts as Cancel, or No where there is no Cancel.
                     qt_box_case{message_type::confirmation, message_buttons::ok_cancel,
-                                QMessageBox::NoButton, "Confirm", dialog_answer::cancel},
-                    qt_box_case{message_type::warning, message_buttons::yes_no,
+                                dialog_answer::ok, QMessageBox::NoButton, "Confirm",
+                                dialog_answer::cancel},
+                    qt_box_case{message_type::warning, message_buttons::yes_no, dialog_answer::yes,
                                 QMessageBox::NoButton, "Warning", dialog_answer::no}));
+
+// Without a default named, Enter presses the first button; a question that destroys data is
+// asked with the button that keeps it as the default.
+TEST(scripted_dialogs, record_the_default_button_of_each_box) {
+  scoped_scripted_dialogs script;
+  struct default_case {
+    message_buttons buttons;
+    dialog_answer first;
+    dialog_answer keeping;
+  };
+  const default_case cases[] = {
+      {message_buttons::ok, dialog_answer::ok, dialog_answer::ok},
+      {message_buttons::ok_cancel, dialog_answer::ok, dialog_answer::cancel},
+      {message_buttons::yes_no, dialog_answer::yes, dialog_answer::no},
+      {message_buttons::yes_no_cancel, dialog_answer::yes, dialog_answer::no},
+  };
+  for (const default_case& c : cases) {
+    script.clear();
+    ask_confirmation("Keep?", c.buttons);
+    ask_before_destroying("Delete?", c.buttons);
+    ASSERT_EQ(script.shown().size(), 2u);
+    EXPECT_EQ(script.shown()[0].default_button, c.first);
+    EXPECT_EQ(script.shown()[1].default_button, c.keeping);
+    EXPECT_EQ(script.shown()[1].type, message_type::confirmation);
+  }
+}
 
 }  // namespace

@@ -164,7 +164,12 @@ QWidget* make_edit(const control_spec& row, const form_formats& formats) {
   } else if (row.binding.field.type == value_type::text && row.binding.field.capacity > 1) {
     edit->setMaxLength(row.binding.field.capacity - 1);
   }
-  edit->setReadOnly((row.flags & flag_read_only) != 0);
+  if ((row.flags & flag_read_only) != 0) {
+    edit->setReadOnly(true);
+    // A figure worked out from others is no Tab stop between the fields typed into; a click
+    // still focuses it, to copy it.
+    edit->setFocusPolicy(Qt::ClickFocus);
+  }
   return edit;
 }
 

@@ -24,10 +24,17 @@ constexpr std::int32_t non_player_id = 2;
 constexpr std::int32_t both_id = 3;     // a non-player and player
 constexpr std::int32_t club_id = 1001;  // the first club of the shipped club list
 
-// A control Tab can stop at: shown, enabled and taking the focus by Tab itself.
+// A read-only edit shows a figure worked out from others: copied, never typed into.
+bool read_only_edit(const QWidget* widget) {
+  const auto* edit = qobject_cast<const QLineEdit*>(widget);
+  return edit != nullptr && edit->isReadOnly();
+}
+
+// A control Tab is to stop at: shown, enabled, taking the focus itself and open to typing or
+// choosing.
 bool tab_stop(const QWidget* widget) {
-  return widget->isVisible() && widget->isEnabled() &&
-         (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->focusProxy() == nullptr;
+  return widget->isVisible() && widget->isEnabled() && widget->focusPolicy() != Qt::NoFocus &&
+         widget->focusProxy() == nullptr && !read_only_edit(widget);
 }
 
 QString name_of(const QWidget* widget) {
@@ -139,6 +146,11 @@ class keyboard_navigation : public file_menu_test {
     staff->StaffSecondName = second;
     staff->StaffClassification = classification;
     staff->StaffPlayerPace = 12;
+    // A rated player: his page shows the figures worked out from his attributes.
+    staff->StaffPlayerCurrentAbility = 100;
+    staff->StaffPlayerPotentialAbility = 120;
+    staff->StaffPlayerDefender = 20;
+    staff->StaffPlayerDefenderCentral = 20;
     staff->StaffClubContracted = club_id;  // leaving the club box without a club asks questions
     store().staff_orig_list.push_back(std::make_unique<qor_staff>(*staff));
     store().staff_list.push_back(std::move(staff));
@@ -167,8 +179,8 @@ class keyboard_navigation : public file_menu_test {
     return walk;
   }
 
-  // Walks the page shown with Tab and checks that every control Tab can stop at is reached once,
-  // in reading order, before the focus leaves the page.
+  // Walks the page shown with Tab and checks that every editable control is reached once, in
+  // reading order, before the focus leaves the page, and no read-only figure on the way.
   void check_tab_walk(const std::string& where) {
     SCOPED_TRACE(where);
     QWidget* page = window.pc_staff->currentWidget();
@@ -185,6 +197,9 @@ class keyboard_navigation : public file_menu_test {
     });
     EXPECT_EQ(names_of(missed), "") << "not reached before the focus left the page";
     EXPECT_EQ(walk.size(), stops.size() - missed.size()) << "a control reached more than once";
+    std::vector<QWidget*> read_only;
+    std::ranges::copy_if(walk, std::back_inserter(read_only), read_only_edit);
+    EXPECT_EQ(names_of(read_only), "") << "read-only figures on the way";
     std::set<const QWidget*> groups_left;
     for (std::size_t step = 1; step < walk.size(); ++step) {
       const QWidget* a = walk[step - 1];
@@ -326,6 +341,26 @@ TEST_F(keyboard_navigation, the_page_keys_walk_the_pages_the_record_has) {
   }
   for (const auto& shown : environment.dialogs.shown())
     ADD_FAILURE() << "a message on the way: " << shown.text.toStdString();
+}
+
+// The read-only figures stay out of the Tab walk but take the focus when clicked, to be copied.
+TEST_F(keyboard_navigation, a_read_only_figure_takes_the_focus_by_click) {
+  select_staff(player_id);
+  std::vector<QWidget*> figures;
+  for (QWidget* widget : window.pc_staff->findChildren<QWidget*>()) {
+    if (read_only_edit(widget))
+      figures.push_back(widget);
+  }
+  ASSERT_FALSE(figures.empty());
+  for (QWidget* figure : figures)
+    EXPECT_EQ(figure->focusPolicy(), Qt::ClickFocus) << name_of(figure).toStdString();
+
+  window.pc_staff->setCurrentWidget(window.controls().find("tabsheet_staff_pl2"));
+  QApplication::processEvents();
+  QLineEdit* recommended = edit("staff_pl_recommended_current_ability_b");
+  ASSERT_TRUE(recommended->isVisible());
+  QTest::mouseClick(recommended, Qt::LeftButton);
+  EXPECT_EQ(QApplication::focusWidget(), recommended);
 }
 
 TEST_F(keyboard_navigation, alt_and_a_digit_without_a_page_to_show_types_nothing) {

@@ -5,12 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <optional>
-#include <random>
 #include <system_error>
 
 #include "last_error.h"
+#include "temporary_files.h"
 
 namespace {
 
@@ -39,17 +38,6 @@ std::error_code resolve_links(fs::path& path) {
   return std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
-// A short name of its own, so that a target name of any allowed length still leaves room for it.
-std::string temporary_name() {
-  static std::mt19937_64 random{std::random_device{}()};
-  static constexpr char digits[] = "0123456789abcdef";
-  std::string name = ".staff-";
-  for (std::uint64_t bits = random(); name.size() < 7 + 12; bits >>= 4) {
-    name += digits[bits & 15];
-  }
-  return name + ".tmp";
-}
-
 // Why the file may not be written, or nothing when it may.
 std::optional<std::string> read_only_reason(const fs::path& target, fs::perms permissions) {
   constexpr fs::perms any_write =
@@ -63,6 +51,31 @@ std::optional<std::string> read_only_reason(const fs::path& target, fs::perms pe
     return "the file is read-only (" + system_reason(errno) + ")";
   }
   return std::nullopt;
+}
+
+// Creates a temporary file of a fresh name in the folder, with the mode, and takes its lock;
+// the descriptor, or -1 with errno set.
+int create_temporary_file(const fs::path& folder, mode_t mode, fs::path& path) {
+  for (int attempt = 0; attempt < max_name_attempts; ++attempt) {
+    path = folder / temporary_file_name();
+    // Exclusive, so that neither another save nor a link planted at the name is ever written
+    // through; the mode is the target's from the start.
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (descriptor < 0 && errno != EEXIST) {
+      return -1;
+    }
+    if (descriptor >= 0) {
+      if (lock_temporary_file(descriptor)) {
+        return descriptor;
+      }
+      // A save on another computer that cleans the folder took the lock first: it removes
+      // the file.
+      ::close(descriptor);
+    }
+  }
+  errno = EEXIST;
+  return -1;
 }
 
 // Fsyncs the folder, so that the rename itself is on disk too; a failure here changes nothing
@@ -84,6 +97,9 @@ file_replacement::~file_replacement() {
   if (!temporary_.empty()) {
     std::error_code error;
     fs::remove(temporary_, error);
+  }
+  if (lock_ >= 0) {
+    ::close(lock_);
   }
 }
 
@@ -114,18 +130,11 @@ bool file_replacement::open(const std::string& path) {
     }
   }
   const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-  int descriptor = -1;
-  for (int attempt = 0; attempt < max_name_attempts && descriptor < 0; ++attempt) {
-    temporary_ = folder / temporary_name();
-    // Exclusive, so that neither another save nor a link planted at the name is ever written
-    // through; the mode is the target's from the start.
-    descriptor =
-        ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (descriptor < 0 && errno != EEXIST) {
-      break;
-    }
-  }
-  if (descriptor < 0) {
+  // Saves killed while they wrote left their temporary files here; those that no save writes
+  // any more go now.
+  remove_abandoned_temporary_files(folder);
+  lock_ = create_temporary_file(folder, mode, temporary_);
+  if (lock_ < 0) {
     const int reason = errno;
     temporary_.clear();
     if (reason == EACCES || reason == EPERM || reason == EROFS) {
@@ -138,12 +147,17 @@ bool file_replacement::open(const std::string& path) {
   // The umask may have narrowed the mode of a replaced file; it is widened only up to the
   // file's own.
   if (replacing) {
-    ::fchmod(descriptor, mode);
+    ::fchmod(lock_, mode);
   }
-  stream_ = ::fdopen(descriptor, "wb");
+  // The stream writes through a descriptor of its own, so that the lock, which stays with the
+  // first, lasts until the file is in its place.
+  const int written = ::dup(lock_);
+  stream_ = written < 0 ? nullptr : ::fdopen(written, "wb");
   if (stream_ == nullptr) {
     const int reason = errno;
-    ::close(descriptor);
+    if (written >= 0) {
+      ::close(written);
+    }
     return fail(system_reason(reason));
   }
   return true;

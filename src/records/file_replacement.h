@@ -7,7 +7,8 @@
 // Replaces a file whole or not at all. The new content goes to a temporary file of a unique name
 // created beside the file, which takes the file's place only once it is complete and on disk, so
 // a failed or interrupted save, or another program saving the same file at the same moment,
-// never leaves a half-written file. A symbolic link at the path is followed: the file it points
+// never leaves a half-written file. The temporary files that killed saves left in the folder
+// are removed by the next save there. A symbolic link at the path is followed: the file it points
 // to is replaced and the link stays.
 class file_replacement {
  public:
@@ -33,4 +34,5 @@ class file_replacement {
   std::filesystem::path target_;  // the file replaced, links resolved
   std::filesystem::path temporary_;
   std::FILE* stream_ = nullptr;
+  int lock_ = -1;  // holds the temporary file's lock (temporary_files.h) until it is in place
 };

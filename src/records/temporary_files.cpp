@@ -1,0 +1,93 @@
+#include "temporary_files.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string_view>
+#include <system_error>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view name_start = ".staff-";
+constexpr std::string_view name_end = ".tmp";
+constexpr std::size_t random_digits = 12;
+constexpr std::string_view hex_digits = "0123456789abcdef";
+
+// The process id a temporary file's name carries; nothing for any other name.
+std::optional<pid_t> writer_of(std::string_view name) {
+  if (!name.starts_with(name_start) || !name.ends_with(name_end)) {
+    return std::nullopt;
+  }
+  name.remove_prefix(name_start.size());
+  name.remove_suffix(name_end.size());
+  const std::size_t dash = name.find('-');
+  if (dash == std::string_view::npos || name.size() - dash - 1 != random_digits ||
+      name.find_first_not_of(hex_digits, dash + 1) != std::string_view::npos) {
+    return std::nullopt;
+  }
+  pid_t process = 0;
+  const auto [end, error] = std::from_chars(name.data(), name.data() + dash, process);
+  if (error != std::errc() || end != name.data() + dash || process <= 0) {
+    return std::nullopt;
+  }
+  return process;
+}
+
+// A process that exists, even of another user, counts as running.
+bool is_running(pid_t process) {
+  return ::kill(process, 0) == 0 || errno != ESRCH;
+}
+
+// Removes the file when its lock can be taken: no save writes it any more. Opened without
+// following a link or waiting on a pipe planted at the name, and for writing, which some file
+// systems need for the lock; a file the user may not write stays.
+void remove_if_unlocked(const fs::path& path) {
+  const int descriptor = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) {
+    return;
+  }
+  struct stat status {};
+  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+      ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+    ::unlink(path.c_str());
+  }
+  ::close(descriptor);
+}
+
+}  // namespace
+
+std::string temporary_file_name() {
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  std::string name = std::string(name_start) + std::to_string(::getpid()) + "-";
+  std::uint64_t bits = random();
+  for (std::size_t digit = 0; digit < random_digits; ++digit, bits >>= 4) {
+    name += hex_digits[bits & 15];
+  }
+  return name += name_end;
+}
+
+bool lock_temporary_file(int descriptor) {
+  return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+}
+
+void remove_abandoned_temporary_files(const fs::path& folder) {
+  std::error_code error;
+  for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+       entry.increment(error)) {
+    const std::optional<pid_t> writer = writer_of(entry->path().filename().native());
+    if (writer && !is_running(*writer)) {
+      remove_if_unlocked(entry->path());
+    }
+  }
+}

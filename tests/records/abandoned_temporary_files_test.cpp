@@ -1,0 +1,160 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "records/file_replacement.h"
+#include "records/staff_writer.h"
+#include "records_test_support.h"
+
+// Each save writes a temporary file beside the file it replaces; a save killed while it writes
+// leaves that file behind, and the next save in the folder removes it, but never the file of a
+// save that still runs.
+
+namespace {
+
+std::vector<std::string> files_in(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::ranges::sort(names);
+  return names;
+}
+
+std::string leftover_name(pid_t process) {
+  return ".staff-" + std::to_string(process) + "-0123456789ab.tmp";
+}
+
+// A process that ran and is gone: its id names no process now.
+pid_t ended_process() {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::_exit(0);
+  }
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+// A process that runs until the object goes.
+class running_process {
+ public:
+  running_process() {
+    int ends[2];
+    if (::pipe(ends) != 0) {
+      return;
+    }
+    id_ = ::fork();
+    if (id_ == 0) {
+      ::close(ends[1]);
+      char byte;
+      (void)::read(ends[0], &byte, 1);  // returns when the parent closes its end
+      ::_exit(0);
+    }
+    ::close(ends[0]);
+    release_ = ends[1];
+  }
+  ~running_process() {
+    ::close(release_);
+    ::waitpid(id_, nullptr, 0);
+  }
+  pid_t id() const { return id_; }
+
+ private:
+  pid_t id_ = -1;
+  int release_ = -1;
+};
+
+class AbandonedTemporaryFiles : public testing::Test {
+ protected:
+  bool save() {
+    std::string backup_warning;
+    data.file.file_name.clear();  // no backup: only the folder of the save counts here
+    return save_data(target.string(), data, {locale, clock}, backup_warning);
+  }
+
+  scratch_folder folder;
+  const std::filesystem::path target = folder / "Club.staff";
+  fake_locale locale{"dd_mm_yyyy", '/'};
+  fixed_clock clock{{2012, 12, 31, 14, 5, 9}};
+  data_set data;
+};
+
+// The temporary files in the folder besides the target.
+std::vector<std::string> temporary_files_in(const std::filesystem::path& folder) {
+  std::vector<std::string> names = files_in(folder);
+  std::erase(names, "Club.staff");
+  return names;
+}
+
+TEST_F(AbandonedTemporaryFiles, TheNextSaveRemovesWhatKilledSavesLeft) {
+  ASSERT_TRUE(load_file(fixture_path("every_section.staff"), data, locale));
+  ASSERT_TRUE(save());
+  const std::string saved = read_text_file(target);
+  // Each killed save leaves its file, and each save removes the one before: never more than one.
+  for (int kill = 0; kill < 3; ++kill) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      file_replacement file;
+      if (file.open(target.string())) {
+        const std::string part(1 << 16, 'x');
+        std::fwrite(part.data(), 1, part.size(), file.stream());
+        std::fflush(file.stream());
+        ::raise(SIGKILL);
+      }
+      ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::vector<std::string> left = temporary_files_in(folder.path());
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_TRUE(left[0].starts_with(".staff-" + std::to_string(child) + "-")) << left[0];
+  }
+  EXPECT_EQ(read_text_file(target), saved);
+
+  ASSERT_TRUE(save());
+  EXPECT_EQ(files_in(folder.path()), std::vector<std::string>{"Club.staff"});
+  EXPECT_EQ(read_text_file(target), saved);
+}
+
+TEST_F(AbandonedTemporaryFiles, FilesOfSavesThatStillRunAndOtherFilesStay) {
+  const running_process other_save;
+  ASSERT_GT(other_save.id(), 0);
+  const std::string running = leftover_name(other_save.id());
+  const std::string ours = leftover_name(::getpid());
+  const std::string ended = leftover_name(ended_process());
+  // A process id of this computer that is gone, but the lock is held, as by a save on another
+  // computer that shares the folder.
+  const std::string locked = ".staff-" + std::to_string(ended_process()) + "-fedcba987654.tmp";
+  const std::vector<std::string> unrelated = {".staff-0123456789ab.tmp", ".staff-1-notours.tmp",
+                                              ".staff-x-0123456789ab.tmp", "notes.tmp"};
+  for (const std::string& name : {running, ours, ended, locked}) {
+    write_text_file(folder / name, "partial");
+  }
+  for (const std::string& name : unrelated) {
+    write_text_file(folder / name, "other");
+  }
+  const int lock = ::open((folder / locked).c_str(), O_WRONLY | O_CLOEXEC);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+
+  ASSERT_TRUE(save());
+  std::vector<std::string> kept = unrelated;
+  kept.insert(kept.end(), {running, ours, locked, "Club.staff"});
+  std::ranges::sort(kept);
+  EXPECT_EQ(files_in(folder.path()), kept);  // only the ended save's file went
+
+  ::close(lock);
+  ASSERT_TRUE(save());
+  std::erase(kept, locked);
+  EXPECT_EQ(files_in(folder.path()), kept);
+}
+
+}  // namespace

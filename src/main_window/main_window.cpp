@@ -19,6 +19,7 @@
 #include "analysis_views/group_steps_form.h"
 #include "analysis_views/reputation_guide_view.h"
 #include "change_highlight/label_handlers.h"
+#include "main_window/record_tab_bar.h"
 #include "main_window/screen_fit.h"
 #include "platform/focus_tracker.h"
 #include "platform/owner_drawn_list_box.h"
@@ -152,6 +153,7 @@ void Tfrm_main::build_layout() {
   pc_staff->setEnabled(false);
   pc_staff->hide();
   build_record_pages(pc_staff, controls_);
+  fit_record_tabs(pc_staff);
   staff_layout->addWidget(label_staff);
   staff_layout->addWidget(pc_staff, 1);
 

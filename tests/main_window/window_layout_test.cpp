@@ -5,6 +5,10 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
+#include <QToolButton>
+#include <map>
+#include <string>
 
 #include "file_menu_test_support.h"
 #include "platform/page_control.h"
@@ -117,6 +121,34 @@ TEST_F(window_layout, the_reputation_guide_stands_beside_the_world_reputation) {
   EXPECT_LE(at.left() - beside.right(), 24);
   EXPECT_NEAR(at.center().y(), beside.center().y(), 2);
   EXPECT_GE(at.width(), guide->sizeHint().width());
+}
+
+// Every classification shows its record tabs whole at the designed size: no tab is cut, and the
+// tab bar needs no scroll arrows.
+TEST_F(window_layout, every_record_tab_is_in_view_at_the_designed_size) {
+  std::map<int, std::int32_t> staff_by_classification;
+  for (const auto& staff : store().staff_list)
+    staff_by_classification.try_emplace(staff->StaffClassification, staff->StaffID);
+  for (const int classification : {1, 2, 3})
+    EXPECT_TRUE(staff_by_classification.contains(classification)) << classification;
+  QTabBar* bar = window.pc_staff->tabBar();
+  for (const auto& [classification, id] : staff_by_classification) {
+    SCOPED_TRACE("classification " + std::to_string(classification));
+    select_staff(id);
+    settle_layouts();
+    for (const QToolButton* arrow : bar->findChildren<QToolButton*>())
+      EXPECT_FALSE(arrow->isVisible()) << "scroll arrows on the tab bar";
+    for (int index = 0; index < bar->count(); ++index) {
+      if (!bar->isTabVisible(index))
+        continue;
+      const QRect tab = bar->tabRect(index);
+      EXPECT_TRUE(bar->rect().contains(tab))
+          << bar->tabText(index).toStdString() << " at " << tab.x() << ".." << tab.right()
+          << " of a bar " << bar->width() << " wide";
+      EXPECT_GE(tab.width(), bar->fontMetrics().horizontalAdvance(bar->tabText(index).remove('&')))
+          << bar->tabText(index).toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -221,7 +221,7 @@ QWidget* make_named_control(const control_spec& row, form_controls& controls,
                             const form_formats& formats) {
   QWidget* control = make_control(row, controls, formats);
   control->setObjectName(QString::fromLatin1(row.name));
-  if (const int width = width_of(row); width > 0)
+  if (const int width = width_of(row); width > 0 && (row.flags & flag_track) == 0)
     control->setFixedWidth(width);
   if (row.height > 0)
     control->setFixedHeight(row.height);
@@ -256,6 +256,17 @@ void place_rows(container_body& body, form_controls& controls, const form_format
   std::stable_sort(body.controls.begin(), body.controls.end(), [](QWidget* a, QWidget* b) {
     return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
   });
+}
+
+// Keeps `width` pixels of the control's grid column for it, the control at their left.
+void keep_track(QGridLayout& grid, QWidget* control, int width) {
+  int row = 0;
+  int column = 0;
+  int row_span = 0;
+  int column_span = 0;
+  grid.getItemPosition(grid.indexOf(control), &row, &column, &row_span, &column_span);
+  grid.setColumnMinimumWidth(column, std::max(grid.columnMinimumWidth(column), width));
+  grid.setAlignment(control, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 // Lays the container's controls out as label+control pairs, top to bottom, wrapping into
@@ -303,6 +314,8 @@ void lay_out_rows(container_body& body, form_controls& controls, const form_form
     } else {
       body.grid->addWidget(control, grid_row, grid_column + 1);
     }
+    if ((row.flags & flag_track) != 0)
+      keep_track(*body.grid, control, row.width);
     if (!beside)
       next_beside_column = grid_column + 2;
     if ((row.flags & flag_hidden) != 0)

@@ -98,6 +98,9 @@ enum control_flag : std::uint8_t {
   flag_hidden = 4,     // kept in the form but not shown
   flag_money = 8,      // a money edit: at most 9 digits, thousands separators at rest
   flag_beside = 16,    // laid out on the line of the row before it, to its right
+  // A bar the program sizes as it runs: the layout keeps `width` pixels for it, the bar at their
+  // left, so its columns stay where they are whatever it shows.
+  flag_track = 32,
 };
 
 struct control_spec {

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <map>
+#include <set>
 #include <string>
 
 #include "file_menu_test_support.h"
@@ -149,6 +151,44 @@ TEST_F(window_layout, every_record_tab_is_in_view_at_the_designed_size) {
           << bar->tabText(index).toStdString();
     }
   }
+}
+
+// "6. Coach" keeps its columns where they are whatever the record on screen holds: its group
+// means and their bars change with every coach, its edits keep their own widths, and no group
+// widens or moves.
+TEST_F(window_layout, the_coach_page_keeps_its_columns_from_coach_to_coach) {
+  QWidget* page = control("tabsheet_staff_np1");
+  const auto groups_in_place = [&] {
+    std::map<std::string, QRect> places;
+    for (const QGroupBox* group : page->findChildren<QGroupBox*>()) {
+      if (group->isVisible())
+        places[group->objectName().toStdString()] = {group->mapTo(page, QPoint()), group->size()};
+    }
+    return places;
+  };
+  std::map<std::string, QRect> first;
+  std::set<QString> means_shown;
+  for (const auto& staff : store().staff_list) {
+    if (staff->StaffClassification != 1 && staff->StaffClassification != 3)
+      continue;
+    SCOPED_TRACE("staff " + std::to_string(staff->StaffID));
+    select_staff(staff->StaffID);
+    window.pc_staff->setCurrentWidget(page);
+    settle_layouts();
+    means_shown.insert(static_cast<QLabel*>(control("avg_np_coaching"))->text());
+    for (const QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+      EXPECT_EQ(edit->minimumWidth(), edit->maximumWidth()) << edit->objectName().toStdString();
+    }
+    const std::map<std::string, QRect> places = groups_in_place();
+    if (first.empty())
+      first = places;
+    for (const auto& [name, place] : places) {
+      EXPECT_EQ(place, first[name])
+          << name << " at " << place.x() << " is " << place.width() << " wide, was at "
+          << first[name].x() << " and " << first[name].width() << " wide";
+    }
+  }
+  EXPECT_GT(means_shown.size(), 1u) << "the example's coaches are to differ";
 }
 
 }  // namespace

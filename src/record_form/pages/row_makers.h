@@ -44,7 +44,8 @@ constexpr control_spec attribute_weighting_label(const char* name, const char* c
 }
 
 // A group mean: its caption, then beside it the mean ("0.00" until computed) and its bar, which
-// the mean sets as wide as its share of the full width.
+// the mean sets as wide as its share of the full width; the layout keeps the full width for it.
+constexpr int mean_bar_full_width = 97;
 constexpr control_spec mean_caption(const char* name, const char* container, const char* caption) {
   return {.name = name, .kind = control_kind::label, .container = container, .caption = caption};
 }
@@ -60,7 +61,8 @@ constexpr control_spec mean_bar(const char* name, const char* container) {
   return {.name = name,
           .kind = control_kind::picture,
           .container = container,
-          .flags = flag_beside,
+          .flags = flag_beside | flag_track,
+          .width = mean_bar_full_width,
           .height = 8};
 }
 // The shape whose width a mean of 20 fills.
@@ -69,7 +71,7 @@ constexpr control_spec mean_bar_background(const char* name, const char* contain
           .kind = control_kind::picture,
           .container = container,
           .flags = flag_beside,
-          .width = 97,
+          .width = mean_bar_full_width,
           .height = 8};
 }
 

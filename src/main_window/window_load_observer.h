@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "records/load_observer.h"
 
 class Tfrm_main;
@@ -30,5 +32,6 @@ class window_load_observer : public load_observer {
   Tfrm_main& window_;
   view_before_load before_{};
   bool loading_view_shown_ = false;
-  int repaint_every_ = 1;  // steps between two repaints of the progress bar
+  int position_ = 0;             // where the steps have brought the bar, drawn or not
+  QElapsedTimer since_repaint_;  // since the bar was last drawn
 };

@@ -173,6 +173,8 @@ class Tfrm_main : public QMainWindow {
   // The loading label and progress bar, lying over the staff panel while a file is read.
   void build_loading_view();
   void fill_choice_lists_and_lookups();
+  // Polishes and lays out the hidden record pages during the first show.
+  void lay_out_pages_once();
   QComboBox* find_combo(std::string_view name) const;
   // What every command that leaves the record or writes the file commits first: the focused
   // control's exit check runs (false, committing nothing, when it refuses), then the item the

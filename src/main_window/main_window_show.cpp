@@ -48,6 +48,16 @@ void Tfrm_main::fill_choice_lists_and_lookups() {
   load_club_bands();
 }
 
+void Tfrm_main::lay_out_pages_once() {
+  // Shown here and hidden again before the window is first drawn, so nothing of them is seen:
+  // the record pages' thousands of controls are polished and laid out at start-up rather than
+  // in the first File > Open.
+  main_page_control->show();
+  pc_staff->show();
+  pc_staff->hide();
+  main_page_control->hide();
+}
+
 void Tfrm_main::FormShow() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const QString hint = from_win1252("Format: " + current_formats().date_format);
@@ -66,6 +76,7 @@ void Tfrm_main::FormShow() {
     if (child != bg_image && child != bg_loading_image)
       child->setEnabled(false);
   }
+  lay_out_pages_once();
   list_box->hide();
   Splitter1->setHandleWidth(0);
   if (pc_staff->count() > 0)

@@ -1,5 +1,7 @@
 #include "analysis/check_list_facts.h"
 
+#include <algorithm>
+
 #include "ability/rating_bands.h"
 #include "records/dates.h"
 
@@ -24,10 +26,8 @@ constexpr rating_word rating_words[] = {
 std::vector<std::string> missing_history_years(const record_vector<qor_staff_history>& history,
                                                std::int32_t staff_id) {
   std::vector<int> years;
-  for (const auto& item : history) {
-    if (item && item->StaffHistoryStaff == staff_id)
-      years.push_back(item->StaffHistoryYear);
-  }
+  for (const qor_staff_history* season : items_owned_by(history, staff_id))
+    years.push_back(season->StaffHistoryYear);
   std::sort(years.begin(), years.end());
   std::vector<std::string> lines;
   bool required_in_gap = false;

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "change_tracking/item_store.h"
+#include "records/item_vectors.h"
 #include "records/record_store.h"
 #include "records/system_locale.h"
 
@@ -15,9 +14,7 @@
 // The items of the list that the staff member owns, marked for deletion or not.
 template <class Item>
 int count_staff_items(const record_vector<Item>& items, std::int32_t staff_id) {
-  return static_cast<int>(std::count_if(items.begin(), items.end(), [staff_id](const auto& item) {
-    return item && item_owner_id(*item) == staff_id;
-  }));
+  return static_cast<int>(items_owned_by(items, staff_id).size());
 }
 
 // A gap of up to this many missing years is listed year by year; a wider one, which no real

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
+#include "records/item_vectors.h"
 #include "records/text_compare.h"
 
 namespace {
@@ -91,8 +93,8 @@ std::vector<leave_finding> leave_findings(const leave_check_inputs& in,
 }
 
 int count_live_ppms(const record_vector<qor_staff_ppm>& ppms, std::int32_t staff_id) {
-  return static_cast<int>(std::count_if(ppms.begin(), ppms.end(), [staff_id](const auto& ppm) {
-    return ppm && ppm->StaffPPMStaff == staff_id &&
-           !equals_ignoring_case(ppm->StaffPPMMarkedForDeletion.view(), "true");
+  const std::vector<qor_staff_ppm*> owned = items_owned_by(ppms, staff_id);
+  return static_cast<int>(std::count_if(owned.begin(), owned.end(), [](const qor_staff_ppm* ppm) {
+    return !equals_ignoring_case(ppm->StaffPPMMarkedForDeletion.view(), "true");
   }));
 }

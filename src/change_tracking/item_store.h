@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstring>
 
 #include "records/item_kind.h"
 #include "records/record_store.h"
@@ -41,12 +40,3 @@ DEFINE_ITEM_STORE(long_term_career, qor_staff_long_term_career);
 
 template <item_kind Kind>
 using item_record = typename item_store<Kind>::record;
-
-// Every item type holds its owner's staff id right after its own id.
-template <class Item>
-std::int32_t item_owner_id(const Item& item) {
-  std::int32_t owner;
-  static_assert(sizeof(Item) >= 2 * sizeof owner);
-  std::memcpy(&owner, reinterpret_cast<const char*>(&item) + sizeof owner, sizeof owner);
-  return owner;
-}

@@ -5,7 +5,10 @@
 using k = item_kind;
 
 const qor_staff* find_original_staff(const qor_staff* staff) {
-  return staff == nullptr ? nullptr : find_first_by_id(store().staff_orig_list, staff->StaffID);
+  if (staff == nullptr)
+    return nullptr;
+  const record_store& records = store();
+  return records.indexes.staff_originals.first_with(records.staff_orig_list, staff->StaffID);
 }
 
 // clang-format off

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "item_kind.h"
 #include "record_store.h"
@@ -61,4 +63,50 @@ void for_each_item_kind(Store& records, F&& f) {
         ...);
   }
   (std::make_index_sequence<item_kind_count>{});
+}
+
+// The owner index of `items` when it is one of the current data set's item vectors; null for
+// any other vector.
+template <class Item>
+owner_positions* store_owner_index(const record_vector<Item>& items) {
+  record_store& records = store();
+  owner_positions* found = nullptr;
+  for_each_item_kind(records, [&](auto kind, const auto& current, const auto&) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<decltype(current)>, record_vector<Item>>) {
+      if (&current == &items)
+        found = &records.indexes.items[static_cast<std::size_t>(decltype(kind)::value)];
+    }
+  });
+  return found;
+}
+
+// The items of `owner` in vector order: through the data set's index for its own vectors, by a
+// walk through any other.
+template <class Item>
+std::vector<Item*> items_owned_by(const record_vector<Item>& items, std::int32_t owner) {
+  std::vector<Item*> owned;
+  if (owner_positions* index = store_owner_index(items)) {
+    for (const std::uint32_t position : index->of(items, owner))
+      owned.push_back(items[position].get());
+    return owned;
+  }
+  for (const auto& item : items) {
+    if (item && item_owner_id(*item) == owner)
+      owned.push_back(item.get());
+  }
+  return owned;
+}
+
+// Tell the data set's index of an item appended to, or erased from, one of its vectors; other
+// vectors have none.
+template <class Item>
+void note_item_appended(const record_vector<Item>& items) {
+  if (owner_positions* index = store_owner_index(items))
+    index->appended(items);
+}
+template <class Item>
+void note_item_erased(const record_vector<Item>& items, std::uint32_t position,
+                      std::int32_t owner) {
+  if (owner_positions* index = store_owner_index(items))
+    index->erased(items, position, owner);
 }

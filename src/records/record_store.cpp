@@ -105,6 +105,7 @@ void delete_all_records(record_store& records) {
     delete_all_records(current);
     delete_all_records(original);
   });
+  records.indexes = {};
 }
 
 std::int32_t first_temporary_id(const record_store& records) {

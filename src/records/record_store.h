@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "fixed_text.h"
+#include "item_index.h"
 #include "item_records.h"
+#include "record_ids.h"
 #include "staff_record.h"
 
 class system_locale;
@@ -59,6 +61,9 @@ struct record_store {
 
   // Next id to try for a record made in the editor (see next_temporary_id).
   std::int32_t temporary_id_counter = 50000;
+
+  // Items by owner and originals by id, kept beside the vectors (item_index.h).
+  mutable store_indexes indexes;
 };
 
 // What the last load found in the file, kept until the next successful load.
@@ -106,15 +111,6 @@ inline locale_settings& locale_data() {
 
 // The date-edit texts for the system's date separator, before any file is loaded.
 void init_locale_settings(locale_settings& settings, const system_locale& locale);
-
-// Every record type begins with its 32-bit id.
-template <class Record>
-std::int32_t record_id(const Record& record) {
-  std::int32_t id;
-  static_assert(sizeof(Record) >= sizeof id);
-  std::memcpy(&id, &record, sizeof id);
-  return id;
-}
 
 // Frees every record of the vector and empties it.
 template <class Record>

@@ -1,17 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "change_tracking/item_store.h"
 #include "platform/dialog_service.h"
 #include "platform/item_objects.h"
 #include "platform/string_grid.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "record_form/grid_text.h"
+#include "records/item_vectors.h"
 #include "records/record_store.h"
 #include "sub_records/item_grids.h"
 
@@ -28,7 +29,7 @@ template <class Item>
 struct grid_kind {
   const char* fill_name;  // names the fill in its message for a missing grid
   std::span<const grid_column<Item>> columns;
-  bool (*sort)(record_vector<Item>& items);
+  bool (*sort)(record_vector<Item>& items, std::optional<std::int32_t> shown_owner);
   // The history grid's rows carry no item: its hidden list box holds them in the same order.
   bool rows_carry_items = true;
 };
@@ -46,17 +47,13 @@ bool fill_item_grid(string_grid* grid, std::int32_t staff_id, record_vector<Item
     return false;
   }
   if (sort_flag == grid_sorted)
-    kind.sort(items);
+    kind.sort(items, staff_id);
 
   grid->set_col_count(static_cast<int>(kind.columns.size()));
   for (std::size_t col = 0; col < kind.columns.size(); ++col)
     grid->set_cell(static_cast<int>(col), 0, from_win1252(kind.columns[col].header));
 
-  std::vector<const Item*> owned;
-  for (const auto& item : items) {
-    if (item && item_owner_id(*item) == staff_id)
-      owned.push_back(item.get());
-  }
+  const std::vector<Item*> owned = items_owned_by(items, staff_id);
   if (owned.empty()) {
     clear_string_grid(grid);
     return false;

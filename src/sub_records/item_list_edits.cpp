@@ -27,6 +27,7 @@
 #include "record_form/form_controls.h"
 #include "record_form/grid_text.h"
 #include "record_form/item_apply.h"
+#include "records/item_vectors.h"
 #include "records/last_error.h"
 #include "records/staff_record.h"
 #include "sub_records/item_list_kinds.h"
@@ -62,8 +63,12 @@ template <class Item>
 void free_item(record_vector<Item>& items, const Item* item) {
   const auto it = std::find_if(items.begin(), items.end(),
                                [item](const auto& held) { return held.get() == item; });
-  if (it != items.end())
+  if (it != items.end()) {
+    const auto position = static_cast<std::uint32_t>(it - items.begin());
+    const std::int32_t owner = item_owner_id(*item);
     items.erase(it);
+    note_item_erased(items, position, owner);
+  }
   editor().data_modified = true;
 }
 
@@ -87,6 +92,7 @@ item_record<Kind>* make_new_item(form_controls& form) {
     item->DateUpdated = item_update_stamp();
   item_record<Kind>* added = item.get();
   items_of<Kind>().push_back(std::move(item));
+  note_item_appended(items_of<Kind>());
   editor().data_modified = true;
   return added;
 }
@@ -272,6 +278,15 @@ void remove_clauses(form_controls& form, const std::vector<qor_staff_contract_cl
       free_item(items_of<contract_clauses>(), clause);
     }
   }
+}
+
+std::vector<qor_staff_contract_clauses*> next_sale_percentage_clauses(std::int32_t staff_id) {
+  std::vector<qor_staff_contract_clauses*> found =
+      items_owned_by(items_of<contract_clauses>(), staff_id);
+  std::erase_if(found, [](const qor_staff_contract_clauses* clause) {
+    return clause->StaffContractClausesType != next_sale_percentage;
+  });
+  return found;
 }
 
 // ---- marking ----
@@ -509,22 +524,11 @@ void delete_contract_clauses(form_controls& form) {
 }
 
 int count_next_sale_percentage_clauses(std::int32_t staff_id) {
-  return static_cast<int>(
-      std::count_if(items_of<contract_clauses>().begin(), items_of<contract_clauses>().end(),
-                    [staff_id](const auto& clause) {
-                      return clause && item_owner_id(*clause) == staff_id &&
-                             clause->StaffContractClausesType == next_sale_percentage;
-                    }));
+  return static_cast<int>(next_sale_percentage_clauses(staff_id).size());
 }
 
 bool delete_next_sale_percentage_clauses(std::int32_t staff_id, form_controls& form) {
-  std::vector<qor_staff_contract_clauses*> found;
-  for (const auto& clause : items_of<contract_clauses>()) {
-    if (clause && item_owner_id(*clause) == staff_id &&
-        clause->StaffContractClausesType == next_sale_percentage) {
-      found.push_back(clause.get());
-    }
-  }
+  const std::vector<qor_staff_contract_clauses*> found = next_sale_percentage_clauses(staff_id);
   remove_clauses(form, found);
   show_clauses_again(form, staff_id);
   return true;

@@ -1,9 +1,11 @@
 #include <QLabel>
+#include <optional>
+#include <vector>
 
-#include "change_tracking/item_store.h"
 #include "platform/dialog_service.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
+#include "records/item_vectors.h"
 #include "records/text_fold.h"
 #include "sub_records/item_list_boxes.h"
 #include "sub_records/item_sorts.h"
@@ -15,7 +17,8 @@ namespace {
 template <class Item>
 struct list_kind {
   const char* missing_message;
-  bool (*sort)(record_vector<Item>& items);  // null: the vector's order
+  // Null: the vector's order.
+  bool (*sort)(record_vector<Item>& items, std::optional<std::int32_t> shown_owner);
   int (*add_entry)(owner_drawn_list_box* list, const Item* item);
   const char* (*count_label_name)(const owner_drawn_list_box* list);  // null: no label
 };
@@ -47,17 +50,13 @@ bool fill_item_list(owner_drawn_list_box* list, std::int32_t staff_id, record_ve
   }
   list->clear();
   if (kind.sort != nullptr)
-    kind.sort(items);
-  bool added = false;
-  for (const auto& item : items) {
-    if (item && item_owner_id(*item) == staff_id) {
-      kind.add_entry(list, item.get());
-      added = true;
-    }
-  }
+    kind.sort(items, staff_id);
+  const std::vector<Item*> owned = items_owned_by(items, staff_id);
+  for (const Item* item : owned)
+    kind.add_entry(list, item);
   if (kind.count_label_name != nullptr)
     set_count_label(list, kind.count_label_name(list));
-  return added;
+  return !owned.empty();
 }
 
 // List texts show without accents, so that they read alike whatever the source wrote.

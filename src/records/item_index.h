@@ -1,0 +1,185 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <vector>
+
+#include "item_kind.h"
+#include "record_ids.h"
+
+// Look-ups that cost what one record holds rather than what the file holds: a staff member's
+// items by owner, an original by id. Each index is read from its vector on first use and again
+// whenever the vector changed in a way the index was not told of: another size or storage, or a
+// position that no longer holds what the index says (the looked-up entries and three samples
+// are checked). The editor tells the owner index of each item it appends or erases; a store
+// emptied by delete_all_records starts its indexes afresh.
+
+// Whether the first, middle and last entries of an index (keys and positions, parallel) still
+// name what the vector holds there: a vector emptied and filled again in the same storage to
+// the same size is caught here.
+template <class Vector, class KeyOf>
+bool samples_hold(const Vector& records, const std::vector<std::int32_t>& keys,
+                  const std::vector<std::uint32_t>& positions, KeyOf key_of) {
+  if (keys.empty())
+    return true;
+  for (const std::size_t entry : {std::size_t{0}, keys.size() / 2, keys.size() - 1}) {
+    const std::uint32_t position = positions[entry];
+    if (position >= records.size() || !records[position] ||
+        key_of(*records[position]) != keys[entry])
+      return false;
+  }
+  return true;
+}
+
+// Where each owner's items stand in one item vector; an owner's positions rise, so they list
+// its items in vector order.
+class owner_positions {
+ public:
+  template <class Vector>
+  std::span<const std::uint32_t> of(const Vector& items, std::int32_t owner) {
+    check(items);
+    std::span<const std::uint32_t> found = positions_of(owner);
+    for (const std::uint32_t position : found) {
+      if (position >= items.size() || !items[position] ||
+          item_owner_id(*items[position]) != owner) {
+        read(items);
+        return positions_of(owner);
+      }
+    }
+    return found;
+  }
+
+  // Reads the vector again unless the index still describes it.
+  template <class Vector>
+  void check(const Vector& items) {
+    if (!describes(items.data(), items.size()) ||
+        !samples_hold(items, owners_, positions_,
+                      [](const auto& item) { return item_owner_id(item); }))
+      read(items);
+  }
+
+  // After the vector's last item was appended, which may have moved its storage.
+  template <class Vector>
+  void appended(const Vector& items) {
+    if (!read_ || size_ + 1 != items.size() || !items.back()) {
+      forget();
+      return;
+    }
+    add_last(item_owner_id(*items.back()), items.data(), items.size());
+  }
+
+  // After the item of `owner` at `position` was erased.
+  template <class Vector>
+  void erased(const Vector& items, std::uint32_t position, std::int32_t owner) {
+    if (!describes(items.data(), items.size() + 1)) {
+      forget();
+      return;
+    }
+    remove(position, owner, items.data(), items.size());
+  }
+
+  // After the vector was reordered in place: the item that stood at position p now stands at
+  // `new_positions[p]`.
+  void reordered(std::span<const std::uint32_t> new_positions);
+
+  // Reads every owner's positions from the vector.
+  template <class Vector>
+  void read(const Vector& items) {
+    std::vector<std::int32_t> owners(items.size());
+    std::vector<bool> present(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      present[i] = items[i] != nullptr;
+      if (present[i])
+        owners[i] = item_owner_id(*items[i]);
+    }
+    read(owners, present, items.data());
+  }
+
+  // For a kind whose list sorts: `sorted` holds from the moment the whole vector was put in its
+  // order until the vector is read again; `watched` names the owners whose items may have left
+  // their place since (edited or appended). Reading the vector clears both.
+  struct order_state {
+    bool sorted = false;
+    std::vector<std::int32_t> watched;
+  };
+  order_state order;
+
+ private:
+  bool describes(const void* data, std::size_t size) const {
+    return read_ && data_ == data && size_ == size;
+  }
+  std::span<const std::uint32_t> positions_of(std::int32_t owner) const;
+  void read(const std::vector<std::int32_t>& owners, const std::vector<bool>& present,
+            const void* data);
+  void add_last(std::int32_t owner, const void* data, std::size_t size);
+  void remove(std::uint32_t position, std::int32_t owner, const void* data, std::size_t size);
+  void forget();
+
+  // Parallel, ordered by owner and then position.
+  std::vector<std::int32_t> owners_;
+  std::vector<std::uint32_t> positions_;
+  bool read_ = false;
+  const void* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
+// Where the first record of each id stands in a vector of records, for vectors the editor does
+// not add to: the originals.
+class id_positions {
+ public:
+  // The first record with the id; null when none has it.
+  template <class Vector>
+  auto* first_with(const Vector& records, std::int32_t id) {
+    using record_pointer = decltype(records.front().get());
+    if (!describes(records.data(), records.size()) ||
+        !samples_hold(records, ids_, positions_,
+                      [](const auto& record) { return record_id(record); }))
+      read(records);
+    std::uint32_t position = 0;
+    if (!find(id, position))
+      return record_pointer{nullptr};
+    if (position >= records.size() || !records[position] || record_id(*records[position]) != id) {
+      read(records);
+      if (!find(id, position))
+        return record_pointer{nullptr};
+    }
+    return records[position].get();
+  }
+
+ private:
+  template <class Vector>
+  void read(const Vector& records) {
+    std::vector<std::int32_t> ids(records.size());
+    std::vector<bool> present(records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      present[i] = records[i] != nullptr;
+      if (present[i])
+        ids[i] = record_id(*records[i]);
+    }
+    read(ids, present, records.data(), records.size());
+  }
+  bool describes(const void* data, std::size_t size) const {
+    return read_ && data_ == data && size_ == size;
+  }
+  bool find(std::int32_t id, std::uint32_t& position) const;
+  void read(const std::vector<std::int32_t>& ids, const std::vector<bool>& present,
+            const void* data, std::size_t size);
+
+  // Parallel, ordered by id and then position.
+  std::vector<std::int32_t> ids_;
+  std::vector<std::uint32_t> positions_;
+  bool read_ = false;
+  const void* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
+// The indexes of one record store. They change no record, so a store read as const may still
+// fill them.
+struct store_indexes {
+  std::array<owner_positions, item_kind_count> items;
+  std::array<id_positions, item_kind_count> item_originals;
+  id_positions staff_originals;
+};

@@ -13,22 +13,54 @@
 
 // Finding the double quotes of a line eight bytes at a time. Field texts are short and of every
 // length, so a byte-by-byte search ends at a place the processor cannot foresee in each field;
-// these tests find all quotes of a word at once, without a branch per byte.
+// these tests find all quotes of a word at once, without a branch per byte. The same pass notes
+// whether a carriage return is among the bytes, which no field may keep.
 
 namespace quote_search {
 
-// The top bit of each byte of the word that is a double quote, and of no other byte: the sums
-// stay within their byte.
-inline std::uint64_t quote_top_bits(std::uint64_t word) {
+// The top bit of each byte of the word that equals `byte`, and of no other byte: the sums stay
+// within their byte.
+inline std::uint64_t byte_top_bits(std::uint64_t word, char byte) {
   constexpr std::uint64_t low_bits = 0x7f7f7f7f7f7f7f7f;
-  const std::uint64_t differences = word ^ (std::uint64_t{0x0101010101010101} * '"');
+  const std::uint64_t differences =
+      word ^ (std::uint64_t{0x0101010101010101} * static_cast<unsigned char>(byte));
   return ~(((differences & low_bits) + low_bits) | differences | low_bits);
+}
+
+inline std::uint64_t quote_top_bits(std::uint64_t word) {
+  return byte_top_bits(word, '"');
 }
 
 constexpr std::size_t block_size = 64;
 
+// Gathers whether any of the bytes looked at is a carriage return.
+class carriage_return_marks {
+ public:
+#if defined(__SSE2__) || defined(_M_X64)
+  void add(__m128i bytes) {
+    seen_ = _mm_or_si128(seen_, _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+  }
+  bool any() const {
+    return _mm_movemask_epi8(seen_) != 0;
+  }
+
+ private:
+  __m128i seen_ = _mm_setzero_si128();
+#else
+  void add(std::uint64_t word) {
+    seen_ |= byte_top_bits(word, '\r');
+  }
+  bool any() const {
+    return seen_ != 0;
+  }
+
+ private:
+  std::uint64_t seen_ = 0;
+#endif
+};
+
 // Bit i set when byte i of the 64 bytes is a double quote.
-inline std::uint64_t quote_bits_of_block(const char* block) {
+inline std::uint64_t quote_bits_of_block(const char* block, carriage_return_marks& returns) {
   std::uint64_t bits = 0;
 #if defined(__SSE2__) || defined(_M_X64)
   const __m128i quote = _mm_set1_epi8('"');
@@ -36,12 +68,15 @@ inline std::uint64_t quote_bits_of_block(const char* block) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
     const auto found = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)));
     bits |= std::uint64_t{found} << (16 * part);
+    returns.add(bytes);
   }
 #else
   for (std::size_t word = 0; word < block_size / 8; ++word) {
+    const std::uint64_t bytes = load_word<std::uint64_t>(block + 8 * word);
     // The eight top bits, gathered into the lowest byte by one multiplication.
-    const std::uint64_t top_bits = quote_top_bits(load_word<std::uint64_t>(block + 8 * word)) >> 7;
+    const std::uint64_t top_bits = quote_top_bits(bytes) >> 7;
     bits |= (top_bits * 0x0102040810204080 >> 56) << (8 * word);
+    returns.add(bytes);
   }
 #endif
   return bits;
@@ -65,34 +100,45 @@ inline const char* find_quote(const char* from, const char* end) {
 }
 
 // The quotes among the 64 bytes of a text from `block` on (fewer at its end).
-inline std::uint64_t quote_bits_at(const char* text, std::size_t size, std::size_t block) {
+inline std::uint64_t quote_bits_at(const char* text, std::size_t size, std::size_t block,
+                                   quote_search::carriage_return_marks& returns) {
   using quote_search::block_size;
   const std::size_t left = size - block;
   if (left >= block_size) {
-    return quote_search::quote_bits_of_block(text + block);
+    return quote_search::quote_bits_of_block(text + block, returns);
   }
   // The last bytes of a longer text are read as the end of the 64 bytes before its end.
   if (size >= block_size) {
-    return quote_search::quote_bits_of_block(text + size - block_size) >> (block_size - left);
+    return quote_search::quote_bits_of_block(text + size - block_size, returns) >>
+           (block_size - left);
   }
-  char last[block_size] = {};  // zero bytes are no quotes
+  char last[block_size] = {};  // zero bytes are neither quotes nor carriage returns
   std::memcpy(last, text + block, left);
-  return quote_search::quote_bits_of_block(last);
+  return quote_search::quote_bits_of_block(last, returns);
 }
 
 // Room find_quotes may use beyond the quotes wanted.
 inline constexpr std::size_t extra_quote_offsets = quote_search::block_size - 1;
 
-// Stores the offsets of the first double quotes of a text, 64 bytes at a time, and returns how
-// many it stored: all of them, or at least `wanted` and the rest of the block the last of those
-// lies in. `offsets` holds room for wanted + extra_quote_offsets.
-inline std::size_t find_quotes(const char* text, std::size_t size, std::size_t wanted,
-                               std::uint32_t* offsets) {
+struct quotes_found {
+  std::size_t count;  // quote offsets stored
+  // Whether a carriage return lies among the bytes looked at, which reach at least to the last
+  // wanted quote.
+  bool carriage_return;
+};
+
+// Stores the offsets of the first double quotes of a text, 64 bytes at a time: all of them, or
+// at least `wanted` and the rest of the block the last of those lies in. `offsets` holds room
+// for wanted + extra_quote_offsets.
+inline quotes_found find_quotes(const char* text, std::size_t size, std::size_t wanted,
+                                std::uint32_t* offsets) {
+  quote_search::carriage_return_marks returns;
   std::size_t found = 0;
   for (std::size_t block = 0; block < size && found < wanted; block += quote_search::block_size) {
-    for (std::uint64_t bits = quote_bits_at(text, size, block); bits != 0; bits &= bits - 1) {
+    for (std::uint64_t bits = quote_bits_at(text, size, block, returns); bits != 0;
+         bits &= bits - 1) {
       offsets[found++] = static_cast<std::uint32_t>(block + std::countr_zero(bits));
     }
   }
-  return found;
+  return {found, returns.any()};
 }

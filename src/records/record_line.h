@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,11 +12,13 @@
 
 // Fills a zero-filled record from the line's fields in column order and normalises its boolean
 // texts. Given a conversion, every non-empty date is converted as it is stored; a date that
-// cannot be read, or whose result would not fit its field, is kept as it was. False when the
-// line holds fewer fields than the layout has columns. Only a zero-filled record gives the right
-// result: texts are copied without clearing what follows them.
-bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record,
-                      const date_order_conversion* dates = nullptr);
+// cannot be read, or whose result would not fit its field, is kept as it was. A carriage return
+// in a text becomes a blank (replace_carriage_returns). Returns how many texts held one, or
+// nothing when the line holds fewer fields than the layout has columns. Only a zero-filled
+// record gives the right result: texts are copied without clearing what follows them.
+std::optional<int> read_record_line(std::string_view line, const record_layout& layout,
+                                    std::byte* record,
+                                    const date_order_conversion* dates = nullptr);
 
 // Replaces every carriage return in the record's file texts by a blank, since the writer cannot
 // carry one; returns how many texts held one.

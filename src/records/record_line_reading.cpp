@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
 #endif
@@ -187,13 +188,14 @@ void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
 
 }  // namespace
 
-bool read_record_line(std::string_view line, const record_layout& layout, std::byte* record,
-                      const date_order_conversion* dates) {
+std::optional<int> read_record_line(std::string_view line, const record_layout& layout,
+                                    std::byte* record, const date_order_conversion* dates) {
   // Each field is the text between the next two double quotes, whatever stands between them.
   const std::size_t wanted = 2 * layout.steps.size();
   std::array<std::uint32_t, 2 * max_columns + extra_quote_offsets> quotes;
-  if (find_quotes(line.data(), line.size(), wanted, quotes.data()) < wanted) {
-    return false;
+  const quotes_found found = find_quotes(line.data(), line.size(), wanted, quotes.data());
+  if (found.count < wanted) {
+    return std::nullopt;
   }
   const line_bytes bytes{line.data(), line.data() + line.size()};
   const std::uint32_t* quote = quotes.data();
@@ -206,5 +208,6 @@ bool read_record_line(std::string_view line, const record_layout& layout, std::b
                 dates);
   }
   fill_empty_boolean_texts(record, layout);
-  return true;
+  // The search for the quotes saw every byte of the fields.
+  return found.carriage_return ? replace_carriage_returns(record, layout) : 0;
 }

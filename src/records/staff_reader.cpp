@@ -205,11 +205,12 @@ class staff_file_reader {
         staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
     target.push_back(std::make_unique<qor_staff>());
     std::byte* staff = record_bytes(*target.back());
-    if (!read_record_line(line, staff_layout(), staff, &*dates_)) {
+    const std::optional<int> replaced = read_record_line(line, staff_layout(), staff, &*dates_);
+    if (!replaced) {
       return reject_line(staff_format_error);
     }
-    replace_carriage_returns(line, staff, staff_layout(),
-                             staff_target_original_ ? staff_orig_keyword : "staff lines");
+    count_replaced_texts(*replaced, staff,
+                         staff_target_original_ ? staff_orig_keyword : "staff lines");
     return true;
   }
 
@@ -218,11 +219,12 @@ class staff_file_reader {
     const auto index = static_cast<std::size_t>(kind);
     std::byte* item = append_new_item(fresh_.records, kind, item_target_original_[index]);
     const record_layout& layout = item_layout(kind);
-    if (!read_record_line(line, layout, item, &*dates_)) {
+    const std::optional<int> replaced = read_record_line(line, layout, item, &*dates_);
+    if (!replaced) {
       return reject_line(info_of(kind).load_error);
     }
-    replace_carriage_returns(
-        line, item, layout,
+    count_replaced_texts(
+        *replaced, item,
         item_target_original_[index] ? info_of(kind).orig_keyword : info_of(kind).keyword);
     if (!layout.derived_indices.empty()) {
       indices_.derive(item, layout);
@@ -246,14 +248,9 @@ class staff_file_reader {
     records.temporary_id_counter = first_temporary_id(records);
   }
 
-  // A carriage return inside a field could never be saved again, so it becomes a blank; the
-  // texts changed are counted for one warning after the load.
-  void replace_carriage_returns(std::string_view line, std::byte* record,
-                                const record_layout& layout, std::string_view section) {
-    if (line.find('\r') == std::string_view::npos) {
-      return;
-    }
-    const int replaced = ::replace_carriage_returns(record, layout);
+  // A carriage return inside a field could never be saved again, so the reading made it a
+  // blank; the texts changed are counted for one warning after the load.
+  void count_replaced_texts(int replaced, const std::byte* record, std::string_view section) {
     if (replaced > 0 && replaced_texts_ == 0) {
       first_replaced_ = "the record with id " + std::to_string(read_integer(record, 0, 4)) + " (" +
                         std::string(section) + ")";

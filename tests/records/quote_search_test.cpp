@@ -37,12 +37,34 @@ TEST(find_quotes, stores_at_least_the_wanted_quotes_in_order) {
     for (std::size_t wanted :
          {std::size_t{0}, std::size_t{1}, std::size_t{5}, all.size(), all.size() + 1}) {
       std::vector<std::uint32_t> offsets(wanted + extra_quote_offsets);
-      const std::size_t found = find_quotes(text.data(), text.size(), wanted, offsets.data());
+      const std::size_t found = find_quotes(text.data(), text.size(), wanted, offsets.data()).count;
       ASSERT_GE(found, std::min(wanted, all.size())) << text.size() << " " << wanted;
       ASSERT_LE(found, all.size());
       offsets.resize(found);
       EXPECT_TRUE(std::equal(offsets.begin(), offsets.end(), all.begin()))
           << text.size() << " " << wanted;
+    }
+  }
+}
+
+TEST(find_quotes, sees_every_carriage_return_before_the_last_wanted_quote) {
+  for (const std::string& text : quoted_texts()) {
+    const std::vector<std::uint32_t> all = offsets_of_quotes(text);
+    std::vector<std::uint32_t> offsets(all.size() + extra_quote_offsets);
+    EXPECT_FALSE(find_quotes(text.data(), text.size(), all.size(), offsets.data()).carriage_return)
+        << text.size();
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      // Up to the first quote after the carriage return.
+      const auto next = std::ranges::lower_bound(all, static_cast<std::uint32_t>(at));
+      if (text[at] == '"' || next == all.end()) {
+        continue;
+      }
+      std::string returned = text;
+      returned[at] = '\r';
+      const auto wanted = static_cast<std::size_t>(next - all.begin()) + 1;
+      EXPECT_TRUE(
+          find_quotes(returned.data(), returned.size(), wanted, offsets.data()).carriage_return)
+          << text.size() << " " << at;
     }
   }
 }

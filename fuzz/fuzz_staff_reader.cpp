@@ -11,6 +11,7 @@
 #include "fuzz_file.h"
 #include "records/last_error.h"
 #include "records/load_observer.h"
+#include "records/record_store.h"
 #include "records/staff_reader.h"
 #include "records/staff_writer.h"
 
@@ -48,6 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
     return 0;
+  }
+  // The load counts from the ids it gathered while it read; the records must agree.
+  if (loaded.records.temporary_id_counter != first_temporary_id(loaded.records)) {
+    std::abort();
   }
   check_writer(loaded, locale);
   return 0;

@@ -54,24 +54,16 @@ class id_lookup {
   std::int32_t lowest_ = 0;
 };
 
-// Highest id among the current records that have no original of the same id; `highest` keeps
-// its value when there is none.
 template <class Record>
-void raise_to_highest_new_id(const record_vector<Record>& current,
-                             const record_vector<Record>& original, std::int32_t& highest) {
-  std::vector<std::int32_t> original_ids;
-  original_ids.reserve(original.size());
-  for (const auto& record : original) {
+std::vector<std::int32_t> ids_of(const record_vector<Record>& records) {
+  std::vector<std::int32_t> ids;
+  ids.reserve(records.size());
+  for (const auto& record : records) {
     if (record) {
-      original_ids.push_back(record_id(*record));
+      ids.push_back(record_id(*record));
     }
   }
-  const id_lookup originals(std::move(original_ids));
-  for (const auto& record : current) {
-    if (record && record_id(*record) > highest && !originals.contains(record_id(*record))) {
-      highest = record_id(*record);
-    }
-  }
+  return ids;
 }
 
 template <class Record>
@@ -109,11 +101,25 @@ void delete_all_records(record_store& records) {
 }
 
 std::int32_t first_temporary_id(const record_store& records) {
-  std::int32_t highest = -1;
-  raise_to_highest_new_id(records.staff_list, records.staff_orig_list, highest);
+  std::vector<kind_ids> kinds;
+  kinds.push_back({ids_of(records.staff_list), ids_of(records.staff_orig_list)});
   for_each_item_kind(records, [&](auto, const auto& current, const auto& original) {
-    raise_to_highest_new_id(current, original, highest);
+    kinds.push_back({ids_of(current), ids_of(original)});
   });
+  return first_temporary_id(std::move(kinds));
+}
+
+std::int32_t first_temporary_id(std::vector<kind_ids> kinds) {
+  // The highest id among the current records that have no original of the same id.
+  std::int32_t highest = -1;
+  for (kind_ids& kind : kinds) {
+    const id_lookup originals(std::move(kind.original));
+    for (const std::int32_t id : kind.current) {
+      if (id > highest && !originals.contains(id)) {
+        highest = id;
+      }
+    }
+  }
   if (highest == -1) {
     highest = lowest_temporary_id;
   }

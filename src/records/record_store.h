@@ -137,6 +137,15 @@ void delete_all_records(record_store& records);
 // id is above 60000).
 std::int32_t first_temporary_id(const record_store& records);
 
+// The ids of the current records of one kind, staff or item, and of its originals.
+struct kind_ids {
+  std::vector<std::int32_t> current;
+  std::vector<std::int32_t> original;
+};
+
+// The same from the ids of every kind, which a load gathers as it reads the records.
+std::int32_t first_temporary_id(std::vector<kind_ids> kinds);
+
 // The id for a record being made in the editor: the counter's next value, skipping every id that
 // a current or original record or item of any kind already holds. Ids run up to 60000; when
 // none is left it stores a message with set_last_error and returns -1.

@@ -8,6 +8,7 @@
 #include "dates.h"
 #include "derived_indices.h"
 #include "item_kinds.h"
+#include "item_vectors.h"
 #include "last_error.h"
 #include "lookup.h"
 #include "quoted_fields.h"
@@ -181,16 +182,16 @@ class staff_file_reader {
     for (const item_kind_info& info : item_kind_infos()) {
       const auto index = static_cast<std::size_t>(info.kind);
       if (equals_ignoring_case(line, info.orig_keyword)) {
-        section_ = info.kind;
+        enter_section(info);
         item_target_original_[index] = true;
         item_originals_given_[index] = true;
         return true;
       }
       if (equals_ignoring_case(line, info.keyword)) {
-        section_ = info.kind;
+        enter_section(info);
         item_target_original_[index] = false;
         std::string_view header;
-        if (!lines_.next(header) || !header_matches(header, item_layout(info.kind).header)) {
+        if (!lines_.next(header) || !header_matches(header, section_layout_->header)) {
           set_last_error(std::string(info.load_error) + path_);
           return false;
         }
@@ -198,6 +199,11 @@ class staff_file_reader {
       }
     }
     return std::nullopt;
+  }
+
+  void enter_section(const item_kind_info& info) {
+    section_ = &info;
+    section_layout_ = &item_layout(info.kind);
   }
 
   bool read_staff_line(std::string_view line) {
@@ -211,25 +217,31 @@ class staff_file_reader {
     }
     count_replaced_texts(*replaced, staff,
                          staff_target_original_ ? staff_orig_keyword : "staff lines");
+    note_id(staff_ids_, staff_target_original_, staff);
     return true;
   }
 
   bool read_item_line(std::string_view line) {
-    const item_kind kind = *section_;
-    const auto index = static_cast<std::size_t>(kind);
-    std::byte* item = append_new_item(fresh_.records, kind, item_target_original_[index]);
-    const record_layout& layout = item_layout(kind);
-    const std::optional<int> replaced = read_record_line(line, layout, item, &*dates_);
+    const item_kind_info& info = *section_;
+    const auto index = static_cast<std::size_t>(info.kind);
+    const bool original = item_target_original_[index];
+    std::byte* item = append_new_item(fresh_.records, info.kind, original);
+    const std::optional<int> replaced = read_record_line(line, *section_layout_, item, &*dates_);
     if (!replaced) {
-      return reject_line(info_of(kind).load_error);
+      return reject_line(info.load_error);
     }
-    count_replaced_texts(
-        *replaced, item,
-        item_target_original_[index] ? info_of(kind).orig_keyword : info_of(kind).keyword);
-    if (!layout.derived_indices.empty()) {
-      indices_.derive(item, layout);
+    count_replaced_texts(*replaced, item, original ? info.orig_keyword : info.keyword);
+    note_id(item_ids_[index], original, item);
+    if (!section_layout_->derived_indices.empty()) {
+      indices_.derive(item, *section_layout_);
     }
     return true;
+  }
+
+  // Every record type begins with its id.
+  static void note_id(kind_ids& ids, bool original, const std::byte* record) {
+    (original ? ids.original : ids.current)
+        .push_back(read_integer(record, 0, sizeof(std::int32_t)));
   }
 
   void finish() {
@@ -245,7 +257,23 @@ class staff_file_reader {
         }
       }
     }
-    records.temporary_id_counter = first_temporary_id(records);
+    // From the ids gathered while the records were in the cache, not from the records again.
+    std::vector<kind_ids> ids;
+    ids.push_back(with_copied_originals(std::move(staff_ids_), records.staff_orig_list.size()));
+    for_each_item_kind(records, [&](auto kind, const auto&, const auto& original) {
+      ids.push_back(with_copied_originals(
+          std::move(item_ids_[static_cast<std::size_t>(kind.value)]), original.size()));
+    });
+    records.temporary_id_counter = first_temporary_id(std::move(ids));
+  }
+
+  // The ids of a kind whose originals were copied from its records (there are more originals
+  // than were read) are those of the records.
+  static kind_ids with_copied_originals(kind_ids ids, std::size_t originals) {
+    if (originals != ids.original.size()) {
+      ids.original = ids.current;
+    }
+    return ids;
   }
 
   // A carriage return inside a field could never be saved again, so the reading made it a
@@ -277,7 +305,7 @@ class staff_file_reader {
   }
 
   std::string_view section_error() const {
-    return section_ ? info_of(*section_).load_error : staff_format_error;
+    return section_ ? section_->load_error : staff_format_error;
   }
 
   char date_separator() const { return context_.locale.date_separator(); }
@@ -290,7 +318,10 @@ class staff_file_reader {
   // Dates are brought into the locale's order as each line is read, while its record is still
   // in the cache; originals copied from records afterwards are then in that order already.
   std::optional<date_order_conversion> dates_;  // from the file's order, once it is known
-  std::optional<item_kind> section_;
+  const item_kind_info* section_ = nullptr;     // the item section the lines belong to, if any
+  const record_layout* section_layout_ = nullptr;
+  kind_ids staff_ids_;  // of the records read, for the first temporary id
+  std::array<kind_ids, item_kind_count> item_ids_;
   bool staff_target_original_ = false;
   bool staff_originals_given_ = false;
   std::array<bool, item_kind_count> item_target_original_{};

@@ -8,6 +8,7 @@
 #include "records/item_vectors.h"
 #include "records/last_error.h"
 #include "records/record_layout.h"
+#include "records/record_store.h"
 #include "records/staff_writer.h"
 #include "records_test_support.h"
 #include "staff_file_generator.h"
@@ -117,6 +118,8 @@ void check_round_trip(std::uint64_t seed, int staff_count, const locale_case& lo
   data_set expected, loaded, reloaded;
   ASSERT_TRUE(load_file(folder / "generated.staff", expected, locale)) << get_last_error();
   ASSERT_EQ(expected.records.staff_list.size(), static_cast<std::size_t>(staff_count));
+  // The load counts from the ids it gathered while it read; the records must agree.
+  EXPECT_EQ(expected.records.temporary_id_counter, first_temporary_id(expected.records));
   sort_by_id(expected.records.staff_list);
   sort_by_id(expected.records.staff_orig_list);
   ASSERT_TRUE(load_file(folder / "generated.staff", loaded, locale));

@@ -114,6 +114,7 @@ TEST_F(StaffReader, OriginalsAreCopiedOnlyWithoutTheirKeyword) {
   ASSERT_TRUE(load(staff_file(staff + jobs)));
   EXPECT_EQ(data.records.staff_orig_list.size(), 1u);
   EXPECT_EQ(data.records.staff_job_orig_list.size(), 1u);
+  EXPECT_EQ(data.records.temporary_id_counter, 50001);  // the copies are originals: none is new
 
   ASSERT_TRUE(load(staff_file(staff + "orig_data\n" + jobs + "staff_job_orig_data\n")));
   EXPECT_EQ(data.records.staff_orig_list.size(), 0u);

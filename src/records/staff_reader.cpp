@@ -1,6 +1,7 @@
 #include "staff_reader.h"
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -215,8 +216,10 @@ class staff_file_reader {
     if (!replaced) {
       return reject_line(staff_format_error);
     }
-    count_replaced_texts(*replaced, staff,
-                         staff_target_original_ ? staff_orig_keyword : "staff lines");
+    if (*replaced > 0) {
+      count_replaced_texts(*replaced, staff,
+                           staff_target_original_ ? staff_orig_keyword : "staff lines");
+    }
     note_id(staff_ids_, staff_target_original_, staff);
     return true;
   }
@@ -230,7 +233,9 @@ class staff_file_reader {
     if (!replaced) {
       return reject_line(info.load_error);
     }
-    count_replaced_texts(*replaced, item, original ? info.orig_keyword : info.keyword);
+    if (*replaced > 0) {
+      count_replaced_texts(*replaced, item, original ? info.orig_keyword : info.keyword);
+    }
     note_id(item_ids_[index], original, item);
     if (!section_layout_->derived_indices.empty()) {
       indices_.derive(item, *section_layout_);
@@ -238,10 +243,10 @@ class staff_file_reader {
     return true;
   }
 
-  // Every record type begins with its id.
   static void note_id(kind_ids& ids, bool original, const std::byte* record) {
-    (original ? ids.original : ids.current)
-        .push_back(read_integer(record, 0, sizeof(std::int32_t)));
+    std::int32_t id;
+    std::memcpy(&id, record, sizeof id);  // every record type begins with its id
+    (original ? ids.original : ids.current).push_back(id);
   }
 
   void finish() {
@@ -279,7 +284,7 @@ class staff_file_reader {
   // A carriage return inside a field could never be saved again, so the reading made it a
   // blank; the texts changed are counted for one warning after the load.
   void count_replaced_texts(int replaced, const std::byte* record, std::string_view section) {
-    if (replaced > 0 && replaced_texts_ == 0) {
+    if (replaced_texts_ == 0) {
       first_replaced_ = "the record with id " + std::to_string(read_integer(record, 0, 4)) + " (" +
                         std::string(section) + ")";
     }

@@ -16,9 +16,12 @@
 // in a text becomes a blank (replace_carriage_returns). Returns how many texts held one, or
 // nothing when the line holds fewer fields than the layout has columns. Only a zero-filled
 // record gives the right result: texts are copied without clearing what follows them.
+// `readable_after` bytes after the line may be read, though they are no part of it: fields are
+// read in whole words wherever the words stay within the line and those bytes, so fields near
+// the line's end take the word paths too when 128 bytes follow it.
 std::optional<int> read_record_line(std::string_view line, const record_layout& layout,
-                                    std::byte* record,
-                                    const date_order_conversion* dates = nullptr);
+                                    std::byte* record, const date_order_conversion* dates = nullptr,
+                                    std::size_t readable_after = 0);
 
 // Replaces every carriage return in the record's file texts by a blank, since the writer cannot
 // carry one; returns how many texts held one.

@@ -189,7 +189,8 @@ void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
 }  // namespace
 
 std::optional<int> read_record_line(std::string_view line, const record_layout& layout,
-                                    std::byte* record, const date_order_conversion* dates) {
+                                    std::byte* record, const date_order_conversion* dates,
+                                    std::size_t readable_after) {
   // Each field is the text between the next two double quotes, whatever stands between them.
   const std::size_t wanted = 2 * layout.steps.size();
   std::array<std::uint32_t, 2 * max_columns + extra_quote_offsets> quotes;
@@ -197,7 +198,7 @@ std::optional<int> read_record_line(std::string_view line, const record_layout& 
   if (found.count < wanted) {
     return std::nullopt;
   }
-  const line_bytes bytes{line.data(), line.data() + line.size()};
+  const line_bytes bytes{line.data(), line.data() + line.size() + readable_after};
   const std::uint32_t* quote = quotes.data();
   for (const column_step& step : layout.steps) {
     const std::uint32_t opening = quote[0];

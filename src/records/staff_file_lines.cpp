@@ -7,7 +7,7 @@ bool staff_file_lines::open(const std::string& path) {
   if (!file_) {
     return false;
   }
-  buffer_ = std::make_unique_for_overwrite<char[]>(buffer_size);
+  buffer_ = std::make_unique<char[]>(buffer_size + readable_after_line);
   start_ = end_ = 0;
   at_end_ = failed_ = false;
   line_number_ = 0;

@@ -15,6 +15,9 @@ class staff_file_lines {
  public:
   // Longest line the format allows.
   static constexpr std::size_t max_line_length = 9999;
+  // Every line is followed in memory by at least this many bytes that may be read, though they
+  // mean nothing, so that a line's last fields can be read in whole words like the others.
+  static constexpr std::size_t readable_after_line = 128;
 
   // False when the file cannot be opened.
   bool open(const std::string& path);
@@ -36,9 +39,9 @@ class staff_file_lines {
   static_assert(buffer_size > max_line_length);
 
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, &std::fclose};
-  std::unique_ptr<char[]> buffer_;
-  std::size_t start_ = 0;  // first unread byte of the buffer
-  std::size_t end_ = 0;    // one past the last byte read into it
+  std::unique_ptr<char[]> buffer_;  // buffer_size bytes, then readable_after_line zeros
+  std::size_t start_ = 0;           // first unread byte of the buffer
+  std::size_t end_ = 0;             // one past the last byte read into it
   bool at_end_ = false;
   bool failed_ = false;
   std::int64_t line_number_ = 0;

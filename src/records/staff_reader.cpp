@@ -212,7 +212,8 @@ class staff_file_reader {
         staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
     target.push_back(std::make_unique<qor_staff>());
     std::byte* staff = record_bytes(*target.back());
-    const std::optional<int> replaced = read_record_line(line, staff_layout(), staff, &*dates_);
+    const std::optional<int> replaced = read_record_line(line, staff_layout(), staff, &*dates_,
+                                                         staff_file_lines::readable_after_line);
     if (!replaced) {
       return reject_line(staff_format_error);
     }
@@ -229,7 +230,8 @@ class staff_file_reader {
     const auto index = static_cast<std::size_t>(info.kind);
     const bool original = item_target_original_[index];
     std::byte* item = append_new_item(fresh_.records, info.kind, original);
-    const std::optional<int> replaced = read_record_line(line, *section_layout_, item, &*dates_);
+    const std::optional<int> replaced = read_record_line(line, *section_layout_, item, &*dates_,
+                                                         staff_file_lines::readable_after_line);
     if (!replaced) {
       return reject_line(info.load_error);
     }

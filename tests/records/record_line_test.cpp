@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "records/item_kinds.h"
 #include "records/item_records.h"
 #include "records/record_line.h"
+#include "records/record_store.h"
 #include "records/staff_fields.h"
 #include "records/staff_record.h"
 #include "records_test_support.h"
@@ -114,6 +120,55 @@ TEST(RecordLine, WrittenLineReadsBackToTheSameRecord) {
   ASSERT_TRUE(read_record_line(out, staff_layout(), record_bytes(again)));
   for (const field_descriptor& field : staff_fields()) {
     EXPECT_TRUE(same_field_value(record_bytes(staff), record_bytes(again), field)) << field.name;
+  }
+}
+
+// A zero-filled record of the staff (kind -1) or of an item kind, owned by the store.
+std::byte* new_record(record_store& store, int kind) {
+  if (kind < 0) {
+    return record_bytes(*store.staff_list.emplace_back(std::make_unique<qor_staff>()));
+  }
+  return append_new_item(store, static_cast<item_kind>(kind), false);
+}
+
+// Bytes after a line that may be read let its last fields be read in whole words; whatever they
+// hold, the record is the one read from the line alone.
+TEST(RecordLine, BytesReadableAfterTheLineChangeNothing) {
+  const std::string values[] = {"",           "7",
+                                "-12345",     "1234567890",
+                                "-987654321", "12345678901",
+                                "True",       "31/12/1999 14:05:09",
+                                "1,85",       std::string(100, 'a')};
+  const std::string noises[] = {std::string(128, '9'), std::string(128, '"'), std::string(128, 'x'),
+                                std::string(128, '\r'), std::string(128, '\0')};
+  record_store store;
+  for (const std::string& value : values) {
+    for (int kind = -1; kind < static_cast<int>(item_kind_count); ++kind) {
+      const record_layout& layout =
+          kind < 0 ? staff_layout() : item_layout(static_cast<item_kind>(kind));
+      const int columns = static_cast<int>(layout.columns.size());
+      // The value in each of the last few columns up to the end, so each kind of field ends a
+      // line.
+      for (int first = std::max(1, columns - 3); first <= columns; ++first) {
+        std::vector<std::pair<int, std::string>> fields;
+        for (int column = first; column <= columns; ++column) {
+          fields.emplace_back(column, value);
+        }
+        const std::string line = kind < 0 ? staff_line(fields) : item_line(kind, fields);
+        std::byte* alone = new_record(store, kind);
+        ASSERT_TRUE(read_record_line(line, layout, alone));
+        for (const std::string& noise : noises) {
+          const std::string followed_line = line + noise;
+          std::byte* followed = new_record(store, kind);
+          ASSERT_TRUE(read_record_line(std::string_view(followed_line).substr(0, line.size()),
+                                       layout, followed, nullptr, noise.size()));
+          for (const field_descriptor& field : layout.fields) {
+            ASSERT_TRUE(same_field_value(alone, followed, field))
+                << field.name << " of kind " << kind << ", value " << value;
+          }
+        }
+      }
+    }
   }
 }
 

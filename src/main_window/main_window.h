@@ -139,6 +139,8 @@ class Tfrm_main : public QMainWindow {
   void list_boxDblClick();
   void list_boxDrawItem(QPainter& painter, int index, const QRect& rect, bool selected);
   void list_boxMeasureItem(int index, int& height);
+  // The width the drawing of an entry with the text takes, whichever marker it carries.
+  int list_box_entry_width(const QString& text) const;
   void list_boxKeyDown(int key);
   // Record pages cannot be changed while the form is being filled.
   void pc_staffChanging(bool& AllowChange);

@@ -118,15 +118,17 @@ tcolor staff_entry_color(staff_entry_state state, bool selected) {
 staff_entry_marker staff_entry_marker_of(const qor_staff& staff, std::int32_t file_club_id) {
   const std::int32_t contracted = staff.StaffClubContracted;
   const std::int32_t on_loan_to = staff.StaffClubOnLoanTo;
+  namespace suffix = staff_marker_suffix;
   if (staff_marked_for_deletion(staff))
-    return {" [mfd]", true};
+    return {std::string(suffix::marked_for_deletion), true};
   if (staff_not_for_extraction(staff))
-    return {" [nfe]", true};
+    return {std::string(suffix::not_for_extraction), true};
   if (contracted == file_club_id)
-    return on_loan_to < 1 ? staff_entry_marker{"", false} : staff_entry_marker{" (L)->", true};
+    return on_loan_to < 1 ? staff_entry_marker{"", false}
+                          : staff_entry_marker{std::string(suffix::loaned_out), true};
   if (on_loan_to == file_club_id)
-    return {" (L)<-", true};
-  return {on_loan_to > 0 ? " (L)" : "", contracted > 0};
+    return {std::string(suffix::loaned_in), true};
+  return {std::string(on_loan_to > 0 ? suffix::on_loan : std::string_view{}), contracted > 0};
 }
 
 staff_entry_look staff_entry_look_of(const qor_staff& staff, bool selected) {

@@ -40,6 +40,17 @@ staff_entry_state staff_entry_state_of(const qor_staff& staff, bool end_date_pas
 // The entry's font colour in that state (0x00BBGGRR or a system colour).
 tcolor staff_entry_color(staff_entry_state state, bool selected);
 
+// The markers' texts, appended to the entry text.
+namespace staff_marker_suffix {
+inline constexpr std::string_view marked_for_deletion = " [mfd]";
+inline constexpr std::string_view not_for_extraction = " [nfe]";
+inline constexpr std::string_view loaned_out = " (L)->";
+inline constexpr std::string_view loaned_in = " (L)<-";
+inline constexpr std::string_view on_loan = " (L)";
+inline constexpr std::string_view all[] = {marked_for_deletion, not_for_extraction, loaned_out,
+                                           loaned_in, on_loan};
+}  // namespace staff_marker_suffix
+
 struct staff_entry_marker {
   std::string suffix;  // appended to the entry text
   bool underlined = false;

@@ -48,11 +48,13 @@ void Tfrm_main::connect_staff_list() {
       [this](QPainter& painter, int index, const QRect& rect, bool selected) {
         list_boxDrawItem(painter, index, rect, selected);
       });
-  list_box->set_measure_handler([this](int index) {
-    int height = 0;
-    list_boxMeasureItem(index, height);
-    return height;
-  });
+  list_box->set_measure_handler(
+      [this](int index) {
+        int height = 0;
+        list_boxMeasureItem(index, height);
+        return height;
+      },
+      [this](const QString& text) { return list_box_entry_width(text); });
   pc_staff->set_changing_handler([this] {
     bool allow = true;
     pc_staffChanging(allow);

@@ -10,6 +10,7 @@
 #include "platform/list_keys.h"
 #include "platform/owner_draw.h"
 #include "platform/run_guarded.h"
+#include "platform/text_widths.h"
 
 namespace {
 
@@ -30,10 +31,9 @@ class owner_draw_delegate : public QStyledItemDelegate {
   }
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    if (list_->measurer())
-      size.setHeight(list_->measurer()(index.row()));
-    return size;
+    if (!list_->measurer())
+      return QStyledItemDelegate::sizeHint(option, index);
+    return {list_->widest_entry_width(), list_->measurer()(index.row())};
   }
 
  private:
@@ -49,7 +49,6 @@ int compare_texts(const QString& a, const QString& b) {
 owner_drawn_list_box::owner_drawn_list_box(QWidget* parent) : QListWidget(parent) {
   setItemDelegate(new owner_draw_delegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
-  setUniformItemSizes(false);
   connect(this, &QListWidget::itemClicked, this, [this] {
     if (click_)
       run_guarded(click_);
@@ -58,6 +57,38 @@ owner_drawn_list_box::owner_drawn_list_box(QWidget* parent) : QListWidget(parent
     if (double_click_)
       run_guarded(double_click_);
   });
+}
+
+owner_drawn_list_box::~owner_drawn_list_box() = default;
+
+void owner_drawn_list_box::set_measure_handler(measure_handler height, width_handler width) {
+  measure_ = std::move(height);
+  width_ = std::move(width);
+  widest_ = -1;
+  // One entry's size stands for every entry's, so a layout need not measure them all.
+  setUniformItemSizes(measure_ != nullptr);
+  scheduleDelayedItemsLayout();
+}
+
+int owner_drawn_list_box::text_width(const QString& text) const {
+  if (!text_widths_)
+    text_widths_ = std::make_unique<text_widths>(font());
+  return text_widths_->of(text);
+}
+
+int owner_drawn_list_box::widest_entry_width() const {
+  if (widest_ < 0) {
+    widest_ = 0;
+    widen_to_entries(0, count() - 1);
+  }
+  return widest_;
+}
+
+bool owner_drawn_list_box::widen_to_entries(int first, int last) const {
+  const int before = widest_;
+  for (int row = first; row <= last; ++row)
+    widest_ = std::max(widest_, width_(item(row)->text()));
+  return widest_ > before;
 }
 
 int owner_drawn_list_box::item_index() const {
@@ -101,6 +132,37 @@ void owner_drawn_list_box::sort_entries() {
   });
   for (QListWidgetItem* entry : entries)
     addItem(entry);
+}
+
+void owner_drawn_list_box::rowsInserted(const QModelIndex& parent, int start, int end) {
+  QListWidget::rowsInserted(parent, start, end);
+  // Filled from empty, as a fill and a sort do entry by entry: measured all at once when the
+  // list is next laid out.
+  if (end - start + 1 == count())
+    widest_ = -1;
+  else if (measure_ && widest_ >= 0)
+    widen_to_entries(start, end);
+}
+
+void owner_drawn_list_box::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
+                                       const QList<int>& roles) {
+  QListWidget::dataChanged(top_left, bottom_right, roles);
+  if (!measure_ || widest_ < 0 || !top_left.isValid() ||
+      (!roles.isEmpty() && !roles.contains(Qt::DisplayRole)))
+    return;
+  // A text rewritten wider widens the scroll range at once; one rewritten narrower leaves it as
+  // it is until the list is filled again.
+  if (widen_to_entries(top_left.row(), bottom_right.row()))
+    scheduleDelayedItemsLayout();
+}
+
+void owner_drawn_list_box::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    text_widths_.reset();
+    widest_ = -1;
+    scheduleDelayedItemsLayout();
+  }
+  QListWidget::changeEvent(event);
 }
 
 bool owner_drawn_list_box::event(QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "ability/position_weightings.h"
 #include "main_window/main_window.h"
@@ -220,6 +221,36 @@ TEST_F(staff_list_selection, entry_height_follows_the_list_font) {
   int height = 0;
   window.list_boxMeasureItem(0, height);
   EXPECT_EQ(height, 16);
+}
+
+TEST_F(staff_list_selection, the_longest_entry_with_its_marker_scrolls_fully_into_view) {
+  add_test_staff(1, "Adams", "Amy");
+  // As long as an entry text gets, and marked for deletion: the widest drawing there is.
+  qor_staff& longest = add_test_staff(2, std::string(50, 'W'), std::string(50, 'M'));
+  longest.StaffMarkedForDeletion = "True";
+  add_test_staff(3, "Brown", "Bob");
+  list_by_name_and_select_first(window);
+  owner_drawn_list_box& list = *window.list_box;
+  QApplication::processEvents();
+  list.doItemsLayout();
+
+  int index = 0;
+  while (index < list.count() && entry_record(window, index) != &longest)
+    ++index;
+  ASSERT_LT(index, list.count());
+  const QString drawn = list.item(index)->text() + " [mfd]";
+  const int drawn_right = 2 + QFontMetrics(list.font()).horizontalAdvance(drawn);
+  ASSERT_GT(drawn_right, list.viewport()->width());
+  EXPECT_GE(list.horizontalScrollBar()->maximum() + list.viewport()->width(), drawn_right);
+
+  // Every entry keeps the measured height, the new one of Edit > Add staff too.
+  window.set_edit_menu_enabled(true);
+  window.menu_new->trigger();
+  list.doItemsLayout();
+  int height = 0;
+  window.list_boxMeasureItem(0, height);
+  for (int entry = 0; entry < list.count(); ++entry)
+    EXPECT_EQ(list.visualItemRect(list.item(entry)).height(), height) << entry;
 }
 
 TEST_F(staff_list_selection, insert_in_the_list_adds_a_staff_record) {

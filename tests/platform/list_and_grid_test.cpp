@@ -2,9 +2,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
@@ -108,7 +112,7 @@ TEST_F(shown_list, double_click_runs_its_handler) {
 TEST_F(shown_list, the_program_draws_every_entry_at_the_height_it_measures) {
   std::set<int> drawn;
   std::set<int> drawn_selected;
-  list.set_measure_handler([](int) { return 17; });
+  list.set_measure_handler([](int) { return 17; }, [](const QString&) { return 40; });
   list.set_draw_handler([&](QPainter& painter, int index, const QRect& rect, bool selected) {
     drawn.insert(index);
     if (selected)
@@ -121,6 +125,74 @@ TEST_F(shown_list, the_program_draws_every_entry_at_the_height_it_measures) {
   EXPECT_EQ(drawn, (std::set<int>{0, 1, 2}));
   EXPECT_EQ(drawn_selected, (std::set<int>{2}));
   EXPECT_EQ(list.visualRect(list.model()->index(1, 0)).height(), 17);
+}
+
+// Ten pixels a character, counted, so that a test sees which texts the list measured.
+class measured_list : public shown_list {
+ protected:
+  void SetUp() override {
+    shown_list::SetUp();
+    list.set_measure_handler([](int) { return 17; },
+                             [this](const QString& text) {
+                               measured.push_back(text.toStdString());
+                               return 10 * static_cast<int>(text.size());
+                             });
+    settle();
+    measured.clear();
+  }
+  void settle() {
+    QApplication::processEvents();
+    list.doItemsLayout();
+  }
+  // How far right the list reaches when scrolled all the way.
+  int reach() const { return list.horizontalScrollBar()->maximum() + list.viewport()->width(); }
+
+  std::vector<std::string> measured;
+};
+
+TEST_F(measured_list, scrolls_sideways_as_far_as_the_widest_entry_measuring_each_text_once) {
+  const QString wide(31, QLatin1Char('W'));  // 310 pixels, the viewport is narrower
+  ASSERT_LT(list.viewport()->width(), 310);
+  list.add_entry(wide, nullptr);
+  settle();
+  // Only the new entry was measured, and the list reaches its end.
+  EXPECT_EQ(measured, (std::vector<std::string>{wide.toStdString()}));
+  EXPECT_GE(reach(), 310);
+  for (int index = 0; index < list.count(); ++index)
+    EXPECT_EQ(list.visualRect(list.model()->index(index, 0)).height(), 17) << index;
+
+  // A rewritten text wider still widens the reach at once; only it is measured.
+  measured.clear();
+  const QString wider(40, QLatin1Char('W'));
+  list.item(1)->setText(wider);
+  settle();
+  EXPECT_EQ(measured, (std::vector<std::string>{wider.toStdString()}));
+  EXPECT_GE(reach(), 400);
+}
+
+TEST_F(measured_list, a_list_filled_again_is_measured_once_when_laid_out) {
+  list.clear();
+  for (const char* name : {"Dahl", "Ek", "Falk"})
+    list.add_entry(name, nullptr);
+  list.set_sorted(true);  // takes every entry out and puts it back
+  EXPECT_TRUE(measured.empty());
+  settle();
+  std::sort(measured.begin(), measured.end());
+  EXPECT_EQ(measured, (std::vector<std::string>{"Dahl", "Ek", "Falk"}));
+  EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
+}
+
+TEST(owner_drawn_list_box, text_width_follows_the_font_a_character_at_a_time) {
+  owner_drawn_list_box list;
+  QFont font = list.font();
+  font.setPixelSize(11);
+  list.setFont(font);
+  const int small = list.text_width("Zetterstr\u00f6m");
+  EXPECT_NEAR(small, QFontMetrics(font).horizontalAdvance("Zetterstr\u00f6m"), 2);
+  font.setPixelSize(22);
+  list.setFont(font);
+  EXPECT_GT(list.text_width("Zetterstr\u00f6m"), small * 3 / 2);
+  EXPECT_EQ(list.text_width(QString()), 0);
 }
 
 TEST(string_grid, cells_are_addressed_column_then_row_and_outside_reads_empty) {

@@ -4,9 +4,6 @@
 #include <iterator>
 #include <vector>
 
-#include "records/item_vectors.h"
-#include "records/text_compare.h"
-
 namespace {
 
 constexpr leave_question questions[] = {
@@ -90,11 +87,4 @@ std::vector<leave_finding> leave_findings(const leave_check_inputs& in,
   if (in.live_ppm_count >= too_many_ppms_count)
     found.push_back(leave_finding::too_many_ppms);
   return found;
-}
-
-int count_live_ppms(const record_vector<qor_staff_ppm>& ppms, std::int32_t staff_id) {
-  const std::vector<qor_staff_ppm*> owned = items_owned_by(ppms, staff_id);
-  return static_cast<int>(std::count_if(owned.begin(), owned.end(), [](const qor_staff_ppm* ppm) {
-    return !equals_ignoring_case(ppm->StaffPPMMarkedForDeletion.view(), "true");
-  }));
 }

@@ -1,12 +1,10 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "analysis/error_check_flags.h"
-#include "records/record_store.h"
 
 // The checks run on a staff record before the user leaves it. They look at what the record
 // pages show (not yet committed into the record) and at the record's preferred moves in the
@@ -62,6 +60,3 @@ bool has_no_playing_position(const std::array<int, 15>& ratings);
 // that are not players stop after the nationality check.
 std::vector<leave_finding> leave_findings(const leave_check_inputs& inputs,
                                           const error_check_flags& flags);
-
-// The staff member's preferred moves whose deletion mark is not "true" in any letter case.
-int count_live_ppms(const record_vector<qor_staff_ppm>& ppms, std::int32_t staff_id);

@@ -15,6 +15,7 @@
 #include "record_form/editor_state.h"
 #include "record_form/form_controls.h"
 #include "record_form/form_text.h"
+#include "sub_records/item_sorts.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ constexpr marker_rule marker_rules[] = {
      "staff_club_date_of_future_transfer"},
     {"no_of_ppms",
      [](const qor_staff& staff, form_controls&) {
-       return count_live_ppms(store().staff_ppm_list, staff.StaffID) < too_many_ppms_count;
+       return count_staff_ppms(staff.StaffID, store().staff_ppm_list) < too_many_ppms_count;
      },
      "staff_ppm"},
 };

@@ -10,6 +10,7 @@
 #include "record_form/edit_integers.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_controls.h"
+#include "sub_records/item_sorts.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ leave_check_inputs read_leave_check_inputs(const form_controls& form, const qor_
   in.current_ability = edit_number(form, "staff_pl_current_ability");
   in.potential_ability = edit_number(form, "staff_pl_potential_ability");
   in.position_ratings = position_ratings(form);
-  in.live_ppm_count = count_live_ppms(store().staff_ppm_list, leaving.StaffID);
+  in.live_ppm_count = count_staff_ppms(leaving.StaffID, store().staff_ppm_list);
   return in;
 }
 

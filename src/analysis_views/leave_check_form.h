@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/leave_checks.h"
+#include "records/staff_record.h"
 
 class form_controls;
 

@@ -10,17 +10,6 @@
 // The one implementation behind the per-kind finders and predicates. All of them read the
 // current data set and change nothing.
 
-// The first non-null record of the vector with that id; null when none has it.
-template <class Record>
-const Record* find_first_by_id(const record_vector<Record>& records, std::int32_t id) {
-  for (const auto& record : records) {
-    if (record && record_id(*record) == id) {
-      return record.get();
-    }
-  }
-  return nullptr;
-}
-
 template <item_kind Kind>
 const item_record<Kind>* find_original_item(const item_record<Kind>* item) {
   if (item == nullptr) {

@@ -136,21 +136,4 @@ TEST(leave_checks, questions_name_their_page_and_field) {
               static_cast<leave_finding>(finding));
 }
 
-TEST(leave_checks, live_ppms_leave_out_those_marked_for_deletion_in_any_case) {
-  record_vector<qor_staff_ppm> ppms;
-  auto add = [&ppms](std::int32_t owner, const char* marked) {
-    auto ppm = std::make_unique<qor_staff_ppm>();
-    ppm->StaffPPMStaff = owner;
-    ppm->StaffPPMMarkedForDeletion = marked;
-    ppms.push_back(std::move(ppm));
-  };
-  add(7, "False");
-  add(7, "");
-  add(7, "TRUE");
-  add(7, "true");
-  add(8, "False");
-  EXPECT_EQ(count_live_ppms(ppms, 7), 2);
-  EXPECT_EQ(count_live_ppms(ppms, 9), 0);
-}
-
 }  // namespace

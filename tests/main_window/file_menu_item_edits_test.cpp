@@ -29,7 +29,11 @@ bool same_item(const item_record<Kind>& a, const item_record<Kind>& b) {
 
 template <item_kind Kind>
 const item_record<Kind>* find_item(const record_vector<item_record<Kind>>& items, std::int32_t id) {
-  return find_first_by_id(items, id);
+  for (const auto& item : items) {
+    if (item && record_id(*item) == id)
+      return item.get();
+  }
+  return nullptr;
 }
 
 std::vector<item_kind> all_kinds() {

@@ -19,15 +19,6 @@
 
 namespace {
 
-std::vector<std::string> files_in(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::ranges::sort(names);
-  return names;
-}
-
 std::string leftover_name(pid_t process) {
   return ".staff-" + std::to_string(process) + "-0123456789ab.tmp";
 }

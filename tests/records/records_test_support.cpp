@@ -1,5 +1,6 @@
 #include "records_test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -58,6 +59,15 @@ scratch_folder::~scratch_folder() {
 
 std::filesystem::path fixture_path(const std::string& name) {
   return std::filesystem::path(TEST_FIXTURES_DIR) / name;
+}
+
+std::vector<std::string> files_in(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::ranges::sort(names);
+  return names;
 }
 
 std::string read_text_file(const std::filesystem::path& path) {

@@ -48,6 +48,8 @@ class scratch_folder {
 };
 
 std::filesystem::path fixture_path(const std::string& name);
+// The names in a folder, sorted.
+std::vector<std::string> files_in(const std::filesystem::path& folder);
 std::string read_text_file(const std::filesystem::path& path);
 void write_text_file(const std::filesystem::path& path, const std::string& text);
 

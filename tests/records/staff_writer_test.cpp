@@ -31,16 +31,6 @@ std::vector<std::string> lines_of(const std::string& text) {
   return lines;
 }
 
-// The names in a folder, sorted.
-std::vector<std::string> files_in(const std::filesystem::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::ranges::sort(names);
-  return names;
-}
-
 std::filesystem::perms mode_of(const std::filesystem::path& path) {
   return std::filesystem::status(path).permissions();
 }

@@ -23,9 +23,10 @@ auto key_order(Key key) {
   };
 }
 
-// Sorts the whole vector, reading each item's key once.
+// Sorts the whole vector, reading each item's key once; returns each item's new position by its
+// old one.
 template <class Item, class Key>
-void stable_sort_items(record_vector<Item>& items, Key key) {
+std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key) {
   using keyed = std::pair<std::invoke_result_t<Key, const Item&>, std::uint32_t>;
   std::vector<keyed> keys;
   keys.reserve(items.size());
@@ -40,12 +41,18 @@ void stable_sort_items(record_vector<Item>& items, Key key) {
   std::sort(keys.begin(), keys.end());
   record_vector<Item> sorted;
   sorted.reserve(items.size());
+  std::vector<std::uint32_t> new_positions(items.size());
+  const auto take = [&](std::uint32_t from) {
+    new_positions[from] = static_cast<std::uint32_t>(sorted.size());
+    sorted.push_back(std::move(items[from]));
+  };
   for (const keyed& entry : keys)
-    sorted.push_back(std::move(items[entry.second]));
+    take(entry.second);
   for (const std::uint32_t i : nulls)
-    sorted.push_back(std::move(items[i]));
+    take(i);
   // Back into the same storage, so that the vector's storage stays as its index knows it.
   std::move(sorted.begin(), sorted.end(), items.begin());
+  return new_positions;
 }
 
 namespace item_order_detail {
@@ -129,10 +136,10 @@ void keep_in_order(record_vector<Item>& items, owner_positions& index, Key key,
     const auto positions = index.of(items, owner);
     moved.insert(moved.end(), positions.begin(), positions.end());
   }
-  // A look-up may have read the vector again, which forgets its order.
+  // A look-up may have read the vector again, which forgets its order. The index describes the
+  // vector here, so it follows the sort's moves rather than reading every item again.
   if (!index.order.sorted) {
-    stable_sort_items(items, key);
-    index.read(items);
+    index.reordered(stable_sort_items(items, key));
     index.order.sorted = true;
   } else {
     std::sort(moved.begin(), moved.end());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <random>
 #include <vector>
@@ -50,6 +51,45 @@ TEST(owner_positions, lists_each_owners_items_in_vector_order) {
   EXPECT_EQ(indexed(index, jobs, 3), (std::vector<std::uint32_t>{1}));
   EXPECT_EQ(indexed(index, jobs, -2), (std::vector<std::uint32_t>{4}));
   EXPECT_TRUE(indexed(index, jobs, 5).empty());
+}
+
+// Keys as a file may hold them, owners or ids: grouped and rising, grouped with a stray, spread
+// over the whole range of ids with repeats, all alike; each look-up finds what a walk finds.
+TEST(item_indexes, order_any_keys_as_a_walk_finds_them) {
+  constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+  const std::vector<std::vector<std::int32_t>> files = {
+      {1, 1, 2, 5, 5, 5, 9},
+      {11677, 11677, 11693, 5011732, 11693, 11702, 11702},
+      {highest, 0, lowest, -1, highest, 70000, lowest, 3, 65536, 256, 0},
+      {4, 4, 4, 4},
+      {},
+  };
+  for (const std::vector<std::int32_t>& owners : files) {
+    record_vector<qor_staff_job> jobs;
+    std::int32_t id = 1;
+    for (const std::int32_t owner : owners) {
+      add_job(jobs, id++, owner);
+      if (id % 3 == 0)
+        jobs.push_back(nullptr);
+    }
+    owner_positions index;
+    for (const std::int32_t owner : owners)
+      ASSERT_EQ(indexed(index, jobs, owner), walked(jobs, owner)) << "owner " << owner;
+    EXPECT_TRUE(indexed(index, jobs, 12345).empty());
+
+    // The same numbers as the ids of originals: the first record of each.
+    record_vector<qor_staff_job> originals;
+    for (std::size_t i = 0; i < owners.size(); ++i)
+      add_job(originals, owners[i], 1, static_cast<int>(i));
+    id_positions ids;
+    for (const std::int32_t id : owners) {
+      const auto first = std::find_if(originals.begin(), originals.end(),
+                                      [id](const auto& job) { return job->StaffJobID == id; });
+      ASSERT_EQ(ids.first_with(originals, id), first->get()) << "id " << id;
+    }
+    EXPECT_EQ(ids.first_with(originals, 12345), nullptr);
+  }
 }
 
 // Appends and erases the index is told of, and changes it is not told of: each look-up finds

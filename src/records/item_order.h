@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "item_index.h"
+#include "key_radix_sort.h"
 #include "record_store.h"
 
 // The orders of the item lists, kept on a whole store vector (every staff member's items).
-// `key` gives an item's sort key, any value ordered by <; an item sorts ahead of another when its
-// key is less. Items of equal keys keep their order and null entries go last, as a stable sort
-// with that test puts them.
+// `key` gives an item's sort key, an integer or a tuple of integers (key_radix_sort.h); an item
+// sorts ahead of another when its key is less. Items of equal keys keep their order and null
+// entries go last, as a stable sort with that test puts them.
 
 // The test of `key`, with null entries after every item.
 template <class Key>
@@ -27,18 +28,20 @@ auto key_order(Key key) {
 // old one.
 template <class Item, class Key>
 std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key) {
-  using keyed = std::pair<std::invoke_result_t<Key, const Item&>, std::uint32_t>;
-  std::vector<keyed> keys;
-  keys.reserve(items.size());
+  using key_type = std::remove_cvref_t<std::invoke_result_t<Key, const Item&>>;
+  std::vector<std::uint32_t> words;
+  words.reserve(items.size() * key_word_count<key_type>);
+  std::vector<std::uint32_t> keyed;  // the positions of the items, whose keys `words` holds
+  keyed.reserve(items.size());
   std::vector<std::uint32_t> nulls;
   for (std::uint32_t i = 0; i < items.size(); ++i) {
-    if (items[i])
-      keys.emplace_back(key(*items[i]), i);
-    else
+    if (items[i]) {
+      append_key_words(key(*items[i]), words);
+      keyed.push_back(i);
+    } else {
       nulls.push_back(i);
+    }
   }
-  // Ordered by key, then position: the order of a stable sort.
-  std::sort(keys.begin(), keys.end());
   record_vector<Item> sorted;
   sorted.reserve(items.size());
   std::vector<std::uint32_t> new_positions(items.size());
@@ -46,8 +49,9 @@ std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key
     new_positions[from] = static_cast<std::uint32_t>(sorted.size());
     sorted.push_back(std::move(items[from]));
   };
-  for (const keyed& entry : keys)
-    take(entry.second);
+  // Ordered by key, then position: the order of a stable sort.
+  for (const std::uint32_t rank : radix_order(words, key_word_count<key_type>))
+    take(keyed[rank]);
   for (const std::uint32_t i : nulls)
     take(i);
   // Back into the same storage, so that the vector's storage stays as its index knows it.

@@ -25,19 +25,25 @@ auto key_order(Key key) {
 }
 
 // Sorts the whole vector, reading each item's key once; returns each item's new position by its
-// old one.
+// old one. With `owners`, gives the owners of the items in their new order as well, read in the
+// same walk (the nulls, which come last, have none).
 template <class Item, class Key>
-std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key) {
+std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key,
+                                             std::vector<std::int32_t>* owners = nullptr) {
   using key_type = std::remove_cvref_t<std::invoke_result_t<Key, const Item&>>;
   std::vector<std::uint32_t> words;
   words.reserve(items.size() * key_word_count<key_type>);
   std::vector<std::uint32_t> keyed;  // the positions of the items, whose keys `words` holds
   keyed.reserve(items.size());
+  std::vector<std::int32_t> keyed_owners;
   std::vector<std::uint32_t> nulls;
   for (std::uint32_t i = 0; i < items.size(); ++i) {
+    fetch_ahead(items, i, true);  // a key may lie anywhere in the item
     if (items[i]) {
       append_key_words(key(*items[i]), words);
       keyed.push_back(i);
+      if (owners)
+        keyed_owners.push_back(item_owner_id(*items[i]));
     } else {
       nulls.push_back(i);
     }
@@ -50,8 +56,14 @@ std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key
     sorted.push_back(std::move(items[from]));
   };
   // Ordered by key, then position: the order of a stable sort.
-  for (const std::uint32_t rank : radix_order(words, key_word_count<key_type>))
+  const std::vector<std::uint32_t> order = radix_order(words, key_word_count<key_type>);
+  for (const std::uint32_t rank : order)
     take(keyed[rank]);
+  if (owners) {
+    owners->clear();
+    for (const std::uint32_t rank : order)
+      owners->push_back(keyed_owners[rank]);
+  }
   for (const std::uint32_t i : nulls)
     take(i);
   // Back into the same storage, so that the vector's storage stays as its index knows it.
@@ -131,7 +143,17 @@ template <class Item, class Key>
 void keep_in_order(record_vector<Item>& items, owner_positions& index, Key key,
                    std::optional<std::int32_t> shown_owner) {
   const auto less = key_order(key);
-  index.check(items);
+  if (!index.holds(items)) {
+    // The whole vector is sorted and its index read: the sort's walk through the items reads
+    // their owners as well.
+    std::vector<std::int32_t> owners;
+    stable_sort_items(items, key, &owners);
+    std::vector<bool> present(items.size());
+    std::fill_n(present.begin(), owners.size(), true);
+    owners.resize(items.size());
+    index.read(owners, present, items.data());
+    index.order.sorted = true;
+  }
   std::vector<std::uint32_t> moved;
   const std::vector<std::int32_t> watched = index.order.watched;
   for (const std::int32_t owner : watched) {

@@ -227,6 +227,10 @@ TEST(keep_in_order, leaves_the_vector_as_a_stable_sort_of_the_whole_would) {
     shown = static_cast<std::int32_t>(random() % 8);
     keep_in_order(jobs, index, by_rating, shown);
     ASSERT_EQ(order_of(jobs), expected) << "step " << step;
+    // The index follows the sort, so the look-ups of the record shown next need no new read.
+    ASSERT_TRUE(index.holds(jobs)) << "step " << step;
+    for (std::int32_t owner = 0; owner < 8; ++owner)
+      ASSERT_EQ(indexed(index, jobs, owner), walked(jobs, owner)) << "step " << step;
   }
 }
 

@@ -44,25 +44,30 @@ void write_field_words(std::byte* field, const char* text, std::size_t length,
 }
 
 #if defined(__SSE2__) || defined(_M_X64)
-// As write_field_words, sixteen bytes at a time. Byte positions are compared as signed bytes,
-// so the capacity must stay below 128.
+// As write_field_words, sixteen bytes at a time, but only the blocks that hold some of the
+// text: the field is zero-filled, so the bytes after them hold their zeros already. The first
+// two blocks are written whatever the length, as nearly every text fits in them, so that the
+// length decides no branch for those; each further sixteen characters take one more block. A
+// block that would pass the field's end is written as the last sixteen bytes of the field.
+// Byte positions are compared as signed bytes, so the capacity must stay below 128.
 void write_field_blocks(std::byte* field, const char* text, std::size_t length,
                         std::size_t capacity) {
   const __m128i limit = _mm_set1_epi8(static_cast<char>(length));
   const __m128i first_positions =
       _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
-  const auto write_block = [&](std::size_t at, __m128i positions) {
+  const std::size_t last = capacity - 16;
+  const auto write_block = [&](std::size_t at) {
+    at = std::min(at, last);
+    const __m128i positions = _mm_add_epi8(first_positions, _mm_set1_epi8(static_cast<char>(at)));
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(field + at),
                      _mm_and_si128(bytes, _mm_cmpgt_epi8(limit, positions)));
   };
-  __m128i positions = first_positions;
-  for (std::size_t at = 0; at + 16 < capacity; at += 16) {
-    write_block(at, positions);
-    positions = _mm_add_epi8(positions, _mm_set1_epi8(16));
+  write_block(0);
+  write_block(16);
+  for (std::size_t at = 32; at < length; at += 16) {
+    write_block(at);
   }
-  const std::size_t last = capacity - 16;  // the last block ends where the field ends
-  write_block(last, _mm_add_epi8(first_positions, _mm_set1_epi8(static_cast<char>(last))));
 }
 #endif
 
@@ -90,19 +95,41 @@ std::string_view store_text(std::byte* record, const column_step& step, std::str
   return text.substr(0, length);
 }
 
-// Whether a boolean text as stored reads "true" or "false" in any letter case, tested on all
-// six bytes of the field at once.
-bool holds_boolean_text(const std::byte* record, std::uint16_t offset) {
-  unsigned char text[boolean_text_capacity];
-  std::memcpy(text, record + offset, sizeof text);
-  // Setting bit 5 turns exactly the capital letters of these words into small ones.
-  // Unsigned results, so that the tests join without branches.
-  const auto is = [&](int i, char letter) -> unsigned { return (text[i] | 0x20) == letter; };
-  const auto ends = [&](int i) -> unsigned { return text[i] == 0; };
-  const unsigned is_true = is(0, 't') & is(1, 'r') & is(2, 'u') & is(3, 'e') & ends(4);
-  const unsigned is_false =
-      is(0, 'f') & is(1, 'a') & is(2, 'l') & is(3, 's') & is(4, 'e') & ends(5);
-  return (is_true | is_false) != 0;
+// The first characters of a text as one word, as load_word reads them.
+constexpr std::uint64_t word_of(std::string_view text) {
+  std::uint64_t word = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    word |= std::uint64_t{static_cast<unsigned char>(text[i])} << (8 * i);
+  }
+  return word;
+}
+
+// Stores a normalised boolean: the text as read, cut to five characters, when it reads "true"
+// or "false" in any letter case, else "False". All six bytes of the field are tested and
+// written at once.
+void store_boolean(std::byte* record, const column_step& step, std::string_view text,
+                   line_bytes line) {
+  static_assert(boolean_text_capacity == 6);
+  const std::size_t length = std::min<std::size_t>(text.size(), boolean_text_capacity - 1);
+  std::uint64_t word = 0;
+  if (line.end - text.data() >= 8) {
+    word = load_word<std::uint64_t>(text.data()) & first_bytes_mask<std::uint64_t>(length);
+  } else {
+    char bytes[8] = {};
+    std::memcpy(bytes, text.data(), length);
+    word = load_word<std::uint64_t>(bytes);
+  }
+  // Setting bit 5 (or-ing a blank) turns exactly the capital letters of these words into small
+  // ones; the byte after "true" must be the zero that ends it, and those after "false" are zeros
+  // anyway.
+  const bool is_true = ((word | word_of("    ")) & 0xff'ffff'ffff) == word_of("true");
+  const bool is_false = (word | word_of("     ")) == word_of("false");
+  // Either word is chosen by a mask, not a branch: the texts of a file vary from line to line.
+  const std::uint64_t keep = std::uint64_t{0} - static_cast<std::uint64_t>(is_true | is_false);
+  word = (word & keep) | (word_of("False") & ~keep);
+  char stored[8];
+  store_word(stored, word);
+  std::memcpy(record + step.text_offset, stored, boolean_text_capacity);
 }
 
 // Brings a stored date into the conversion's order. The date is the stored text up to any zero
@@ -150,10 +177,7 @@ void store_field(std::byte* record, const column_step& step, std::string_view te
       convert_date(record, step, store_text(record, step, text, line), dates);
       break;
     case column_action::normalised_boolean:
-      store_text(record, step, text, line);
-      if (!holds_boolean_text(record, step.text_offset)) {
-        write_text(record, step.text_offset, step.text_capacity, "False");
-      }
+      store_boolean(record, step, text, line);
       break;
     case column_action::count8:
       store_integer<std::int8_t>(

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "byte_blocks.h"
 #include "word_bytes.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
@@ -18,20 +19,13 @@
 
 namespace quote_search {
 
-// The top bit of each byte of the word that equals `byte`, and of no other byte: the sums stay
-// within their byte.
-inline std::uint64_t byte_top_bits(std::uint64_t word, char byte) {
-  constexpr std::uint64_t low_bits = 0x7f7f7f7f7f7f7f7f;
-  const std::uint64_t differences =
-      word ^ (std::uint64_t{0x0101010101010101} * static_cast<unsigned char>(byte));
-  return ~(((differences & low_bits) + low_bits) | differences | low_bits);
-}
+using byte_blocks::byte_top_bits;
 
 inline std::uint64_t quote_top_bits(std::uint64_t word) {
   return byte_top_bits(word, '"');
 }
 
-constexpr std::size_t block_size = 64;
+using byte_blocks::block_size;
 
 // Gathers whether any of the bytes looked at is a carriage return.
 class carriage_return_marks {
@@ -73,9 +67,7 @@ inline std::uint64_t quote_bits_of_block(const char* block, carriage_return_mark
 #else
   for (std::size_t word = 0; word < block_size / 8; ++word) {
     const std::uint64_t bytes = load_word<std::uint64_t>(block + 8 * word);
-    // The eight top bits, gathered into the lowest byte by one multiplication.
-    const std::uint64_t top_bits = quote_top_bits(bytes) >> 7;
-    bits |= (top_bits * 0x0102040810204080 >> 56) << (8 * word);
+    bits |= byte_blocks::gather_top_bits(quote_top_bits(bytes)) << (8 * word);
     returns.add(bytes);
   }
 #endif

@@ -2,13 +2,16 @@
 
 #include <cstring>
 
+#include "byte_blocks.h"
+
 bool staff_file_lines::open(const std::string& path) {
   file_.reset(std::fopen(path.c_str(), "rb"));
   if (!file_) {
     return false;
   }
   buffer_ = std::make_unique<char[]>(buffer_size + readable_after_line);
-  start_ = end_ = 0;
+  start_ = end_ = scanned_ = feeds_block_ = 0;
+  feeds_ = 0;
   at_end_ = failed_ = false;
   line_number_ = 0;
   return true;
@@ -17,6 +20,7 @@ bool staff_file_lines::open(const std::string& path) {
 void staff_file_lines::fill() {
   std::memmove(buffer_.get(), buffer_.get() + start_, end_ - start_);
   end_ -= start_;
+  scanned_ -= start_;
   start_ = 0;
   const std::size_t wanted = buffer_size - end_;
   const std::size_t read = std::fread(buffer_.get() + end_, 1, wanted, file_.get());
@@ -27,28 +31,27 @@ void staff_file_lines::fill() {
   }
 }
 
-bool staff_file_lines::next(std::string_view& line) {
-  if (!file_) {
-    return false;
-  }
-  const char* feed = nullptr;
-  while (true) {
-    feed = static_cast<const char*>(std::memchr(buffer_.get() + start_, '\n', end_ - start_));
-    if (feed != nullptr || at_end_ || end_ - start_ == buffer_size) {
-      break;
+bool staff_file_lines::look_further() {
+  if (scanned_ == end_) {
+    if (!file_ || at_end_ || end_ - start_ == buffer_size) {
+      return false;
     }
     fill();
+    if (scanned_ == end_) {
+      return false;
+    }
   }
-  const char* begin = buffer_.get() + start_;
-  if (feed == nullptr && begin == buffer_.get() + end_) {
-    return false;
+  // The block may reach past end_ into bytes that can be read but mean nothing yet: the
+  // buffer is followed by readable_after_line bytes, more than a block.
+  static_assert(readable_after_line >= byte_blocks::block_size);
+  feeds_block_ = scanned_;
+  feeds_ = byte_blocks::bits_of_block(buffer_.get() + scanned_, '\n');
+  const std::size_t left = end_ - scanned_;
+  if (left < byte_blocks::block_size) {
+    feeds_ &= (std::uint64_t{1} << left) - 1;
+    scanned_ = end_;
+  } else {
+    scanned_ += byte_blocks::block_size;
   }
-  const std::size_t length = feed ? static_cast<std::size_t>(feed - begin) : end_ - start_;
-  start_ += feed ? length + 1 : length;
-  line = {begin, length};
-  if (!line.empty() && line.back() == '\r') {
-    line.remove_suffix(1);
-  }
-  ++line_number_;
   return true;
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,38 @@ TEST(StaffFileLines, LinesAcrossBlocksComeOutWholeWithoutTheirLineEnds) {
   expected.emplace_back("last line without a line feed");
   write_text_file(folder / "blocks.staff", text);
   EXPECT_EQ(lines_of(folder / "blocks.staff"), expected);
+}
+
+// The lines of a text as the reader must give them.
+std::vector<std::string> split_lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t feed = std::min(text.find('\n', start), text.size());
+    std::string line = text.substr(start, feed - start);
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    lines.push_back(std::move(line));
+    start = feed + 1;
+  }
+  return lines;
+}
+
+TEST(StaffFileLines, ShortLinesComeOutWholeWhereverTheirLineFeedsFall) {
+  const scratch_folder folder;
+  // Empty lines and lines of up to 200 characters, several line feeds to each 64 bytes the
+  // line feeds are looked for in, and as many lines across them and across the buffer's end.
+  std::string text;
+  for (std::size_t i = 0; text.size() < 300'000; ++i) {
+    const std::string line(i * 37 % 201 * (i % 5 != 0), static_cast<char>('a' + i % 26));
+    text += line + (i % 4 == 0 ? "\r\n" : "\n");
+  }
+  // Files that end at various places of their last 64 bytes, after what the buffer held before.
+  for (const std::size_t size : {100'000, 150'001, 200'033, 250'017, 300'000}) {
+    const std::string cut = text.substr(0, size);
+    write_text_file(folder / "short.staff", cut);
+    EXPECT_EQ(lines_of(folder / "short.staff"), split_lines(cut)) << size;
+  }
 }
 
 TEST(StaffFileLines, ALineLongerThanABlockComesBackTooLongToBeAccepted) {

@@ -37,16 +37,19 @@ class wait_cursor {
   wait_cursor& operator=(const wait_cursor&) = delete;
 };
 
-// The analysis panes that belong to the file before: lists emptied, totals back to "0".
+// The analysis panes that belong to the file before: lists emptied, totals back to "0". They
+// are looked for under the analysis page alone, not among the thousand controls of the record
+// pages.
 constexpr const char* analysis_lists[] = {"analysis_list_box", "avgs_staff_evaluated_list_box"};
 constexpr const char* analysis_zero_edits[] = {"avgs_amount_of_staff"};
 constexpr const char* analysis_zero_labels[] = {"avgs_total_value", "avgs_staff_evaluated",
                                                 "avgs_average"};
 
-// A page of a page control found by name; nothing happens when either is not built.
-void show_page_by_name(const QWidget& window, const char* control, const char* page) {
-  auto* pages = window.findChild<page_control*>(control);
-  auto* sheet = window.findChild<QWidget*>(page);
+// A page of a page control found by name under `parent`; nothing happens when either is not
+// built.
+void show_page_by_name(const QWidget& parent, const char* control, const char* page) {
+  auto* pages = parent.findChild<page_control*>(control);
+  auto* sheet = parent.findChild<QWidget*>(page);
   if (pages && sheet && pages->indexOf(sheet) >= 0)
     pages->set_active_page_index(pages->indexOf(sheet));
 }
@@ -120,17 +123,17 @@ void Tfrm_main::show_opened_file(const QString& path) {
   set_edit_menu_enabled(true);
 
   for (const char* name : analysis_lists) {
-    if (auto* list = findChild<QListWidget*>(name))
+    if (auto* list = analysis_tab->findChild<QListWidget*>(name))
       list->clear();
   }
-  if (auto* combo = findChild<QComboBox*>("avg_attribute_var"))
+  if (auto* combo = analysis_tab->findChild<QComboBox*>("avg_attribute_var"))
     combo->setCurrentIndex(-1);
   for (const char* name : analysis_zero_edits) {
-    if (auto* edit = findChild<QLineEdit*>(name))
+    if (auto* edit = analysis_tab->findChild<QLineEdit*>(name))
       edit->setText(QStringLiteral("0"));
   }
   for (const char* name : analysis_zero_labels) {
-    if (auto* label = findChild<QLabel*>(name))
+    if (auto* label = analysis_tab->findChild<QLabel*>(name))
       label->setText(QStringLiteral("0"));
   }
 
@@ -164,7 +167,7 @@ void Tfrm_main::show_opened_file(const QString& path) {
   analysis_pages_->refresh();
   main_page_control->set_active_page_index(main_page_control->indexOf(analysis_tab));
   analysis_control->set_active_page_index(analysis_control->indexOf(counts_tab_sheet));
-  show_page_by_name(*this, "counts_page", "general_counts_tab_sheet");
+  show_page_by_name(*analysis_tab, "counts_page", "general_counts_tab_sheet");
   editor().data_modified = false;
 }
 

@@ -1,7 +1,6 @@
 #include "record_store.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "dates.h"
 #include "item_vectors.h"
@@ -66,11 +65,35 @@ std::vector<std::int32_t> ids_of(const record_vector<Record>& records) {
   return ids;
 }
 
+// Which of the ids from `lowest` up to the highest temporary id some record holds: a bit for each,
+// where a set of every id of a large file took a hash for each of its hundreds of thousands of
+// records on every Add.
+class ids_in_range {
+ public:
+  explicit ids_in_range(std::int32_t lowest)
+      : lowest_(lowest), taken_(static_cast<std::size_t>(highest_temporary_id - lowest + 1)) {}
+
+  void add(std::int32_t id) {
+    if (id >= lowest_ && id <= highest_temporary_id) {
+      taken_[static_cast<std::size_t>(id - lowest_)] = true;
+    }
+  }
+  bool contains(std::int32_t id) const {
+    return id >= lowest_ && id <= highest_temporary_id &&
+           taken_[static_cast<std::size_t>(id - lowest_)];
+  }
+
+ private:
+  std::int32_t lowest_;
+  std::vector<bool> taken_;
+};
+
 template <class Record>
-void collect_ids(const record_vector<Record>& records, std::unordered_set<std::int32_t>& ids) {
-  for (const auto& record : records) {
-    if (record) {
-      ids.insert(record_id(*record));
+void collect_ids(const record_vector<Record>& records, ids_in_range& ids) {
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    fetch_ahead(records, i);
+    if (records[i]) {
+      ids.add(record_id(*records[i]));
     }
   }
 }
@@ -132,7 +155,9 @@ std::int32_t first_temporary_id(std::vector<kind_ids> kinds) {
 std::int32_t next_temporary_id(record_store& records) {
   // The counter is shared by every kind; an id in use by any record, current or original, is
   // skipped so that lookups by id never find two records.
-  std::unordered_set<std::int32_t> ids_in_use;
+  // Only the ids the search below can hand out matter: from the counter, or the range's start
+  // when that is lower, up to the range's end. A load starts the counter at 1 at the least.
+  ids_in_range ids_in_use(std::max(0, std::min(records.temporary_id_counter, lowest_temporary_id)));
   collect_ids(records.staff_list, ids_in_use);
   collect_ids(records.staff_orig_list, ids_in_use);
   for_each_item_kind(records, [&](auto, const auto& current, const auto& original) {

@@ -82,6 +82,16 @@ TEST(NextTemporaryId, SkipsIdsThatAnyCurrentOrOriginalRecordHolds) {
   add(records.staff_list, 55002);
   add(records.staff_ppm_list, 55003);
   EXPECT_EQ(next_temporary_id(records), 55004);
+
+  // A counter a load started below the range skips the ids in use there too.
+  record_store low;
+  low.temporary_id_counter = 1234;
+  add(low.staff_history_orig_list, 1234);
+  add(low.staff_list, 1235);
+  add(low.staff_list, 1233);   // below the counter: never handed out anyway
+  add(low.staff_list, 70000);  // beyond the range
+  EXPECT_EQ(next_temporary_id(low), 1236);
+  EXPECT_EQ(next_temporary_id(low), 1237);
 }
 
 TEST(NextTemporaryId, ReusesFreedIdsAndFailsOnlyWhenTheRangeIsFull) {

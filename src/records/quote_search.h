@@ -109,8 +109,9 @@ inline std::uint64_t quote_bits_at(const char* text, std::size_t size, std::size
   return quote_search::quote_bits_of_block(last, returns);
 }
 
-// Room find_quotes may use beyond the quotes wanted.
-inline constexpr std::size_t extra_quote_offsets = quote_search::block_size - 1;
+// Room find_quotes may use beyond the quotes wanted: the rest of the last block's quotes and
+// the one past them.
+inline constexpr std::size_t extra_quote_offsets = quote_search::block_size;
 
 struct quotes_found {
   std::size_t count;  // quote offsets stored
@@ -127,9 +128,16 @@ inline quotes_found find_quotes(const char* text, std::size_t size, std::size_t 
   quote_search::carriage_return_marks returns;
   std::size_t found = 0;
   for (std::size_t block = 0; block < size && found < wanted; block += quote_search::block_size) {
-    for (std::uint64_t bits = quote_bits_at(text, size, block, returns); bits != 0;
-         bits &= bits - 1) {
-      offsets[found++] = static_cast<std::uint32_t>(block + std::countr_zero(bits));
+    // The quotes of a line come in pairs, so two are stored each round: half the rounds, and
+    // the ends of rounds the processor cannot foresee. After an odd last quote the second is
+    // stored past it and not counted.
+    std::uint64_t bits = quote_bits_at(text, size, block, returns);
+    while (bits != 0) {
+      offsets[found] = static_cast<std::uint32_t>(block + std::countr_zero(bits));
+      bits &= bits - 1;
+      offsets[found + 1] = static_cast<std::uint32_t>(block + std::countr_zero(bits));
+      found += 1 + static_cast<std::size_t>(bits != 0);
+      bits &= bits - 1;
     }
   }
   return {found, returns.any()};

@@ -202,10 +202,16 @@ int staff_survey::count(staff_category category) const {
     default:
       break;
   }
-  int members = 0;
-  for (const facts& record : records_)
-    members += test(category, record) ? 1 : 0;
-  return members;
+  if (counts_.empty()) {
+    // Each record is read once for all thirty categories rather than once for each.
+    counts_.assign(staff_category_count, 0);
+    for (const facts& record : records_) {
+      for (int counted = 0; counted < staff_category_count; ++counted)
+        counts_[static_cast<std::size_t>(counted)] +=
+            test(static_cast<staff_category>(counted), record) ? 1 : 0;
+    }
+  }
+  return counts_[static_cast<std::size_t>(category)];
 }
 
 std::vector<const qor_staff*> staff_survey::members(staff_category category) const {

@@ -70,7 +70,7 @@ class staff_survey {
                std::span<const std::unique_ptr<qor_staff>> originals, survey_context context);
 
   // The count the page shows: the squad categories count nothing while the ranges they need
-  // are not known.
+  // are not known. The first count counts every category, in one pass over the records.
   int count(staff_category category) const;
 
   // The members in the vector's order, whatever the ranges.
@@ -92,6 +92,8 @@ class staff_survey {
   std::unordered_map<std::int32_t, const qor_staff*> original_by_id_;
   std::vector<facts> records_;
   survey_context context_;
+  // Every category's members counted, by category; empty until the first count.
+  mutable std::vector<int> counts_;
 };
 
 // The caption the list gets when its category is viewed; the squad captions show the ranges.

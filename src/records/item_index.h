@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "fetch_ahead.h"
 #include "item_kind.h"
 #include "record_ids.h"
 
@@ -16,22 +17,6 @@
 // position that no longer holds what the index says (the looked-up entries and three samples
 // are checked). The editor tells the owner index of each item it appends or erases; a store
 // emptied by delete_all_records starts its indexes afresh.
-
-// Asks for the record some places ahead of a walk through the vector, all of it or the line
-// that holds its ids: records lie apart in memory, and a walk that waited for each in turn would
-// spend most of its time waiting.
-template <class Vector>
-void fetch_ahead(const Vector& records, std::size_t i, bool whole_record = false) {
-  constexpr std::size_t ahead = 8;
-  constexpr std::size_t line = 64;
-  using record_type = typename Vector::value_type::element_type;
-  if (i + ahead >= records.size() || !records[i + ahead])
-    return;
-  const auto* record = reinterpret_cast<const char*>(records[i + ahead].get());
-  const std::size_t size = whole_record ? sizeof(record_type) : 2 * sizeof(std::int32_t);
-  for (std::size_t at = 0; at < size; at += line)
-    __builtin_prefetch(record + at);
-}
 
 // Whether the first, middle and last entries of an index (keys and positions, parallel) still
 // name what the vector holds there: a vector emptied and filled again in the same storage to

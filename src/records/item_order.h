@@ -38,7 +38,7 @@ std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key
   std::vector<std::int32_t> keyed_owners;
   std::vector<std::uint32_t> nulls;
   for (std::uint32_t i = 0; i < items.size(); ++i) {
-    fetch_ahead(items, i, true);  // a key may lie anywhere in the item
+    fetch_ahead(items, i, sizeof(Item));  // a key may lie anywhere in the item
     if (items[i]) {
       append_key_words(key(*items[i]), words);
       keyed.push_back(i);

@@ -36,6 +36,8 @@ std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key
   std::vector<std::uint32_t> keyed;  // the positions of the items, whose keys `words` holds
   keyed.reserve(items.size());
   std::vector<std::int32_t> keyed_owners;
+  if (owners)
+    keyed_owners.reserve(items.size());
   std::vector<std::uint32_t> nulls;
   for (std::uint32_t i = 0; i < items.size(); ++i) {
     fetch_ahead(items, i, sizeof(Item));  // a key may lie anywhere in the item
@@ -61,6 +63,7 @@ std::vector<std::uint32_t> stable_sort_items(record_vector<Item>& items, Key key
     take(keyed[rank]);
   if (owners) {
     owners->clear();
+    owners->reserve(items.size());
     for (const std::uint32_t rank : order)
       owners->push_back(keyed_owners[rank]);
   }

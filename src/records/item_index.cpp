@@ -5,22 +5,17 @@
 
 namespace {
 
-// The present entries by key, then position: each entry as one number, its key's offset from
-// the lowest key in the high half and its position in the low, sorted a byte of the offset at a
-// time. Each pass keeps the
-// order of the one before among equal bytes, and only as many passes run as the offsets have
-// bytes: three for the owners of a large file, where a comparing sort takes a dozen rounds.
-void radix_sort_entries(const std::vector<std::int32_t>& keys_in_order,
-                        const std::vector<bool>& present, std::int32_t lowest,
-                        std::uint32_t highest_offset, std::vector<std::int32_t>& keys,
-                        std::vector<std::uint32_t>& positions) {
-  std::vector<std::uint64_t> entries;
-  entries.reserve(keys.size());
-  for (std::size_t i = 0; i < keys_in_order.size(); ++i) {
-    if (present[i]) {
-      const auto offset = static_cast<std::uint32_t>(std::int64_t{keys_in_order[i]} - lowest);
-      entries.push_back(std::uint64_t{offset} << 32 | i);
-    }
+// The entries by key, then position: each entry as one number, its key's offset from the lowest
+// key in the high half and its position in the low, sorted a byte of the offset at a time. Each
+// pass keeps the order of the one before among equal bytes, and only as many passes run as the
+// offsets have bytes: three for the owners of a large file, where a comparing sort takes a dozen
+// rounds.
+void radix_sort_entries(std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& positions,
+                        std::int32_t lowest, std::uint32_t highest_offset) {
+  std::vector<std::uint64_t> entries(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const auto offset = static_cast<std::uint32_t>(std::int64_t{keys[i]} - lowest);
+    entries[i] = std::uint64_t{offset} << 32 | positions[i];
   }
   std::vector<std::uint64_t> passed(entries.size());
   for (int shift = 0; shift < 32 && (highest_offset >> shift) != 0; shift += 8) {
@@ -40,43 +35,25 @@ void radix_sort_entries(const std::vector<std::int32_t>& keys_in_order,
   }
 }
 
-// Fills `keys` and `positions` with the present entries, ordered by key, then position. This is
-// the cost of the first look-up after a load, so it is kept to a few passes over the entries.
-void sort_entries(const std::vector<std::int32_t>& keys_in_order, const std::vector<bool>& present,
-                  std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& positions) {
-  std::size_t count = 0;
-  bool in_order = true;
-  std::int32_t lowest = 0;
-  std::int32_t highest = 0;
-  for (std::size_t i = 0; i < keys_in_order.size(); ++i) {
-    if (!present[i])
-      continue;
-    const std::int32_t key = keys_in_order[i];
-    if (count == 0) {
-      lowest = highest = key;
-    } else {
-      in_order = in_order && key >= highest;
-      lowest = std::min(lowest, key);
-      highest = std::max(highest, key);
-    }
-    ++count;
-  }
-  keys.resize(count);
-  positions.resize(count);
-  if (in_order) {
-    for (std::size_t i = 0, at = 0; i < keys_in_order.size(); ++i) {
-      if (present[i]) {
-        keys[at] = keys_in_order[i];
-        positions[at++] = static_cast<std::uint32_t>(i);
-      }
-    }
-  } else {
-    const auto highest_offset = static_cast<std::uint32_t>(std::int64_t{highest} - lowest);
-    radix_sort_entries(keys_in_order, present, lowest, highest_offset, keys, positions);
-  }
-}
-
 }  // namespace
+
+void order_entries(std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& positions) {
+  // This is the cost of the first look-up after a load, so it is kept to a few passes: none
+  // when the entries are in order already, as a file's ids usually are.
+  if (keys.empty())
+    return;
+  bool in_order = true;
+  std::int32_t lowest = keys.front();
+  std::int32_t highest = keys.front();
+  for (const std::int32_t key : keys) {
+    in_order = in_order && key >= highest;
+    lowest = std::min(lowest, key);
+    highest = std::max(highest, key);
+  }
+  if (!in_order)
+    radix_sort_entries(keys, positions, lowest,
+                       static_cast<std::uint32_t>(std::int64_t{highest} - lowest));
+}
 
 void owner_positions::reordered(std::span<const std::uint32_t> new_positions) {
   for (std::uint32_t& position : positions_)
@@ -102,12 +79,14 @@ std::span<const std::uint32_t> owner_positions::positions_of(std::int32_t owner)
                static_cast<std::size_t>(last - first));
 }
 
-void owner_positions::read(const std::vector<std::int32_t>& owners,
-                           const std::vector<bool>& present, const void* data) {
-  sort_entries(owners, present, owners_, positions_);
+void owner_positions::read(std::vector<std::int32_t> owners, std::vector<std::uint32_t> positions,
+                           const void* data, std::size_t size) {
+  order_entries(owners, positions);
+  owners_ = std::move(owners);
+  positions_ = std::move(positions);
   read_ = true;
   data_ = data;
-  size_ = owners.size();
+  size_ = size;
   order = {};
 }
 
@@ -154,12 +133,4 @@ bool id_positions::find(std::int32_t id, std::uint32_t& position) const {
     return false;
   position = positions_[static_cast<std::size_t>(at - ids_.begin())];
   return true;
-}
-
-void id_positions::read(const std::vector<std::int32_t>& ids, const std::vector<bool>& present,
-                        const void* data, std::size_t size) {
-  sort_entries(ids, present, ids_, positions_);
-  read_ = true;
-  data_ = data;
-  size_ = size;
 }

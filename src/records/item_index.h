@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "fetch_ahead.h"
@@ -17,6 +18,26 @@
 // position that no longer holds what the index says (the looked-up entries and three samples
 // are checked). The editor tells the owner index of each item it appends or erases; a store
 // emptied by delete_all_records starts its indexes afresh.
+
+// The key and position of each record of the vector that is not null, in vector order.
+template <class Vector, class KeyOf>
+void gather_entries(const Vector& records, KeyOf key_of, std::vector<std::int32_t>& keys,
+                    std::vector<std::uint32_t>& positions) {
+  keys.clear();
+  positions.clear();
+  keys.reserve(records.size());
+  positions.reserve(records.size());
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    fetch_ahead(records, i);
+    if (records[i]) {
+      keys.push_back(key_of(*records[i]));
+      positions.push_back(static_cast<std::uint32_t>(i));
+    }
+  }
+}
+
+// Puts entries gathered in vector order (positions rising) in order of key, then position.
+void order_entries(std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& positions);
 
 // Whether the first, middle and last entries of an index (keys and positions, parallel) still
 // name what the vector holds there: a vector emptied and filled again in the same storage to
@@ -95,22 +116,17 @@ class owner_positions {
   // Reads every owner's positions from the vector.
   template <class Vector>
   void read(const Vector& items) {
-    std::vector<std::int32_t> owners(items.size());
-    std::vector<bool> present(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      fetch_ahead(items, i);
-      present[i] = items[i] != nullptr;
-      if (present[i])
-        owners[i] = item_owner_id(*items[i]);
-    }
-    read(owners, present, items.data());
+    std::vector<std::int32_t> owners;
+    std::vector<std::uint32_t> positions;
+    gather_entries(
+        items, [](const auto& item) { return item_owner_id(item); }, owners, positions);
+    read(std::move(owners), std::move(positions), items.data(), items.size());
   }
 
-  // Reads every owner's positions from the owners of the vector's items, as a walk through it
-  // that had other work to do gathered them: `owners[i]` of the item at position i, which
-  // `present` says is not null.
-  void read(const std::vector<std::int32_t>& owners, const std::vector<bool>& present,
-            const void* data);
+  // Reads every owner's positions from what a walk through the vector that had other work to do
+  // gathered: the owner and position of each item that is not null, positions rising.
+  void read(std::vector<std::int32_t> owners, std::vector<std::uint32_t> positions,
+            const void* data, std::size_t size);
 
   // For a kind whose list sorts: `sorted` holds from the moment the whole vector was put in its
   // order until the vector is read again; `watched` names the owners whose items may have left
@@ -164,22 +180,17 @@ class id_positions {
  private:
   template <class Vector>
   void read(const Vector& records) {
-    std::vector<std::int32_t> ids(records.size());
-    std::vector<bool> present(records.size());
-    for (std::size_t i = 0; i < records.size(); ++i) {
-      fetch_ahead(records, i);
-      present[i] = records[i] != nullptr;
-      if (present[i])
-        ids[i] = record_id(*records[i]);
-    }
-    read(ids, present, records.data(), records.size());
+    gather_entries(
+        records, [](const auto& record) { return record_id(record); }, ids_, positions_);
+    order_entries(ids_, positions_);
+    read_ = true;
+    data_ = records.data();
+    size_ = records.size();
   }
   bool describes(const void* data, std::size_t size) const {
     return read_ && data_ == data && size_ == size;
   }
   bool find(std::int32_t id, std::uint32_t& position) const;
-  void read(const std::vector<std::int32_t>& ids, const std::vector<bool>& present,
-            const void* data, std::size_t size);
 
   // Parallel, ordered by id and then position.
   std::vector<std::int32_t> ids_;

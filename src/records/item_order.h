@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <numeric>
 #include <optional>
 #include <type_traits>
 #include <utility>
@@ -151,10 +152,10 @@ void keep_in_order(record_vector<Item>& items, owner_positions& index, Key key,
     // their owners as well.
     std::vector<std::int32_t> owners;
     stable_sort_items(items, key, &owners);
-    std::vector<bool> present(items.size());
-    std::fill_n(present.begin(), owners.size(), true);
-    owners.resize(items.size());
-    index.read(owners, present, items.data());
+    // The items stand first, in the owners' order; the nulls follow.
+    std::vector<std::uint32_t> positions(owners.size());
+    std::iota(positions.begin(), positions.end(), 0U);
+    index.read(std::move(owners), std::move(positions), items.data(), items.size());
     index.order.sorted = true;
   }
   std::vector<std::uint32_t> moved;

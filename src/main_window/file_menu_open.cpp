@@ -19,6 +19,7 @@
 #include "platform/dialog_service.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
+#include "platform/pending_layouts.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "records/last_error.h"
@@ -169,6 +170,8 @@ void Tfrm_main::show_opened_file(const QString& path) {
   analysis_control->set_active_page_index(analysis_control->indexOf(counts_tab_sheet));
   show_page_by_name(*analysis_tab, "counts_page", "general_counts_tab_sheet");
   editor().data_modified = false;
+  // The list, the pages and the analysis panes all changed: one layout, then one drawing.
+  lay_out_pending_widgets();
 }
 
 void Tfrm_main::set_staff_panel_enabled(bool enabled) {

@@ -1,6 +1,5 @@
 #include "platform/page_control.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTabBar>
@@ -58,11 +57,12 @@ bool page_control::may_change_to(int index) {
   return index < 0 || index == currentIndex() || changing_allows();
 }
 
-// The focus left behind by a click on the tab bar: when the window is active and the focus is
-// not on the bar, the control that had it refused to be left.
+// The focus left behind by a move to the tab bar: when the window's focus is elsewhere, the
+// control that had it refused to be left. Read from the window, not the application: the
+// refusal's message took the activation, which a window manager hands back only later.
 bool page_control::focus_refused() const {
-  return window() == QApplication::activeWindow() && QApplication::focusWidget() &&
-         QApplication::focusWidget() != tabBar();
+  const QWidget* focused = window()->focusWidget();
+  return focused && focused != tabBar();
 }
 
 // What a click does before its page changes, done for a key: the focus goes to the tab bar, and

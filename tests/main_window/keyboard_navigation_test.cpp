@@ -14,6 +14,7 @@
 #include "file_menu_test_support.h"
 #include "platform/app_locale.h"
 #include "platform/page_control.h"
+#include "platform/scripted_dialog_service.h"
 #include "record_form/editor_state.h"
 #include "records/staff_writer.h"
 
@@ -294,6 +295,52 @@ TEST_F(keyboard_navigation, a_page_key_stays_on_the_page_of_a_field_that_refuses
     }
   }
   edit("staff_pl_pace")->setText("12");
+}
+
+// A message box as a real one is: while it is up it takes the activation from the main window,
+// and the window manager hands the activation back only after the code that asked goes on.
+class activating_dialogs : public scripted_dialog_service {
+ public:
+  using dialog_service::message;
+  dialog_answer message(message_type type, const QString& text, message_buttons buttons,
+                        dialog_answer default_button) override {
+    QWidget box;
+    box.show();
+    box.activateWindow();
+    QApplication::processEvents();
+    const dialog_answer answer =
+        scripted_dialog_service::message(type, text, buttons, default_button);
+    box.hide();
+    QApplication::processEvents();
+    return answer;
+  }
+};
+
+// The same with the range message taking the window's activation: the page stays, press after
+// press, and the field keeps the focus once the window is active again.
+TEST_F(keyboard_navigation, a_page_key_stays_while_the_refusals_message_has_the_activation) {
+  select_staff(player_id);
+  activating_dialogs boxes;
+  set_dialogs(&boxes);
+  focus_on("staff_pl_pace");
+  QLineEdit* pace = edit("staff_pl_pace");
+  pace->setText("25");
+  for (const page_key& key : page_keys) {
+    SCOPED_TRACE(key.name);
+    press(key);
+    window.activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(window.pc_staff->currentWidget()->objectName().toStdString(), "tabsheet_staff_pl2");
+    EXPECT_EQ(QApplication::focusWidget(), pace);
+  }
+  set_dialogs(&environment.dialogs);
+  const std::vector<QString> shown = boxes.shown_texts();
+  EXPECT_EQ(
+      QStringList(shown.begin(), shown.end()).join(" | ").toStdString(),
+      QStringList(std::size(page_keys), "Valid value range is 0 - 20").join(" | ").toStdString());
+  EXPECT_EQ(find_staff(store().staff_list, player_id)->StaffPlayerPace, 12);
+  EXPECT_FALSE(editor().data_modified);
+  pace->setText("12");
 }
 
 // Ctrl+Tab walks the pages the record on screen has, every one once and round to the first, and

@@ -67,16 +67,18 @@ void focus_tracker::on_focus_changed(QWidget*, QWidget* now) {
     return;
   }
   // An exit handler may itself have sent the focus somewhere else inside the window.
-  if (QWidget* focused = QApplication::focusWidget(); belongs_to_window(focused)) {
+  if (QWidget* focused = window_->focusWidget(); belongs_to_window(focused)) {
     target = control_of(focused);
   }
   active_ = target;
   run_enter(target);
 }
 
+// The window's own focus is read, not the application's: a message the handler showed took the
+// activation, which a window manager hands back only later.
 bool focus_tracker::run_exit(QWidget* control) {
   // A handler that put the focus back into its own control refuses as well.
-  return call_exit(control) && control_of(QApplication::focusWidget()) != control;
+  return call_exit(control) && control_of(window_->focusWidget()) != control;
 }
 
 bool focus_tracker::run_active_exit() {

@@ -109,6 +109,32 @@ TEST_F(focus_fixture, an_exit_that_shows_a_dialog_and_refuses_returns_the_focus)
   EXPECT_EQ(log, "exit first;");
 }
 
+// As an answer that sends the user back to the field does: the box took the activation, and the
+// focus put back into the control still counts as a refusal.
+TEST_F(focus_fixture, an_exit_that_shows_a_dialog_and_sends_the_focus_back_refuses) {
+  qt_dialog_service real_boxes;
+  set_dialogs(&real_boxes);
+  tracker->set_exit_handler(first, [this] {
+    log += "exit first;";
+    QTimer::singleShot(0, [] {
+      if (QWidget* box = QApplication::activeModalWidget())
+        box->close();
+    });
+    dialogs().message(message_type::warning, "Do you want to change it?", message_buttons::ok);
+    first->setFocus(Qt::OtherFocusReason);
+    return true;
+  });
+  focus(first);
+  log.clear();
+  focus(second);
+  set_dialogs(nullptr);
+  QApplication::setActiveWindow(&window);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::focusWidget(), first);
+  EXPECT_EQ(tracker->active_control(), first);
+  EXPECT_EQ(log, "exit first;");
+}
+
 TEST_F(focus_fixture, a_dialog_or_the_menu_taking_the_focus_is_not_a_move) {
   focus(first);
   log.clear();

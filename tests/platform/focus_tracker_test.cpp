@@ -7,6 +7,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 #include <stdexcept>
 
 #include "platform/focus_tracker.h"
@@ -52,6 +53,30 @@ class focus_fixture : public testing::Test {
     QApplication::processEvents();
   }
 
+  // Moves from `first` to `second` while first's exit handler shows a real message box, closed
+  // as soon as it is up; `after_box` then decides the exit. The window gets its activation back
+  // afterwards, as the window system gives it once the box is gone.
+  void leave_first_through_a_real_box(message_type type, const char* text,
+                                      std::function<bool()> after_box) {
+    qt_dialog_service real_boxes;
+    set_dialogs(&real_boxes);
+    tracker->set_exit_handler(first, [this, type, text, after_box] {
+      log += "exit first;";
+      QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+          box->close();
+      });
+      dialogs().message(type, text, message_buttons::ok);
+      return after_box();
+    });
+    focus(first);
+    log.clear();
+    focus(second);
+    set_dialogs(nullptr);
+    QApplication::setActiveWindow(&window);
+    QApplication::processEvents();
+  }
+
   QMainWindow window;
   QLineEdit* first = nullptr;
   QLineEdit* second = nullptr;
@@ -87,24 +112,8 @@ TEST_F(focus_fixture, a_refused_exit_keeps_the_focus_and_the_target_is_not_enter
 }
 
 TEST_F(focus_fixture, an_exit_that_shows_a_dialog_and_refuses_returns_the_focus) {
-  qt_dialog_service real_boxes;
-  set_dialogs(&real_boxes);
-  tracker->set_exit_handler(first, [this] {
-    log += "exit first;";
-    QTimer::singleShot(0, [] {
-      if (QWidget* box = QApplication::activeModalWidget())
-        box->close();
-    });
-    dialogs().message(message_type::error, "Valid value range is 0 - 20", message_buttons::ok);
-    return false;
-  });
-  focus(first);
-  log.clear();
-  focus(second);
-  set_dialogs(nullptr);
-  // The window system gives the window back its activation once the box is gone.
-  QApplication::setActiveWindow(&window);
-  QApplication::processEvents();
+  leave_first_through_a_real_box(message_type::error, "Valid value range is 0 - 20",
+                                 [] { return false; });
   EXPECT_EQ(QApplication::focusWidget(), first);
   EXPECT_EQ(log, "exit first;");
 }
@@ -112,24 +121,10 @@ TEST_F(focus_fixture, an_exit_that_shows_a_dialog_and_refuses_returns_the_focus)
 // As an answer that sends the user back to the field does: the box took the activation, and the
 // focus put back into the control still counts as a refusal.
 TEST_F(focus_fixture, an_exit_that_shows_a_dialog_and_sends_the_focus_back_refuses) {
-  qt_dialog_service real_boxes;
-  set_dialogs(&real_boxes);
-  tracker->set_exit_handler(first, [this] {
-    log += "exit first;";
-    QTimer::singleShot(0, [] {
-      if (QWidget* box = QApplication::activeModalWidget())
-        box->close();
-    });
-    dialogs().message(message_type::warning, "Do you want to change it?", message_buttons::ok);
+  leave_first_through_a_real_box(message_type::warning, "Do you want to change it?", [this] {
     first->setFocus(Qt::OtherFocusReason);
     return true;
   });
-  focus(first);
-  log.clear();
-  focus(second);
-  set_dialogs(nullptr);
-  QApplication::setActiveWindow(&window);
-  QApplication::processEvents();
   EXPECT_EQ(QApplication::focusWidget(), first);
   EXPECT_EQ(tracker->active_control(), first);
   EXPECT_EQ(log, "exit first;");

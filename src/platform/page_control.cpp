@@ -1,7 +1,9 @@
 #include "platform/page_control.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTabBar>
 
 #include "platform/run_guarded.h"
@@ -30,9 +32,49 @@ int arrow_step_of(const QKeyEvent& key) {
   return key.key() == Qt::Key_Right ? 1 : 0;
 }
 
+// The page control round `widget` (or `widget` itself), the nearest in its window; null when none.
+page_control* page_control_round(QWidget* widget) {
+  for (; widget != nullptr; widget = widget->parentWidget()) {
+    if (auto* pages = qobject_cast<page_control*>(widget))
+      return pages;
+    if (widget->isWindow())
+      return nullptr;
+  }
+  return nullptr;
+}
+
+// Hands the page keys to the page control round the focused control before the control sees
+// them: a combo box takes Ctrl+Tab for its type-ahead search, and the key never reached the
+// pages from there.
+class page_key_router : public QObject {
+ public:
+  explicit page_key_router(QCoreApplication* application) : QObject(application) {
+    application->installEventFilter(this);
+  }
+
+ private:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType() ||
+        page_step_of(*static_cast<QKeyEvent*>(event)) == 0)
+      return false;
+    page_control* pages = page_control_round(static_cast<QWidget*>(watched));
+    if (pages == nullptr || pages == watched)
+      return false;
+    QCoreApplication::sendEvent(pages, event);
+    return true;
+  }
+};
+
+void route_page_keys() {
+  static QPointer<page_key_router> router;
+  if (router.isNull())
+    router = new page_key_router(QCoreApplication::instance());
+}
+
 }  // namespace
 
 page_control::page_control(QWidget* parent) : QTabWidget(parent) {
+  route_page_keys();
   // As in the original, a click on a tab takes the focus first, so the control being left is
   // checked (its exit handler runs) before the page changes.
   tabBar()->setFocusPolicy(Qt::StrongFocus);

@@ -6,11 +6,13 @@
 #include <QTabBar>
 #include <QTest>
 #include <algorithm>
+#include <functional>
 #include <iterator>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "../support/click_focus.h"
 #include "file_menu_test_support.h"
 #include "platform/app_locale.h"
 #include "platform/page_control.h"
@@ -215,8 +217,9 @@ class keyboard_navigation : public file_menu_test {
     }
   }
 
-  // Every visible record page of the record shown, and every inner page of each.
-  void check_every_page(std::int32_t id) {
+  // Shows every visible record page of the record, and every inner page of each, and checks
+  // each as it is shown.
+  void for_every_page(std::int32_t id, const std::function<void(const std::string&)>& check) {
     select_staff(id);
     page_control* pages = window.pc_staff;
     for (int index = 0; index < pages->count(); ++index) {
@@ -227,16 +230,20 @@ class keyboard_navigation : public file_menu_test {
       const std::string page_name = pages->widget(index)->objectName().toStdString();
       const auto inner = pages->widget(index)->findChildren<page_control*>();
       if (inner.empty())
-        check_tab_walk(page_name);
+        check(page_name);
       for (page_control* inner_pages : inner) {
         for (int sub = 0; sub < inner_pages->count(); ++sub) {
           inner_pages->set_active_page_index(sub);
           QApplication::processEvents();
-          check_tab_walk(page_name + " / " + inner_pages->tabText(sub).toStdString());
+          check(page_name + " / " + inner_pages->tabText(sub).toStdString());
         }
         inner_pages->set_active_page_index(0);
       }
     }
+  }
+
+  void check_every_page(std::int32_t id) {
+    for_every_page(id, [this](const std::string& where) { check_tab_walk(where); });
   }
 };
 
@@ -385,6 +392,44 @@ TEST_F(keyboard_navigation, the_page_keys_walk_the_pages_the_record_has) {
       }
       EXPECT_EQ(seen, expected);
     }
+  }
+  for (const auto& shown : environment.dialogs.shown())
+    ADD_FAILURE() << "a message on the way: " << shown.text.toStdString();
+}
+
+// The page control a control lies on: the nearest round it.
+page_control* page_control_of(QWidget* control) {
+  QWidget* widget = control->parentWidget();
+  while (qobject_cast<page_control*>(widget) == nullptr)
+    widget = widget->parentWidget();
+  return static_cast<page_control*>(widget);
+}
+
+// Ctrl+Tab and Ctrl+Shift+Tab change the page of the page control round the focused control,
+// whatever the control: combo boxes take the key for their type-ahead search when they see it
+// first.
+TEST_F(keyboard_navigation, the_page_keys_change_the_page_from_every_control) {
+  environment.dialogs.clear();
+  for (const std::int32_t id : {player_id, non_player_id}) {
+    for_every_page(id, [&](const std::string& where) {
+      page_control* record_pages = window.pc_staff;
+      const int record_page = record_pages->currentIndex();
+      for (QWidget* control : record_pages->currentWidget()->findChildren<QWidget*>()) {
+        if (!tab_stop(control))
+          continue;
+        for (const page_key& key : {page_keys[0], page_keys[1]}) {
+          SCOPED_TRACE(where + ": " + key.name + " on " + name_of(control).toStdString());
+          page_control* pages = page_control_of(control);
+          const int before = pages->currentIndex();
+          focus_as_by_click(control);
+          press(key);
+          EXPECT_NE(pages->currentIndex(), before);
+          pages->set_active_page_index(before);
+          record_pages->set_active_page_index(record_page);
+          QApplication::processEvents();
+        }
+      }
+    });
   }
   for (const auto& shown : environment.dialogs.shown())
     ADD_FAILURE() << "a message on the way: " << shown.text.toStdString();

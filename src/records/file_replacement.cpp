@@ -78,6 +78,10 @@ int create_temporary_file(const fs::path& folder, mode_t mode, fs::path& path) {
   return -1;
 }
 
+fs::path folder_of(const fs::path& file) {
+  return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
 // Fsyncs the folder, so that the rename itself is on disk too; a failure here changes nothing
 // the user could act on, so it is not reported.
 void sync_folder(const fs::path& folder) {
@@ -129,10 +133,7 @@ bool file_replacement::open(const std::string& path) {
       return fail(*reason);
     }
   }
-  const fs::path folder = target_.has_parent_path() ? target_.parent_path() : fs::path(".");
-  // Saves killed while they wrote left their temporary files here; those that no save writes
-  // any more go now.
-  remove_abandoned_temporary_files(folder);
+  const fs::path folder = folder_of(target_);
   lock_ = create_temporary_file(folder, mode, temporary_);
   if (lock_ < 0) {
     const int reason = errno;
@@ -184,6 +185,12 @@ bool file_replacement::commit() {
     return false;
   }
   temporary_.clear();
-  sync_folder(target_.has_parent_path() ? target_.parent_path() : fs::path("."));
+  const fs::path folder = folder_of(target_);
+  sync_folder(folder);
+  // Saves killed while they wrote left their temporary files here; those that no save writes
+  // any more go now, after the replacement: the file saved may itself bear such a name (a
+  // leftover the user opened to recover it), and a sweep before would have taken it from the
+  // backup, or from the user when the save failed.
+  remove_abandoned_temporary_files(folder, target_);
   return true;
 }

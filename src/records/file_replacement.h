@@ -8,8 +8,8 @@
 // created beside the file, which takes the file's place only once it is complete and on disk, so
 // a failed or interrupted save, or another program saving the same file at the same moment,
 // never leaves a half-written file. The temporary files that killed saves left in the folder
-// are removed by the next save there. A symbolic link at the path is followed: the file it points
-// to is replaced and the link stays.
+// are removed by the next successful save there. A symbolic link at the path is followed: the file
+// it points to is replaced and the link stays.
 class file_replacement {
  public:
   file_replacement() = default;

@@ -49,16 +49,21 @@ bool is_running(pid_t process) {
   return ::kill(process, 0) == 0 || errno != ESRCH;
 }
 
-// Removes the file when its lock can be taken: no save writes it any more. Opened without
-// following a link or waiting on a pipe planted at the name, and for writing, which some file
-// systems need for the lock; a file the user may not write stays.
-void remove_if_unlocked(const fs::path& path) {
+bool same_file(const struct stat& one, const struct stat& other) {
+  return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
+
+// Removes the file when it is not `kept` and its lock can be taken: no save writes it any more.
+// Opened without following a link or waiting on a pipe planted at the name, and for writing,
+// which some file systems need for the lock; a file the user may not write stays.
+void remove_if_unlocked(const fs::path& path, const struct stat* kept) {
   const int descriptor = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) {
     return;
   }
   struct stat status {};
   if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+      (kept == nullptr || !same_file(status, *kept)) &&
       ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
     ::unlink(path.c_str());
   }
@@ -81,13 +86,15 @@ bool lock_temporary_file(int descriptor) {
   return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
 }
 
-void remove_abandoned_temporary_files(const fs::path& folder) {
+void remove_abandoned_temporary_files(const fs::path& folder, const fs::path& kept) {
+  struct stat kept_status {};
+  const bool kept_exists = ::stat(kept.c_str(), &kept_status) == 0;
   std::error_code error;
   for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
        entry.increment(error)) {
     const std::optional<pid_t> writer = writer_of(entry->path().filename().native());
     if (writer && !is_running(*writer)) {
-      remove_if_unlocked(entry->path());
+      remove_if_unlocked(entry->path(), kept_exists ? &kept_status : nullptr);
     }
   }
 }

@@ -17,6 +17,7 @@ std::string temporary_file_name();
 bool lock_temporary_file(int descriptor);
 
 // Removes the temporary files in the folder whose save no longer runs: the process their name
-// carries is gone and nobody holds their lock. Files of other names, and those it cannot
-// examine or lock, stay.
-void remove_abandoned_temporary_files(const std::filesystem::path& folder);
+// carries is gone and nobody holds their lock. The file at `kept`, the one just saved, stays
+// whatever its name, as do files of other names and those it cannot examine or lock.
+void remove_abandoned_temporary_files(const std::filesystem::path& folder,
+                                      const std::filesystem::path& kept);

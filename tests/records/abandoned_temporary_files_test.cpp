@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "records/file_replacement.h"
+#include "records/last_error.h"
+#include "records/program_paths.h"
 #include "records/staff_writer.h"
 #include "records_test_support.h"
 
@@ -62,6 +64,13 @@ class running_process {
   int release_ = -1;
 };
 
+// Puts the program's folder, where backups go, elsewhere for one test.
+struct program_folder_guard {
+  explicit program_folder_guard(const std::filesystem::path& folder) { set_program_folder(folder); }
+  ~program_folder_guard() { set_program_folder(saved); }
+  std::filesystem::path saved = program_folder();
+};
+
 class AbandonedTemporaryFiles : public testing::Test {
  protected:
   bool save() {
@@ -88,8 +97,8 @@ TEST_F(AbandonedTemporaryFiles, TheNextSaveRemovesWhatKilledSavesLeft) {
   ASSERT_TRUE(load_file(fixture_path("every_section.staff"), data, locale));
   ASSERT_TRUE(save());
   const std::string saved = read_text_file(target);
-  // Each killed save leaves its file, and each save removes the one before: never more than one.
-  for (int kill = 0; kill < 3; ++kill) {
+  // Each killed save leaves its file; only a save that succeeds sweeps the folder.
+  for (std::size_t kill = 0; kill < 3; ++kill) {
     const pid_t child = ::fork();
     if (child == 0) {
       file_replacement file;
@@ -105,8 +114,10 @@ TEST_F(AbandonedTemporaryFiles, TheNextSaveRemovesWhatKilledSavesLeft) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFSIGNALED(status));
     const std::vector<std::string> left = temporary_files_in(folder.path());
-    ASSERT_EQ(left.size(), 1u);
-    EXPECT_TRUE(left[0].starts_with(".staff-" + std::to_string(child) + "-")) << left[0];
+    ASSERT_EQ(left.size(), kill + 1);
+    const std::string killed = ".staff-" + std::to_string(child) + "-";
+    EXPECT_EQ(
+        std::ranges::count_if(left, [&](const auto& name) { return name.starts_with(killed); }), 1);
   }
   EXPECT_EQ(read_text_file(target), saved);
 
@@ -146,6 +157,30 @@ TEST_F(AbandonedTemporaryFiles, FilesOfSavesThatStillRunAndOtherFilesStay) {
   ASSERT_TRUE(save());
   std::erase(kept, locked);
   EXPECT_EQ(files_in(folder.path()), kept);
+}
+
+// A user who opened what a killed save left, to recover it, and saves it under its own name:
+// the file is backed up and replaced like any other, and a failed save leaves it whole.
+TEST_F(AbandonedTemporaryFiles, AFileNamedLikeALeftoverIsSavedNotSwept) {
+  const program_folder_guard program{folder / "program"};
+  const std::filesystem::path recovered = folder / leftover_name(ended_process());
+  std::filesystem::copy_file(fixture_path("every_section.staff"), recovered);
+  const std::string before = read_text_file(recovered);
+  ASSERT_TRUE(load_file(recovered, data, locale));
+  std::string backup_warning;
+
+  data.records.staff_job_orig_list[1]->Researcher = "R. \"Quote\"";  // cannot be written
+  EXPECT_FALSE(save_data(recovered.string(), data, {locale, clock}, backup_warning));
+  EXPECT_TRUE(get_last_error().starts_with("save_data - record 120")) << get_last_error();
+  EXPECT_EQ(read_text_file(recovered), before);
+
+  data.records.staff_job_orig_list[1]->Researcher = "R.";
+  data.records.staff_list[0]->StaffFirstName = "Changed";
+  EXPECT_TRUE(save_data(recovered.string(), data, {locale, clock}, backup_warning));
+  EXPECT_EQ(backup_warning, "");
+  EXPECT_NE(read_text_file(recovered).find("\"Changed\""), std::string::npos);
+  EXPECT_EQ(files_in(folder.path()),
+            (std::vector<std::string>{recovered.filename().string(), "program"}));
 }
 
 }  // namespace

@@ -66,11 +66,11 @@ int create_temporary_file(const fs::path& folder, mode_t mode, fs::path& path) {
       return -1;
     }
     if (descriptor >= 0) {
-      if (lock_temporary_file(descriptor)) {
+      if (lock_temporary_file(descriptor, path)) {
         return descriptor;
       }
       // A save on another computer that cleans the folder took the lock first: it removes
-      // the file.
+      // the file, or has removed it already.
       ::close(descriptor);
     }
   }

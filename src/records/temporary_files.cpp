@@ -53,6 +53,15 @@ bool same_file(const struct stat& one, const struct stat& other) {
   return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
+// True when the open file is still the one the name leads to: not removed, nor replaced by
+// another.
+bool is_linked_as(int descriptor, const fs::path& path) {
+  struct stat opened {};
+  struct stat named {};
+  return ::fstat(descriptor, &opened) == 0 && opened.st_nlink > 0 &&
+         ::lstat(path.c_str(), &named) == 0 && same_file(opened, named);
+}
+
 // Removes the file when it is not `kept` and its lock can be taken: no save writes it any more.
 // Opened without following a link or waiting on a pipe planted at the name, and for writing,
 // which some file systems need for the lock; a file the user may not write stays.
@@ -82,8 +91,12 @@ std::string temporary_file_name() {
   return name += name_end;
 }
 
-bool lock_temporary_file(int descriptor) {
-  return ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+bool lock_temporary_file(int descriptor, const fs::path& path) {
+  const bool locked = ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+  // Until the lock was taken, a sweep that cannot see the writing process, from another
+  // computer or another set of process ids, took the file for a leftover and may have removed
+  // it.
+  return locked && is_linked_as(descriptor, path);
 }
 
 void remove_abandoned_temporary_files(const fs::path& folder, const fs::path& kept) {

@@ -12,9 +12,11 @@
 // allowed length still leaves room for it.
 std::string temporary_file_name();
 
-// Takes the lock that marks the open temporary file as being written. False when another
-// process holds it; a file system without locks leaves the file to the process id alone.
-bool lock_temporary_file(int descriptor);
+// Takes the lock that marks the temporary file just created at `path` as being written. False
+// when another process holds it, or when the file no longer has the name: a sweep removed it
+// before the lock was taken. A file system without locks leaves the file to the process id
+// alone.
+bool lock_temporary_file(int descriptor, const std::filesystem::path& path);
 
 // Removes the temporary files in the folder whose save no longer runs: the process their name
 // carries is gone and nobody holds their lock. The file at `kept`, the one just saved, stays

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "records/last_error.h"
 #include "records/program_paths.h"
 #include "records/staff_writer.h"
+#include "records/temporary_files.h"
 #include "records_test_support.h"
 
 // Each save writes a temporary file beside the file it replaces; a save killed while it writes
@@ -181,6 +183,48 @@ TEST_F(AbandonedTemporaryFiles, AFileNamedLikeALeftoverIsSavedNotSwept) {
   EXPECT_NE(read_text_file(recovered).find("\"Changed\""), std::string::npos);
   EXPECT_EQ(files_in(folder.path()),
             (std::vector<std::string>{recovered.filename().string(), "program"}));
+}
+
+// A sweep that cannot see the writing process, from another computer or from another set of
+// process ids, takes a save's new temporary file for a leftover until the save holds its lock;
+// a save must not write a file the sweep removed in that moment, nor one that took its name.
+TEST(TemporaryFileLock, IsTakenOnlyOnTheFileStillUnderItsName) {
+  const scratch_folder folder;
+  std::vector<int> held;  // descriptors of other processes' locks
+  struct lock_case {
+    const char* what_happened_before;
+    std::function<void(const std::filesystem::path&)> happen;
+    bool locked;
+  };
+  const lock_case cases[] = {
+      {"nothing", [](const auto&) {}, true},
+      {"a sweep removed it", [](const auto& path) { std::filesystem::remove(path); }, false},
+      {"a sweep removed it and another file took the name",
+       [](const auto& path) {
+         std::filesystem::remove(path);
+         write_text_file(path, "other");
+       },
+       false},
+      {"another process took the lock",
+       [&](const auto& path) {
+         held.push_back(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+         ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
+       },
+       false},
+  };
+  for (const auto& [what_happened_before, happen, locked] : cases) {
+    SCOPED_TRACE(what_happened_before);
+    const std::filesystem::path path = folder / temporary_file_name();
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    ASSERT_GE(descriptor, 0);
+    happen(path);
+    EXPECT_EQ(lock_temporary_file(descriptor, path), locked);
+    ::close(descriptor);
+  }
+  for (const int descriptor : held) {
+    ::close(descriptor);
+  }
 }
 
 }  // namespace

@@ -151,8 +151,9 @@ bool file_replacement::open(const std::string& path) {
     ::fchmod(lock_, mode);
   }
   // The stream writes through a descriptor of its own, so that the lock, which stays with the
-  // first, lasts until the file is in its place.
-  const int written = ::dup(lock_);
+  // first, lasts until the file is in its place. The copy keeps close-on-exec, as every
+  // descriptor of the save has it: a process started meanwhile must not hold the file open.
+  const int written = ::fcntl(lock_, F_DUPFD_CLOEXEC, 0);
   stream_ = written < 0 ? nullptr : ::fdopen(written, "wb");
   if (stream_ == nullptr) {
     const int reason = errno;

@@ -62,18 +62,24 @@ bool is_linked_as(int descriptor, const fs::path& path) {
          ::lstat(path.c_str(), &named) == 0 && same_file(opened, named);
 }
 
-// Removes the file when it is not `kept` and its lock can be taken: no save writes it any more.
-// Opened without following a link or waiting on a pipe planted at the name, and for writing,
-// which some file systems need for the lock; a file the user may not write stays.
+// Removes the file when it is a regular file other than `kept` and its lock can be taken: no
+// save writes it any more. Its type is known before it is opened, so that a pipe or device
+// planted at the name is never opened; opened without following a link or waiting, and for
+// writing, which some file systems need for the lock; a file the user may not write stays.
 void remove_if_unlocked(const fs::path& path, const struct stat* kept) {
+  struct stat named {};
+  if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) ||
+      (kept != nullptr && same_file(named, *kept))) {
+    return;
+  }
   const int descriptor = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
   if (descriptor < 0) {
     return;
   }
-  struct stat status {};
-  if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
-      (kept == nullptr || !same_file(status, *kept)) &&
-      ::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+  struct stat opened {};
+  // Only the file examined is removed, and only while it still has the name.
+  if (::fstat(descriptor, &opened) == 0 && same_file(opened, named) &&
+      ::flock(descriptor, LOCK_EX | LOCK_NB) == 0 && is_linked_as(descriptor, path)) {
     ::unlink(path.c_str());
   }
   ::close(descriptor);

@@ -20,6 +20,7 @@ bool lock_temporary_file(int descriptor, const std::filesystem::path& path);
 
 // Removes the temporary files in the folder whose save no longer runs: the process their name
 // carries is gone and nobody holds their lock. The file at `kept`, the one just saved, stays
-// whatever its name, as do files of other names and those it cannot examine or lock.
+// whatever its name, as do files of other names, files that are no regular files and those it
+// cannot examine or lock.
 void remove_abandoned_temporary_files(const std::filesystem::path& folder,
                                       const std::filesystem::path& kept);

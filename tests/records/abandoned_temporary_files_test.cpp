@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -159,6 +161,50 @@ TEST_F(AbandonedTemporaryFiles, FilesOfSavesThatStillRunAndOtherFilesStay) {
   ASSERT_TRUE(save());
   std::erase(kept, locked);
   EXPECT_EQ(files_in(folder.path()), kept);
+}
+
+// Something other than a regular file at a leftover's name is not the sweep's: a pipe with a
+// reader would be opened for writing, a device opened at all might act.
+TEST_F(AbandonedTemporaryFiles, APipeAtALeftoversNameIsNeitherOpenedNorRemoved) {
+  const std::filesystem::path pipe = folder / leftover_name(ended_process());
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  ASSERT_GE(reader, 0);
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, pipe.c_str(), IN_OPEN), 0);
+
+  ASSERT_TRUE(save());
+  inotify_event event;
+  EXPECT_LT(::read(watch, &event, sizeof event), 0) << "the pipe was opened";
+  EXPECT_EQ(std::filesystem::symlink_status(pipe).type(), std::filesystem::file_type::fifo);
+  ::close(watch);
+  ::close(reader);
+}
+
+// The descriptors the process has open.
+std::vector<int> open_descriptors() {
+  std::vector<int> descriptors;
+  for (const std::string& name : files_in("/proc/self/fd")) {
+    descriptors.push_back(std::stoi(name));
+  }
+  // The listing's own descriptor is closed by now.
+  std::erase_if(descriptors, [](int descriptor) { return ::fcntl(descriptor, F_GETFD) < 0; });
+  return descriptors;
+}
+
+// A process started while a file is saved, from another thread, must not inherit a descriptor
+// of the save.
+TEST_F(AbandonedTemporaryFiles, NoDescriptorOfASaveIsInheritedByAProcessStartedMeanwhile) {
+  const std::vector<int> before = open_descriptors();
+  file_replacement file;
+  ASSERT_TRUE(file.open(target.string()));
+  std::vector<int> opened = open_descriptors();
+  std::erase_if(opened, [&](int descriptor) { return std::ranges::count(before, descriptor); });
+  EXPECT_EQ(opened.size(), 2u);  // the lock's and the stream's
+  for (const int descriptor : opened) {
+    EXPECT_NE(::fcntl(descriptor, F_GETFD) & FD_CLOEXEC, 0) << "descriptor " << descriptor;
+  }
 }
 
 // A user who opened what a killed save left, to recover it, and saves it under its own name:

@@ -1,5 +1,6 @@
 #include "staff_file_lines.h"
 
+#include <cerrno>
 #include <cstring>
 
 #include "byte_blocks.h"
@@ -7,12 +8,14 @@
 bool staff_file_lines::open(const std::string& path) {
   file_.reset(std::fopen(path.c_str(), "rb"));
   if (!file_) {
+    error_ = errno;
     return false;
   }
   buffer_ = std::make_unique<char[]>(buffer_size + readable_after_line);
   start_ = end_ = scanned_ = feeds_block_ = 0;
   feeds_ = 0;
   at_end_ = failed_ = false;
+  error_ = 0;
   line_number_ = 0;
   return true;
 }
@@ -28,6 +31,7 @@ void staff_file_lines::fill() {
   if (read < wanted) {
     at_end_ = true;
     failed_ = std::ferror(file_.get()) != 0;
+    error_ = failed_ ? errno : 0;
   }
 }
 

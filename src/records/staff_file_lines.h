@@ -49,6 +49,9 @@ class staff_file_lines {
   }
   // True when a read error, not the end of the file, ended the lines.
   bool failed() const { return failed_; }
+  // The system's error number for why the file could not be opened or read; 0 when it gave
+  // none.
+  int error() const { return error_; }
   // Number of the line `next` returned last, counting from 1.
   std::int64_t line_number() const { return line_number_; }
 
@@ -82,5 +85,6 @@ class staff_file_lines {
   std::uint64_t feeds_ = 0;         // bit i: a line feed at feeds_block_ + i not yet returned
   bool at_end_ = false;
   bool failed_ = false;
+  int error_ = 0;
   std::int64_t line_number_ = 0;
 };

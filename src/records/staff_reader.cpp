@@ -84,6 +84,7 @@ class staff_file_reader {
   }
 
   bool read_failed() const { return lines_.failed(); }
+  int read_error() const { return lines_.error(); }
 
  private:
   void probe_locale() {
@@ -352,17 +353,20 @@ std::optional<data_set> read_staff_file(const std::string& path, const data_set&
     set_last_error(open_error + ": it is not a regular file");
     return std::nullopt;
   }
+  // The system's reason ends the message where it gives one.
+  const auto fail_to_open = [&](int reason) {
+    set_last_error(reason != 0 ? open_error + ": " + system_reason(reason) : open_error);
+    return std::nullopt;
+  };
   staff_file_lines lines;
   if (!lines.open(path)) {
-    set_last_error(open_error);
-    return std::nullopt;
+    return fail_to_open(lines.error());
   }
   staff_file_reader reader(path, std::move(lines), previous, context);
   const bool read = reader.read();
   // A read error ends the lines early; the file then counts as one that could not be opened.
   if (reader.read_failed()) {
-    set_last_error(open_error);
-    return std::nullopt;
+    return fail_to_open(reader.read_error());
   }
   if (!read) {
     return std::nullopt;

@@ -1,5 +1,8 @@
 #include "records_test_support.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <random>
@@ -105,4 +108,18 @@ std::string staff_file(const std::string& body, const std::string& sample_date,
 bool load_file(const std::filesystem::path& path, data_set& data, const system_locale& locale) {
   silent_load_observer observer;
   return load_data(path.string(), data, {locale, observer});
+}
+
+bool passes_without_privileges(const std::function<bool()>& check) {
+  if (::geteuid() != 0) {
+    return check();
+  }
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+    ::_exit(dropped && check() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,10 @@ std::string item_header(int kind_index);
 // A current-layout file: sample date, decimal line, club id, staff header, then `body`.
 std::string staff_file(const std::string& body, const std::string& sample_date = "31/12/1999",
                        const std::string& decimal_line = "8.88", const std::string& club = "1234");
+
+// Runs `check` as a user without special rights, so that folder and file permissions apply even
+// when the tests run as the super-user; true when it returned true.
+bool passes_without_privileges(const std::function<bool()>& check);
 
 // Loads with a silent observer; the locale defaults to day-first with '/'.
 bool load_file(const std::filesystem::path& path, data_set& data,

@@ -223,11 +223,37 @@ class FailedLoad : public StaffReader {
   std::string before_name;
 };
 
-TEST_F(FailedLoad, MissingFile) {
-  const std::string path = (folder / "missing.staff").string();
-  EXPECT_FALSE(load_data(path, data, {fake_locale(), observer}));
-  EXPECT_EQ(get_last_error(), "load_data failed to open file " + path);
-  expect_previous_data_kept();
+TEST_F(FailedLoad, FileThatCannotBeOpenedOrReadSaysWhy) {
+  write_text_file(folder / "plain_file", "x");
+  std::filesystem::create_symlink("loop_b.staff", folder / "loop_a.staff");
+  std::filesystem::create_symlink("loop_a.staff", folder / "loop_b.staff");
+  struct open_case {
+    std::filesystem::path path;
+    const char* reason;
+  };
+  const open_case cases[] = {
+      {folder / "missing.staff", "No such file or directory"},
+      {folder / "plain_file" / "in.staff", "Not a directory"},
+      {folder / "loop_a.staff", "Too many levels of symbolic links"},
+      // A regular file whose first bytes cannot be read: the process's memory at address 0.
+      {"/proc/self/mem", "Input/output error"},
+  };
+  for (const auto& [path, reason] : cases) {
+    EXPECT_FALSE(load_data(path.string(), data, {fake_locale(), observer})) << path;
+    EXPECT_EQ(get_last_error(), "load_data failed to open file " + path.string() + ": " + reason);
+    expect_previous_data_kept();
+  }
+}
+
+TEST_F(FailedLoad, FileThatMayNotBeReadSaysWhy) {
+  std::filesystem::permissions(folder.path(), std::filesystem::perms::all);  // reachable below
+  const std::filesystem::path path = write(staff_file(""), "private.staff");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_write);
+  EXPECT_TRUE(passes_without_privileges([&] {
+    return !load_data(path.string(), data, {fake_locale(), observer}) &&
+           get_last_error() ==
+               "load_data failed to open file " + path.string() + ": Permission denied";
+  }));
 }
 
 TEST_F(FailedLoad, WrongStaffHeader) {

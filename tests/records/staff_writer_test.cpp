@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <functional>
 #include <limits>
 #include <thread>
 
@@ -33,22 +31,6 @@ std::vector<std::string> lines_of(const std::string& text) {
 
 std::filesystem::perms mode_of(const std::filesystem::path& path) {
   return std::filesystem::status(path).permissions();
-}
-
-// Runs `check` as a user without special rights, so that folder and file permissions apply even
-// when the tests run as the super-user; true when it returned true.
-bool passes_without_privileges(const std::function<bool()>& check) {
-  if (::geteuid() != 0) {
-    return check();
-  }
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
-    ::_exit(dropped && check() ? 0 : 1);
-  }
-  int status = 0;
-  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-         WEXITSTATUS(status) == 0;
 }
 
 class StaffWriter : public testing::Test {

@@ -6,7 +6,8 @@
 #include "byte_blocks.h"
 
 bool staff_file_lines::open(const std::string& path) {
-  file_.reset(std::fopen(path.c_str(), "rb"));
+  // "e": close-on-exec, so that no process started during a load holds the file open.
+  file_.reset(std::fopen(path.c_str(), "rbe"));
   if (!file_) {
     error_ = errno;
     return false;

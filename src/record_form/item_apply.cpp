@@ -125,6 +125,22 @@ bool apply_promotion_or_relegation(qor_staff_achievements& item, form_controls& 
   return true;
 }
 
+// In these kinds only the flags make an item changed: their other fields are written without
+// stamping the item or marking the file modified.
+bool only_flags_count(item_kind kind) {
+  switch (kind) {
+    case item_kind::favourite_staff:
+    case item_kind::disliked_staff:
+    case item_kind::favourite_club:
+    case item_kind::disliked_club:
+    case item_kind::ppm:
+    case item_kind::npt:
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool apply_kind_specifics(item_kind kind, void* item, form_controls& form) {
   switch (kind) {
     case item_kind::language:
@@ -151,6 +167,7 @@ void mark_item_updated(fixed_text<26>& date_updated) {
 bool apply_item_panel(item_kind kind, const void* owner, void* item, form_controls& form) {
   const std::string_view panel = item_panel_name(kind);
   const form_formats formats = current_formats();
+  const bool flags_only = only_flags_count(kind);
   bool changed = false;
   for (const page_spec& page : record_page_specs()) {
     for (const control_spec& row : page.controls) {
@@ -158,7 +175,8 @@ bool apply_item_panel(item_kind kind, const void* owner, void* item, form_contro
           (row.flags & flag_fill_only) != 0) {
         continue;
       }
-      if (apply_row(row, form.find(row.name), item, formats))
+      const bool counts = !flags_only || row.binding.kind == binding_kind::flag;
+      if (apply_row(row, form.find(row.name), item, formats) && counts)
         changed = true;
     }
   }

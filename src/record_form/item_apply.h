@@ -10,9 +10,10 @@ class form_controls;
 // Copying a detail panel back into its item, the reverse of item_details.h. Every control of the
 // kind's panel is read through its binding; when any field got a new value the item's
 // DateUpdated is stamped with the current date and time and data_modified is set. An edit that
-// changes nothing stamps nothing. A control still showing a stand-in for a value it could not
-// show (binding_support.h) leaves its field alone, so no value is lost to what the panel showed
-// in its place.
+// changes nothing stamps nothing. Favourite and disliked staff and clubs, preferred moves and
+// tendencies count only their flags: their other fields are written but stamp nothing. A control
+// still showing a stand-in for a value it could not show (binding_support.h) leaves its field
+// alone, so no value is lost to what the panel showed in its place.
 //
 // Flags become "True" or "False" from their box; a stored spelling in other letter case counts
 // as a change and is rewritten, except for the injury flags and the days-at-club 15-21 flag,

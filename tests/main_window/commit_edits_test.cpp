@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // Staff of the example club, and items of theirs that a detail panel shows first.
-constexpr std::int32_t favourite_staff_owner = 28000106;
-constexpr std::int32_t favourite_staff_item = 700144;  // rated 16
+constexpr std::int32_t job_owner = 28000118;
+constexpr std::int32_t job_item = 700221;  // rated 9
 constexpr std::int32_t injury_owner = 28000100;
 constexpr std::int32_t injury_item = 700105;  // not permanent
 
@@ -39,8 +39,8 @@ const Item* find_item(const record_vector<Item>& items, std::int32_t id) {
 
 bool edit_reached(panel_edit edit, const record_store& records) {
   if (edit == panel_edit::rating_typed) {
-    const auto* item = find_item(records.staff_favourite_staff_list, favourite_staff_item);
-    return item != nullptr && item->StaffFavouriteStaffRating == 12;
+    const auto* item = find_item(records.staff_job_list, job_item);
+    return item != nullptr && item->StaffJobRating == 12;
   }
   const auto* item = find_item(records.staff_injury_list, injury_item);
   return item != nullptr && item->StaffInjuriesPermanentInjury == "True";
@@ -78,9 +78,9 @@ class commit_edits_test : public file_menu_test {
 
   void make(panel_edit edit_made) {
     if (edit_made == panel_edit::rating_typed) {
-      select_staff(favourite_staff_owner);
-      focus_on("staff_favourite_staff_rating");
-      edit("staff_favourite_staff_rating")->setText("12");
+      select_staff(job_owner);
+      focus_on("staff_job_rating");
+      edit("staff_job_rating")->setText("12");
     } else {
       select_staff(injury_owner);
       focus_on("staff_injury_permanent");

@@ -59,7 +59,8 @@ class item_club_picks : public item_panel_form {
 };
 
 // A club picked for a clause, a favourite or disliked club, a season or a non-player post
-// reaches the item at once and is stamped; the post's nation choice then closes.
+// reaches the item at once; all but the favourite and disliked clubs, whose club stamps nothing,
+// are stamped. The post's nation choice then closes.
 TEST_F(item_club_picks, a_picked_club_reaches_the_item_at_once) {
   auto& clause = add_item<item_kind::contract_clauses>(1);
   clause.StaffContractClausesClub = 1;
@@ -84,10 +85,10 @@ TEST_F(item_club_picks, a_picked_club_reaches_the_item_at_once) {
   EXPECT_EQ(disliked.StaffFavouriteClubsClub, 2);
   EXPECT_EQ(season.StaffHistoryClub, 2);
   EXPECT_EQ(post.StaffNonPlayerHistoryClubContracted, 2);
-  for (const auto* updated : {&clause.DateUpdated, &favourite.DateUpdated, &disliked.DateUpdated,
-                              &season.DateUpdated, &post.DateUpdated}) {
+  for (const auto* updated : {&clause.DateUpdated, &season.DateUpdated, &post.DateUpdated})
     EXPECT_EQ(*updated, stamp);
-  }
+  EXPECT_EQ(favourite.DateUpdated, "01/01/2020 10:00:00");
+  EXPECT_EQ(disliked.DateUpdated, "01/01/2020 10:00:00");
   EXPECT_FALSE(combo("staff_non_player_history_nation")->isEnabled());
   EXPECT_TRUE(dialogs.all_as_scripted());
 }

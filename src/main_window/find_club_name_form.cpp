@@ -54,7 +54,6 @@ QLabel* make_label(const char* name, const char* text, QWidget* parent) {
 QPushButton* make_button(const char* name, const char* text, QWidget* parent) {
   auto* button = new QPushButton(from_win1252(text), parent);
   button->setObjectName(name);
-  button->setAutoDefault(false);
   return button;
 }
 
@@ -88,6 +87,8 @@ void Tfrm_find_club_name::build_layout() {
   club_name_list_box->setSelectionMode(QAbstractItemView::SingleSelection);
   ok_btn = make_button("ok_btn", "OK", this);
   cancel_btn = make_button("cancel_btn", "Cancel", this);
+  // Enter picks the selected club; Escape closes the dialog as Cancel does.
+  ok_btn->setDefault(true);
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(Label1, 0, 0);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -145,6 +146,40 @@ TEST_F(club_picker, double_click_picks_the_selected_line_and_closes) {
   EXPECT_EQ(execute_find_club_name(&picker), 1018);
   EXPECT_EQ(picker.result(), QDialog::Accepted);
   EXPECT_EQ(dialogs.shown().size(), 1u);
+}
+
+// Enter picks the selected line, from the list as from the filter, OK being the default button;
+// Escape closes the dialog picking nothing, also with a line selected.
+TEST_F(club_picker, enter_picks_the_selected_line_and_escape_cancels) {
+  struct key_case {
+    Qt::Key key;
+    bool in_filter;
+    std::int32_t picked;
+  };
+  const key_case cases[] = {
+      {Qt::Key_Return, false, 1018},
+      {Qt::Key_Enter, true, 1018},
+      {Qt::Key_Escape, false, 0},
+      {Qt::Key_Escape, true, 0},
+  };
+  Tfrm_find_club_name picker;
+  for (const key_case& c : cases) {
+    bool closed = false;
+    dialogs.queue_form_script([&](QDialog& form) {
+      Tfrm_find_club_name& p = as_picker(form);
+      p.show();
+      p.filter_edit_box->setText("athletic");
+      select_row(p, 0);
+      QWidget* focused = c.in_filter ? static_cast<QWidget*>(p.filter_edit_box)
+                                     : static_cast<QWidget*>(p.club_name_list_box);
+      focused->setFocus();
+      QTest::keyClick(focused, c.key, c.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+      closed = !p.isVisible();
+    });
+    EXPECT_EQ(execute_find_club_name(&picker), c.picked) << c.key << " " << c.in_filter;
+    EXPECT_TRUE(closed) << c.key << " " << c.in_filter;
+  }
+  EXPECT_EQ(dialogs.shown().size(), 4u);
 }
 
 TEST_F(club_picker, double_click_without_a_selection_does_nothing) {

@@ -22,6 +22,7 @@
 #include "platform/control_tag.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
+#include "platform/read_only_look.h"
 #include "platform/shape.h"
 #include "platform/string_grid.h"
 #include "platform/win1252.h"
@@ -166,6 +167,7 @@ QWidget* make_edit(const control_spec& row, const form_formats& formats) {
   }
   if ((row.flags & flag_read_only) != 0) {
     edit->setReadOnly(true);
+    show_read_only_look(edit);
     // A figure worked out from others is no Tab stop between the fields typed into; a click
     // still focuses it, to copy it.
     edit->setFocusPolicy(Qt::ClickFocus);

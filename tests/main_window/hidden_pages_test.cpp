@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -17,6 +18,7 @@
 
 #include "platform/focus_tracker.h"
 #include "platform/page_control.h"
+#include "record_form/editor_state.h"
 #include "three_kinds_file_test.h"
 
 namespace {
@@ -102,6 +104,43 @@ TEST_F(hidden_pages, no_key_on_the_tab_bar_shows_a_page_the_record_does_not_have
     }
   }
   expect_no_message();
+}
+
+// From a field on the page before a hidden one, Tab and Ctrl+Tab with any modifiers show no page
+// the record does not have, and none passes a field that refuses its value: the tab widget took
+// Ctrl+Alt+Tab itself, without the field's check.
+TEST_F(hidden_pages, no_tab_key_from_a_field_skips_its_check_or_shows_a_page_the_record_lacks) {
+  struct field_before_hidden_page {
+    std::int32_t id;
+    const char* field;
+  };
+  const field_before_hidden_page fields[] = {
+      {player_id, "staff_ambition"},                // "5. Traits", before "6. Coach"
+      {non_player_id, "staff_np_current_ability"},  // "6. Coach", before "7. Pos"
+  };
+  for (const field_before_hidden_page& at : fields) {
+    select_staff(at.id);
+    const std::vector<int> shown = pages_shown();
+    QLineEdit* field = edit(at.field);
+    const QString value = field->text();
+    for (const Qt::KeyboardModifiers modifiers : every_modifier_combination()) {
+      for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        SCOPED_TRACE(std::string(at.field) + ", " + name_of(key, modifiers));
+        focus_on(at.field);
+        QTest::keyClick(field, key, modifiers);
+        expect_a_page_shown(shown);
+
+        focus_on(at.field);
+        const int page = pages->currentIndex();
+        field->setText("999");
+        QTest::keyClick(field, key, modifiers);
+        EXPECT_EQ(pages->currentIndex(), page);
+        EXPECT_EQ(QApplication::focusWidget(), field);
+        field->setText(value);
+      }
+    }
+  }
+  EXPECT_FALSE(editor().data_modified);
 }
 
 // The wheel turned over the tabs, either way, leaves the page as it is.

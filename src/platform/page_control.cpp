@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTabBar>
+#include <utility>
 
 #include "platform/run_guarded.h"
 
@@ -23,10 +24,9 @@ int page_step_of(const QKeyEvent& key) {
   return 0;
 }
 
-// The tab bar's Left and Right: -1 and +1, 0 for any other key.
+// The tab bar's Left and Right, which it takes with any modifiers: -1 and +1, 0 for any other
+// key.
 int arrow_step_of(const QKeyEvent& key) {
-  if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-    return 0;
   if (key.key() == Qt::Key_Left)
     return -1;
   return key.key() == Qt::Key_Right ? 1 : 0;
@@ -95,8 +95,8 @@ bool page_control::changing_allows() {
   return allow;
 }
 
-bool page_control::may_change_to(int index) {
-  return index < 0 || index == currentIndex() || changing_allows();
+bool page_control::page_shown(int index) const {
+  return index >= 0 && index < count() && isTabVisible(index) && isTabEnabled(index);
 }
 
 // The focus left behind by a move to the tab bar: when the window's focus is elsewhere, the
@@ -122,29 +122,41 @@ int page_control::next_shown_page(int step, bool wrap) const {
     if (!wrap && (index < 0 || index >= count()))
       return -1;
     index = (index % count() + count()) % count();
-    if (isTabVisible(index) && isTabEnabled(index))
+    if (page_shown(index))
       return index;
   }
   return -1;
 }
 
 // A change the user asked for by key, once the control being left and the changing handler
-// allow it.
-void page_control::change_by_key(int index) {
-  if (index < 0 || !focus_left_for_change() || !may_change_to(index))
+// allow it. The page is picked after the control's exit handler has run: the handler may show
+// or hide pages.
+void page_control::change_by_key(int step, bool wrap) {
+  if (next_shown_page(step, wrap) < 0 || !focus_left_for_change())
     return;
+  const int index = next_shown_page(step, wrap);
+  if (index < 0 || !changing_allows())
+    return;
+  change_approved(index, [&] { setCurrentIndex(index); });
+}
+
+// Makes a change the changing handler has allowed; the allowance ends with it, so no later
+// change can pass unasked.
+void page_control::change_approved(int index, const std::function<void()>& change) {
   approved_index_ = index;
-  setCurrentIndex(index);
+  change();
+  approved_index_ = no_page;
 }
 
 void page_control::keyPressEvent(QKeyEvent* event) {
   const int step = page_step_of(*event);
+  // Not handed to the tab widget: it takes Ctrl+Tab with Alt as well, and shows hidden pages.
   if (step == 0) {
-    QTabWidget::keyPressEvent(event);
+    event->ignore();
     return;
   }
   event->accept();
-  change_by_key(next_shown_page(step, true));
+  change_by_key(step, true);
 }
 
 // A click on another tab, and a tab's mnemonic, are asked about before the page changes, so a
@@ -153,26 +165,23 @@ bool page_control::eventFilter(QObject* watched, QEvent* event) {
   if (watched == tabBar() && event->type() == QEvent::MouseButtonPress) {
     const auto* press = static_cast<QMouseEvent*>(event);
     const int index = tabBar()->tabAt(press->position().toPoint());
-    if (press->button() == Qt::LeftButton && index >= 0 && index != currentIndex()) {
-      if (focus_refused() || !may_change_to(index))
-        return true;
-      approved_index_ = index;
+    // A disabled tab takes no click: nothing is asked for it.
+    if (press->button() == Qt::LeftButton && index != currentIndex() && page_shown(index)) {
+      if (!focus_refused() && changing_allows())
+        change_approved(index, [&] { static_cast<QObject*>(tabBar())->event(event); });
+      return true;
     }
   }
+  // The tab bar picks the page of the mnemonic (taking turns where tabs share one).
   if (watched == tabBar() && event->type() == QEvent::Shortcut) {
-    // The tab bar picks the page of the mnemonic (taking turns where tabs share one); it is
-    // handed the event here, once the change is allowed, so the allowance ends with it.
-    if (!focus_left_for_change() || !changing_allows())
-      return true;
-    mnemonic_approved_ = true;
-    static_cast<QObject*>(tabBar())->event(event);
-    mnemonic_approved_ = false;
+    if (focus_left_for_change() && changing_allows())
+      change_approved(any_page, [&] { static_cast<QObject*>(tabBar())->event(event); });
     return true;
   }
   // The bar's own arrow keys would show hidden pages as well.
   if (watched == tabBar() && event->type() == QEvent::KeyPress) {
     if (const int step = arrow_step_of(*static_cast<QKeyEvent*>(event)); step != 0) {
-      change_by_key(next_shown_page(step, false));
+      change_by_key(step, false);
       return true;
     }
   }
@@ -182,14 +191,17 @@ bool page_control::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void page_control::on_current_changed(int index) {
+  // Used once: a change the allowed one leads to is asked on its own.
+  const int approved = std::exchange(approved_index_, no_page);
   if (program_change_ || shown_index_ < 0 || index < 0) {
     shown_index_ = index;
     return;
   }
-  // Any other change by the user is asked here, after the fact, and undone when refused.
-  const bool approved = approved_index_ == index || mnemonic_approved_;
-  approved_index_ = -1;
-  if (!approved && !changing_allows()) {
+  // Any other change by the user (the tab bar's own, an accessibility action) is asked here,
+  // after the fact, and undone when refused; a page hidden or disabled is never kept, whatever
+  // showed it.
+  const bool asked = approved == index || approved == any_page;
+  if (!page_shown(index) || (!asked && !changing_allows())) {
     set_active_page_index(shown_index_);
     return;
   }

@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
+#include <functional>
+#include <string>
 
 #include "platform/focus_tracker.h"
 #include "platform/page_control.h"
@@ -84,6 +87,65 @@ TEST_F(page_control_fixture, the_program_changes_pages_without_asking_or_reporti
   click_tab(1);
   EXPECT_EQ(pages.active_page_index(), 1);
   EXPECT_EQ(changed, 1);
+}
+
+// A click on a disabled tab changes nothing and asks nothing, and leaves no allowance behind for
+// a later change to the same page.
+TEST_F(page_control_fixture, a_click_on_a_disabled_tab_leaves_no_allowance_behind) {
+  pages.setTabEnabled(2, false);
+  click_tab(2);
+  EXPECT_EQ(pages.active_page_index(), 0);
+  EXPECT_EQ(asked, 0);
+
+  pages.setTabEnabled(2, true);
+  filling_controls = true;
+  pages.tabBar()->setCurrentIndex(2);  // as an accessibility action does
+  EXPECT_EQ(pages.active_page_index(), 0);
+  EXPECT_EQ(changed, 0);
+}
+
+// Every way the user has to change the page from the tab bar, none of which may show a hidden or
+// disabled page: the inner page controls of the record pages share them.
+struct tab_bar_route {
+  const char* name;
+  std::function<void(QTabBar*)> use;
+};
+
+void turn_wheel(QTabBar* bar, int notches) {
+  const QPointF at = bar->tabRect(bar->currentIndex()).center();
+  QWheelEvent turn(at, bar->mapToGlobal(at), QPoint(),
+                   QPoint(0, notches * QWheelEvent::DefaultDeltasPerStep), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(bar, &turn);
+}
+
+const tab_bar_route tab_bar_routes[] = {
+    {"Right", [](QTabBar* bar) { QTest::keyClick(bar, Qt::Key_Right); }},
+    {"Shift+Right", [](QTabBar* bar) { QTest::keyClick(bar, Qt::Key_Right, Qt::ShiftModifier); }},
+    {"Ctrl+Right", [](QTabBar* bar) { QTest::keyClick(bar, Qt::Key_Right, Qt::ControlModifier); }},
+    {"Alt+Right", [](QTabBar* bar) { QTest::keyClick(bar, Qt::Key_Right, Qt::AltModifier); }},
+    {"Ctrl+Alt+Tab",
+     [](QTabBar* bar) {
+       QTest::keyClick(bar, Qt::Key_Tab, Qt::ControlModifier | Qt::AltModifier);
+     }},
+    {"wheel down", [](QTabBar* bar) { turn_wheel(bar, -1); }},
+    {"the tab bar's own change", [](QTabBar* bar) { bar->setCurrentIndex(1); }},
+};
+
+TEST_F(page_control_fixture, no_route_shows_a_hidden_or_disabled_page) {
+  for (const bool hidden : {true, false}) {
+    for (const tab_bar_route& route : tab_bar_routes) {
+      SCOPED_TRACE(std::string(route.name) + (hidden ? ", hidden" : ", disabled"));
+      pages.setTabVisible(1, !hidden);
+      pages.setTabEnabled(1, hidden);
+      pages.set_active_page_index(0);
+      pages.tabBar()->setFocus();
+      route.use(pages.tabBar());
+      EXPECT_NE(pages.active_page_index(), 1);
+      pages.setTabVisible(1, true);
+      pages.setTabEnabled(1, true);
+    }
+  }
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ std::unique_ptr<qor_staff> make_new_staff(std::int32_t id) {
 void Tfrm_main::menu_newClick() {
   if (!commit_edits())
     return;
-  const std::int32_t id = next_temporary_id();
+  const std::int32_t id = next_temporary_id(staff_kind);
   if (id < 0) {
     // Every temporary id is taken; a record without a unique id could not be told apart.
     show_error(get_last_error());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fetch_ahead.h"
+#include "held_ids.h"
 #include "item_kind.h"
 #include "record_ids.h"
 
@@ -206,4 +207,7 @@ struct store_indexes {
   std::array<owner_positions, item_kind_count> items;
   std::array<id_positions, item_kind_count> item_originals;
   id_positions staff_originals;
+  // The ids each kind holds, from which new ones are handed out.
+  std::array<held_ids, item_kind_count> item_ids;
+  held_ids staff_ids;
 };

@@ -1,6 +1,7 @@
 #include "record_store.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "dates.h"
 #include "item_vectors.h"
@@ -16,19 +17,20 @@ constexpr std::int32_t restart_temporary_id = 55000;
 // per possible id usually takes less time than sorting them; scattered ids are sorted.
 class id_lookup {
  public:
-  explicit id_lookup(std::vector<std::int32_t> ids) : ids_(std::move(ids)) {
-    if (ids_.empty()) {
+  explicit id_lookup(const std::vector<std::int32_t>& ids) {
+    if (ids.empty()) {
       return;
     }
-    const auto [lowest, highest] = std::ranges::minmax(ids_);
+    const auto [lowest, highest] = std::ranges::minmax(ids);
     const auto range = static_cast<std::uint64_t>(std::int64_t{highest} - lowest) + 1;
-    if (range / 64 > ids_.size()) {
+    if (range / 64 > ids.size()) {
+      ids_ = ids;
       std::ranges::sort(ids_);
       return;
     }
     lowest_ = lowest;
     bits_.assign(static_cast<std::size_t>(range / 64 + 1), 0);
-    for (const std::int32_t id : ids_) {
+    for (const std::int32_t id : ids) {
       const std::uint64_t bit = offset_of(id);
       bits_[bit / 64] |= std::uint64_t{1} << (bit % 64);
     }
@@ -65,37 +67,36 @@ std::vector<std::int32_t> ids_of(const record_vector<Record>& records) {
   return ids;
 }
 
-// Which of the ids from `lowest` up to the highest temporary id some record holds: a bit for each,
-// where a set of every id of a large file took a hash for each of its hundreds of thousands of
-// records on every Add.
-class ids_in_range {
- public:
-  explicit ids_in_range(std::int32_t lowest)
-      : lowest_(lowest), taken_(static_cast<std::size_t>(highest_temporary_id - lowest + 1)) {}
-
-  void add(std::int32_t id) {
-    if (id >= lowest_ && id <= highest_temporary_id) {
-      taken_[static_cast<std::size_t>(id - lowest_)] = true;
-    }
-  }
-  bool contains(std::int32_t id) const {
-    return id >= lowest_ && id <= highest_temporary_id &&
-           taken_[static_cast<std::size_t>(id - lowest_)];
-  }
-
- private:
-  std::int32_t lowest_;
-  std::vector<bool> taken_;
-};
-
+// The id for a new record of the kind whose ids `held` holds, from the counter shared by
+// every kind.
 template <class Record>
-void collect_ids(const record_vector<Record>& records, ids_in_range& ids) {
-  for (std::size_t i = 0; i < records.size(); ++i) {
-    fetch_ahead(records, i);
-    if (records[i]) {
-      ids.add(record_id(*records[i]));
+std::int32_t next_id_of_kind(record_store& records, held_ids& held,
+                             const record_vector<Record>& current,
+                             const record_vector<Record>& original) {
+  held.check(current, original);
+  std::int32_t& counter = records.temporary_id_counter;
+  std::optional<std::int32_t> id;
+  // From the counter up to the end of the range, then once more from its start, so ids freed
+  // by deleting new records can be handed out again.
+  for (int round = 0; round < 2 && !id; ++round) {
+    if (counter <= highest_temporary_id) {
+      id = held.lowest_free_from(counter);
+      if (id && *id > highest_temporary_id)
+        id.reset();
     }
+    counter = id ? *id + 1 : lowest_temporary_id;
   }
+  if (!id) {
+    // A national file's items can hold the whole range; past it the ids are only this kind's.
+    counter = highest_temporary_id + 1;
+    id = held.lowest_free_from(counter);
+  }
+  if (!id) {
+    set_last_error("next_temporary_id: every id is taken, no record can be added");
+    return -1;
+  }
+  held.take(*id);
+  return *id;
 }
 
 }  // namespace
@@ -129,14 +130,14 @@ std::int32_t first_temporary_id(const record_store& records) {
   for_each_item_kind(records, [&](auto, const auto& current, const auto& original) {
     kinds.push_back({ids_of(current), ids_of(original)});
   });
-  return first_temporary_id(std::move(kinds));
+  return first_temporary_id(kinds);
 }
 
-std::int32_t first_temporary_id(std::vector<kind_ids> kinds) {
+std::int32_t first_temporary_id(const std::vector<kind_ids>& kinds) {
   // The highest id among the current records that have no original of the same id.
   std::int32_t highest = -1;
-  for (kind_ids& kind : kinds) {
-    const id_lookup originals(std::move(kind.original));
+  for (const kind_ids& kind : kinds) {
+    const id_lookup originals(kind.original);
     for (const std::int32_t id : kind.current) {
       if (id > highest && !originals.contains(id)) {
         highest = id;
@@ -152,37 +153,28 @@ std::int32_t first_temporary_id(std::vector<kind_ids> kinds) {
   return highest + 1;
 }
 
-std::int32_t next_temporary_id(record_store& records) {
-  // The counter is shared by every kind; an id in use by any record, current or original, is
-  // skipped so that lookups by id never find two records.
-  // Only the ids the search below can hand out matter: from the counter, or the range's start
-  // when that is lower, up to the range's end. A load starts the counter at 1 at the least.
-  ids_in_range ids_in_use(std::max(0, std::min(records.temporary_id_counter, lowest_temporary_id)));
-  collect_ids(records.staff_list, ids_in_use);
-  collect_ids(records.staff_orig_list, ids_in_use);
-  for_each_item_kind(records, [&](auto, const auto& current, const auto& original) {
-    collect_ids(current, ids_in_use);
-    collect_ids(original, ids_in_use);
-  });
-  // From the counter up to the end of the range, then once more from its start, so ids freed
-  // by deleting new records can be handed out again.
-  for (int round = 0; round < 2; ++round) {
-    while (records.temporary_id_counter <= highest_temporary_id) {
-      const std::int32_t candidate = records.temporary_id_counter++;
-      if (!ids_in_use.contains(candidate)) {
-        return candidate;
-      }
-    }
-    records.temporary_id_counter = lowest_temporary_id;
-  }
-  records.temporary_id_counter = highest_temporary_id + 1;
-  set_last_error(
-      "next_temporary_id: every id from 50000 to 60000 is taken, no record can be added");
-  return -1;
+std::int32_t next_temporary_id(record_store& records, staff_kind_t) {
+  return next_id_of_kind(records, records.indexes.staff_ids, records.staff_list,
+                         records.staff_orig_list);
 }
 
-std::int32_t next_temporary_id() {
-  return next_temporary_id(store());
+std::int32_t next_temporary_id(record_store& records, item_kind kind) {
+  std::int32_t id = -1;
+  for_each_item_kind(records, [&](auto each_kind, const auto& current, const auto& original) {
+    constexpr item_kind Kind = decltype(each_kind)::value;
+    if (Kind == kind)
+      id = next_id_of_kind(records, records.indexes.item_ids[static_cast<std::size_t>(Kind)],
+                           current, original);
+  });
+  return id;
+}
+
+std::int32_t next_temporary_id(staff_kind_t) {
+  return next_temporary_id(store(), staff_kind);
+}
+
+std::int32_t next_temporary_id(item_kind kind) {
+  return next_temporary_id(store(), kind);
 }
 
 bool is_player(const qor_staff& staff) {

@@ -143,14 +143,25 @@ struct kind_ids {
   std::vector<std::int32_t> original;
 };
 
-// The same from the ids of every kind, which a load gathers as it reads the records.
-std::int32_t first_temporary_id(std::vector<kind_ids> kinds);
+// The same from the ids of every kind, which a load gathers as it reads the records: the staff
+// first, then the item kinds in file order.
+std::int32_t first_temporary_id(const std::vector<kind_ids>& kinds);
 
-// The id for a record being made in the editor: the counter's next value, skipping every id that
-// a current or original record or item of any kind already holds. Ids run up to 60000; when
-// none is left it stores a message with set_last_error and returns -1.
-std::int32_t next_temporary_id(record_store& records);
-std::int32_t next_temporary_id();  // on the current data set
+// What next_temporary_id makes an id for when it is not an item: a staff record.
+struct staff_kind_t {};
+inline constexpr staff_kind_t staff_kind{};
+
+// The id for a record being made in the editor, a staff record or an item of one kind: the
+// counter's next value, skipping every id that a current or original record of the same kind
+// holds (records are looked up by id within their kind). Ids run up to 60000, searched once more
+// from 50000 when the counter has passed the end; when every one of them is held in the kind,
+// the lowest id above 60000 that no record of the kind holds. Only a kind holding every id up to
+// the highest there is gets none: then a message is stored with set_last_error and -1 returned.
+std::int32_t next_temporary_id(record_store& records, staff_kind_t);
+std::int32_t next_temporary_id(record_store& records, item_kind kind);
+// On the current data set.
+std::int32_t next_temporary_id(staff_kind_t);
+std::int32_t next_temporary_id(item_kind kind);
 
 // True for classification 2 (player) and 3 (player and non-player).
 bool is_player(const qor_staff& staff);

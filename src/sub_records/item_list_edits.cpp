@@ -77,7 +77,7 @@ item_record<Kind>* make_new_item(form_controls& form) {
   const qor_staff* staff = editor().current_staff;
   if (staff == nullptr)
     return nullptr;
-  const std::int32_t id = next_temporary_id();
+  const std::int32_t id = next_temporary_id(Kind);
   if (id < 0) {
     show_error(get_last_error());
     return nullptr;

@@ -7,7 +7,6 @@
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
 #include "record_form/editor_state.h"
-#include "records/last_error.h"
 
 namespace fs = std::filesystem;
 
@@ -93,26 +92,6 @@ TEST_F(add_staff, the_new_record_survives_save_and_reopen_still_without_an_origi
   // The counter starts above the record made in the editor.
   window.menu_new->trigger();
   EXPECT_EQ(editor().current_staff->StaffID, id + 1);
-}
-
-TEST_F(add_staff, with_every_temporary_id_taken_shows_why_and_adds_nothing) {
-  open_through_menu(copy_to_folder(fixture_file("every_section.staff")));
-  const qor_staff* shown = editor().current_staff;
-  // Items hold every id of the range, 50000 to 60000.
-  for (std::int32_t id = 50000; id <= 60000; ++id) {
-    store().staff_ppm_list.push_back(std::make_unique<qor_staff_ppm>());
-    store().staff_ppm_list.back()->StaffPPMID = id;
-  }
-  store().temporary_id_counter = 50000;
-  environment.dialogs.clear();
-  window.menu_new->trigger();
-
-  ASSERT_EQ(environment.dialogs.shown().size(), 1u);
-  EXPECT_EQ(environment.dialogs.last().type, message_type::error);
-  EXPECT_EQ(environment.dialogs.last().text, QString::fromStdString(get_last_error()));
-  EXPECT_EQ(store().staff_list.size(), 3u);
-  EXPECT_EQ(window.list_box->count(), 3);
-  EXPECT_EQ(editor().current_staff, shown);
 }
 
 TEST_F(add_staff, into_a_file_without_staff_enables_the_record_pages) {

@@ -1,0 +1,78 @@
+#include "held_ids.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+#include <ranges>
+
+#include "key_radix_sort.h"
+
+namespace {
+
+// The ids rising and each once. A file's ids lie close together, so a bit per id of their range,
+// read back in order, is a few times quicker than a merge or sort; scattered ids are sorted.
+std::vector<std::int32_t> distinct_rising(std::vector<std::int32_t> ids) {
+  if (ids.empty())
+    return ids;
+  const auto [lowest, highest] = std::ranges::minmax(ids);
+  const auto range = static_cast<std::uint64_t>(std::int64_t{highest} - lowest) + 1;
+  if (range / 64 > ids.size()) {
+    std::vector<std::uint32_t> words;
+    words.reserve(ids.size());
+    for (const std::int32_t id : ids)
+      append_key_words(id, words);
+    std::vector<std::int32_t> sorted;
+    sorted.reserve(ids.size());
+    for (const std::uint32_t i : radix_order(words, 1))
+      sorted.push_back(ids[i]);
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    return sorted;
+  }
+  std::vector<std::uint64_t> bits(static_cast<std::size_t>(range / 64 + 1));
+  for (const std::int32_t id : ids) {
+    const auto offset = static_cast<std::uint64_t>(std::int64_t{id} - lowest);
+    bits[offset / 64] |= std::uint64_t{1} << (offset % 64);
+  }
+  ids.clear();
+  for (std::size_t word = 0; word < bits.size(); ++word) {
+    for (std::uint64_t left = bits[word]; left != 0; left &= left - 1) {
+      const auto offset = static_cast<std::int64_t>(word * 64) + std::countr_zero(left);
+      ids.push_back(static_cast<std::int32_t>(lowest + offset));
+    }
+  }
+  return ids;
+}
+
+}  // namespace
+
+void held_ids::keep(std::vector<std::int32_t> ids) {
+  ids_ = distinct_rising(std::move(ids));
+}
+
+std::optional<std::int32_t> held_ids::lowest_free_from(std::int32_t from) const {
+  const auto first = static_cast<std::size_t>(std::ranges::lower_bound(ids_, from) - ids_.begin());
+  // The ids are distinct and rising, so the run of held ids from `from` on is where an id stands
+  // as far from `from` as from the run's start, and no id further on does.
+  const auto offsets = std::views::iota(std::size_t{0}, ids_.size() - first);
+  const auto held_in_a_row =
+      std::ranges::partition_point(offsets,
+                                   [&](std::size_t k) {
+                                     return std::int64_t{ids_[first + k]} - from ==
+                                            static_cast<std::int64_t>(k);
+                                   }) -
+      offsets.begin();
+  const std::int64_t free = std::int64_t{from} + held_in_a_row;
+  if (free > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
+  return static_cast<std::int32_t>(free);
+}
+
+void held_ids::take(std::int32_t id) {
+  const auto at = std::ranges::lower_bound(ids_, id);
+  if (at == ids_.end() || *at != id)
+    ids_.insert(at, id);
+}
+
+bool held_ids::holds(std::int32_t id) const {
+  return std::ranges::binary_search(ids_, id);
+}

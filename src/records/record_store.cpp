@@ -153,6 +153,18 @@ std::int32_t first_temporary_id(const std::vector<kind_ids>& kinds) {
   return highest + 1;
 }
 
+void start_temporary_ids(record_store& records, std::vector<kind_ids> kinds) {
+  records.temporary_id_counter = first_temporary_id(kinds);
+  records.indexes.staff_ids.read(std::move(kinds[0].current), std::move(kinds[0].original),
+                                 records.staff_list, records.staff_orig_list);
+  for_each_item_kind(records, [&](auto kind, const auto& current, const auto& original) {
+    const auto index = static_cast<std::size_t>(decltype(kind)::value);
+    kind_ids& ids = kinds[1 + index];
+    records.indexes.item_ids[index].read(std::move(ids.current), std::move(ids.original), current,
+                                         original);
+  });
+}
+
 std::int32_t next_temporary_id(record_store& records, staff_kind_t) {
   return next_id_of_kind(records, records.indexes.staff_ids, records.staff_list,
                          records.staff_orig_list);

@@ -147,6 +147,10 @@ struct kind_ids {
 // first, then the item kinds in file order.
 std::int32_t first_temporary_id(const std::vector<kind_ids>& kinds);
 
+// After a load, from the ids it gathered: sets the counter to first_temporary_id and keeps each
+// kind's ids for next_temporary_id, so the first new record does not read them all again.
+void start_temporary_ids(record_store& records, std::vector<kind_ids> kinds);
+
 // What next_temporary_id makes an id for when it is not an item: a staff record.
 struct staff_kind_t {};
 inline constexpr staff_kind_t staff_kind{};

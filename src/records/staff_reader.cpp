@@ -272,7 +272,7 @@ class staff_file_reader {
       ids.push_back(with_copied_originals(
           std::move(item_ids_[static_cast<std::size_t>(kind.value)]), original.size()));
     });
-    records.temporary_id_counter = first_temporary_id(std::move(ids));
+    start_temporary_ids(records, std::move(ids));
   }
 
   // The ids of a kind whose originals were copied from its records (there are more originals

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QVariant>
 #include <algorithm>
+#include <optional>
 
+#include "platform/app_locale.h"
 #include "platform/control_values.h"
 #include "platform/dialog_service.h"
 #include "platform/win1252.h"
@@ -29,6 +31,41 @@ QVariant current_state(const QWidget* control) {
   if (const auto* box = qobject_cast<const QAbstractButton*>(control))
     return box->isChecked();
   return {};
+}
+
+// The text an edit showed when a record filled it, without thousands separators, and the record.
+struct filled_text {
+  QString text;
+  const void* record = nullptr;
+};
+
+// None once the edit's text has changed to another.
+control_values<std::optional<filled_text>>& filled_texts() {
+  static auto* const values = new control_values<std::optional<filled_text>>(std::nullopt);
+  return *values;
+}
+
+control_values<bool>& edits_watched_for_changes() {
+  static auto* const values = new control_values<bool>(false);
+  return *values;
+}
+
+QString without_thousands_separators(QString text) {
+  const std::string separator = app_locale().thousands_separator();
+  if (!separator.empty())
+    text.remove(from_win1252(separator));
+  return text;
+}
+
+void forget_filled_text_on_change(QLineEdit* edit) {
+  if (edits_watched_for_changes().get(edit))
+    return;
+  edits_watched_for_changes().set(edit, true);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+    const std::optional<filled_text> filled = filled_texts().get(edit);
+    if (filled && filled->text != without_thousands_separators(text))
+      filled_texts().set(edit, std::nullopt);
+  });
 }
 
 // The Windows-1252 capitals and their small letters: A-Z, the Latin-1 capitals from 0xC0 to 0xDE
@@ -92,6 +129,19 @@ void clear_unshown(QWidget* control) {
 bool shows_unshown_value(const QWidget* control) {
   const QVariant marked = unshown_states().get(control);
   return marked.isValid() && marked == current_state(control);
+}
+
+void mark_filled(QLineEdit* edit, const void* record) {
+  forget_filled_text_on_change(edit);
+  filled_texts().set(edit, filled_text{without_thousands_separators(edit->text()), record});
+}
+
+bool untouched_since_filled(const QWidget* control, const void* record) {
+  const auto* edit = qobject_cast<const QLineEdit*>(control);
+  if (edit == nullptr)
+    return false;
+  const std::optional<filled_text> filled = filled_texts().get(edit);
+  return filled && (record == nullptr || filled->record == record);
 }
 
 std::string widget_text(const QString& text) {

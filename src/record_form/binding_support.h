@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+class QLineEdit;
 class QWidget;
 
 // Shared by the value-binding functions.
@@ -24,6 +25,17 @@ void report_binding_failure(std::string_view message, const QWidget* control);
 void mark_unshown(QWidget* control);
 void clear_unshown(QWidget* control);
 bool shows_unshown_value(const QWidget* control);
+
+// An edit filled from a record shows a form of the stored value, not always the value itself: a
+// kept "+5000" shows as "5,000", an amount of 1,380,855,207 as one no edit accepts. Until its
+// text changes to another value (the user's typing, or the program's own change) the stored
+// value stands: the commits into that record pass over the edit and leaving it checks nothing.
+// The bare digits an edit shows while it has the focus and the grouped ones at rest are the same
+// value. Copying the edit into another record takes its text as usual.
+void mark_filled(QLineEdit* edit, const void* record);
+// True for an edit filled from `record` whose text has not changed since; with no record given,
+// filled from any.
+bool untouched_since_filled(const QWidget* control, const void* record = nullptr);
 
 // Texts at the widget boundary.
 std::string widget_text(const QString& text);

@@ -102,7 +102,8 @@ bool currency_field_exit(QLineEdit* sender) {
     sender->setFocus();
     return false;
   }
-  show_amount(sender, *amount);
+  // Regrouped as the same amount: an edit still standing for a stored amount goes on doing so.
+  sender->setText(display_text(money_text(*amount, current_formats().thousands_separator)));
   return true;
 }
 

@@ -42,27 +42,32 @@ date_check_texts date_texts_of(const form_formats& formats) {
 }
 
 bool validate_int_range(QLineEdit* edit, int min, int max) {
-  return settle(edit, check_int_range(text_of(edit), min, max, false, control_name(edit)));
+  return untouched_since_filled(edit) ||
+         settle(edit, check_int_range(text_of(edit), min, max, false, control_name(edit)));
 }
 
 bool validate_int_range_blank(QLineEdit* edit, int min, int max) {
-  return settle(edit, check_int_range(text_of(edit), min, max, true, control_name(edit)));
+  return untouched_since_filled(edit) ||
+         settle(edit, check_int_range(text_of(edit), min, max, true, control_name(edit)));
 }
 
 bool validate_staff_id(QLineEdit* edit) {
-  return settle(edit, check_staff_id(text_of(edit)));
+  return untouched_since_filled(edit) || settle(edit, check_staff_id(text_of(edit)));
 }
 
 bool validate_float_range(QLineEdit* edit, double min, double max, const form_formats& formats) {
-  return settle(edit, check_float_range(text_of(edit), min, max, formats.decimal_separator));
+  return untouched_since_filled(edit) ||
+         settle(edit, check_float_range(text_of(edit), min, max, formats.decimal_separator));
 }
 
 bool validate_year_or_zero(QLineEdit* edit, int min, int max) {
-  return settle(edit, check_year_or_zero(text_of(edit), min, max, control_name(edit)));
+  return untouched_since_filled(edit) ||
+         settle(edit, check_year_or_zero(text_of(edit), min, max, control_name(edit)));
 }
 
 bool validate_date_range(QLineEdit* edit, int first, int last, const form_formats& formats) {
-  return settle(edit, check_date_range(text_of(edit), day_from_key(first), day_from_key(last),
+  return untouched_since_filled(edit) ||
+         settle(edit, check_date_range(text_of(edit), day_from_key(first), day_from_key(last),
                                        date_texts_of(formats)));
 }
 

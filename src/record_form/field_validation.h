@@ -10,7 +10,8 @@ struct control_spec;
 // Validators of a control the user is leaving. Each returns true when the value is acceptable;
 // otherwise it shows the error dialog (OK) and puts the focus back into the edit, so the user
 // cannot leave it without seeing why. An accepted value stays in the edit ("-0" shown as "0")
-// and reaches the record at the next commit.
+// and reaches the record at the next commit. An edit still showing the value a record filled it
+// with passes unchecked (binding_support.h): that value stays as stored until its text changes.
 
 bool validate_int_range(QLineEdit* edit, int min, int max);
 bool validate_int_range_blank(QLineEdit* edit, int min, int max);

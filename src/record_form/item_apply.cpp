@@ -175,8 +175,11 @@ bool apply_item_panel(item_kind kind, const void* owner, void* item, form_contro
           (row.flags & flag_fill_only) != 0) {
         continue;
       }
+      QWidget* control = form.find(row.name);
+      if (untouched_since_filled(control, item))
+        continue;
       const bool counts = !flags_only || row.binding.kind == binding_kind::flag;
-      if (apply_row(row, form.find(row.name), item, formats) && counts)
+      if (apply_row(row, control, item, formats) && counts)
         changed = true;
     }
   }

@@ -12,8 +12,9 @@ class form_controls;
 // DateUpdated is stamped with the current date and time and data_modified is set. An edit that
 // changes nothing stamps nothing. Favourite and disliked staff and clubs, preferred moves and
 // tendencies count only their flags: their other fields are written but stamp nothing. A control
-// still showing a stand-in for a value it could not show (binding_support.h) leaves its field
-// alone, so no value is lost to what the panel showed in its place.
+// still showing a stand-in for a value it could not show, and an edit whose text has not changed
+// since the panel was filled (binding_support.h), leave their fields alone, so no value is lost to
+// what the panel showed in its place.
 //
 // Flags become "True" or "False" from their box; a stored spelling in other letter case counts
 // as a change and is rewritten, except for the injury flags and the days-at-club 15-21 flag,

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "record_form/binding_support.h"
 #include "record_form/control_binding.h"
 #include "record_form/form_controls.h"
 #include "records/lookup_lists.h"
@@ -160,8 +161,13 @@ bool fill_bound_control(const control_spec& row, QWidget* control, const void* r
   if (control == nullptr || !row.binding.field.bound())
     return false;
   const field_slot field = slot_in(row.binding.field, record);
-  if (auto* edit = qobject_cast<QLineEdit*>(control))
-    return fill_edit(row, edit, field, formats);
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    const bool filled = fill_edit(row, edit, field, formats);
+    // What it shows stands for the stored value until its text changes (binding_support.h).
+    if (filled)
+      mark_filled(edit, record);
+    return filled;
+  }
   if (auto* combo = qobject_cast<QComboBox*>(control))
     return fill_combo(row, combo, field);
   if (auto* button = qobject_cast<QAbstractButton*>(control)) {
@@ -208,7 +214,10 @@ bool apply_rows_of(std::span<const page_spec> pages, const void* owner, void* re
     for (const control_spec& row : page.controls) {
       if (row.binding.field.owner != owner || (row.flags & flag_fill_only) != 0)
         continue;
-      if (apply_bound_control(row, controls.find(row.name), record, formats))
+      QWidget* control = controls.find(row.name);
+      if (untouched_since_filled(control, record))
+        continue;
+      if (apply_bound_control(row, control, record, formats))
         changed = true;
     }
   }

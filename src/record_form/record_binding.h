@@ -15,7 +15,8 @@ class form_controls;
 // or back, through the binding functions its binding kind names.
 
 // Fills the control from the row's field with Tag -99 (an "index, direct" combo keeps its
-// tag). False when the row binds no field of this record or the control is missing.
+// tag). An edit then stands for the stored value until its text changes (binding_support.h).
+// False when the row binds no field of this record or the control is missing.
 bool fill_bound_control(const control_spec& row, QWidget* control, const void* record,
                         const form_formats& formats);
 // Takes the control's value into the row's field (and its companion); true when the field got
@@ -27,7 +28,8 @@ bool apply_bound_control(const control_spec& row, QWidget* control, void* record
 template <class Record>
 void fill_record_fields(std::span<const page_spec> pages, const Record& record,
                         form_controls& controls);
-// Commits every such control that is not fill-only; true when any field got a new value.
+// Commits every such control that is not fill-only, passing over edits whose text has not
+// changed since they were filled; true when any field got a new value.
 template <class Record>
 bool apply_record_fields(std::span<const page_spec> pages, Record& record, form_controls& controls);
 

@@ -139,6 +139,11 @@ void warn_for_cash_or_percentage_clause() {
                    message_buttons::yes_no_cancel);
 }
 
+// A date left as the item holds it asks nothing: its warning and checks are for a date typed.
+bool left_as_shown(const QLineEdit* date) {
+  return editor().filling_controls || untouched_since_filled(date);
+}
+
 }  // namespace
 
 bool staff_history_yearExit(QLineEdit* year, form_controls& form) {
@@ -150,7 +155,7 @@ bool staff_achievements_yearExit(QLineEdit* year, form_controls& form) {
 }
 
 bool staff_history_date_joinedExit(QLineEdit* date, form_controls& form) {
-  if (editor().filling_controls)
+  if (left_as_shown(date))
     return true;
   const std::optional<long long> year = shown_history_year(form);
   if (!year)
@@ -166,7 +171,7 @@ bool staff_history_date_joinedExit(QLineEdit* date, form_controls& form) {
 }
 
 bool staff_history_date_departedExit(QLineEdit* date, form_controls& form) {
-  if (editor().filling_controls)
+  if (left_as_shown(date))
     return true;
   const std::optional<long long> year = shown_history_year(form);
   if (!year)

@@ -77,7 +77,9 @@ void staff_club_loan_buy_optionClick(form_controls& controls);
 bool currency_field_exit(QLineEdit* sender);
 
 // Entering an edit of a wage triplet, before its thousands separators are taken out: what it
-// shows is kept, so that leaving it unchanged changes nothing.
+// shows is kept, so that leaving it unchanged changes nothing. An amount the program writes into
+// it while the user is in it (a record shown, Add staff, a conversion) takes its place: only the
+// user's typing counts.
 void wage_field_enter(QLineEdit* sender);
 // Leaving an edit of a wage triplet: an amount the user typed since entering it (thousands
 // separators allowed) drives the other two; emptying it empties them. An amount whose derived

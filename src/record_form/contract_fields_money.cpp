@@ -75,17 +75,41 @@ const wage_edit_role* wage_role_of(const QLineEdit* edit) {
   return found != std::end(wage_edits) ? &found->role : nullptr;
 }
 
-// What each wage edit showed when the user entered it; unset before the first entry.
+// What each wage edit showed when the user entered it, or since then when the program wrote
+// another amount into it; unset before the first entry.
 control_values<std::optional<QString>>& texts_at_entry() {
   static auto* const values = new control_values<std::optional<QString>>(std::nullopt);
   return *values;
 }
 
+std::string bare_amount(const QString& text) {
+  return strip_thousands(widget_text(text), current_formats().thousands_separator);
+}
+
+// Set while an exit writes the sender's typed amount back without its separators.
+bool rewriting_typed_amount = false;
+
+// An amount the program writes into an edit that has the focus (a record shown, Add staff, a
+// conversion) is no typing: it is what the user's typing counts from. The user's own change has
+// marked the edit modified by the time its text change is announced; the program's has not.
+void count_typing_from_refills(QLineEdit* edit) {
+  constexpr const char* watched = "wage_refills_watched";
+  if (edit->property(watched).toBool())
+    return;
+  edit->setProperty(watched, true);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+    if (edit->isModified() || rewriting_typed_amount)
+      return;
+    const std::optional<QString> entered = texts_at_entry().get(edit);
+    if (entered && bare_amount(*entered) != bare_amount(text))
+      texts_at_entry().set(edit, text);
+  });
+}
+
 // The user changed the amount since entering the edit; an edit never entered counts as changed.
 bool typed_since_entry(const QLineEdit* sender, std::string_view bare) {
   const std::optional<QString> entered = texts_at_entry().get(sender);
-  return !entered ||
-         strip_thousands(widget_text(*entered), current_formats().thousands_separator) != bare;
+  return !entered || bare_amount(*entered) != bare;
 }
 
 }  // namespace
@@ -113,19 +137,21 @@ std::span<const char* const> wage_edit_names() {
 
 void wage_field_enter(QLineEdit* sender) {
   texts_at_entry().set(sender, sender->text());
+  count_typing_from_refills(sender);
 }
 
 bool wage_field_exit(QLineEdit* sender, form_controls& controls) {
   const wage_edit_role* role = wage_role_of(sender);
   if (role == nullptr)
     return false;
-  const std::string bare =
-      strip_thousands(widget_text(sender->text()), current_formats().thousands_separator);
+  const std::string bare = bare_amount(sender->text());
   if (!typed_since_entry(sender, bare)) {
     sender->setText(*texts_at_entry().get(sender));
     return true;
   }
+  rewriting_typed_amount = true;
   sender->setText(display_text(bare));
+  rewriting_typed_amount = false;
   // Beyond this amount a derived one would pass the largest amount an edit holds.
   const long long largest = largest_convertible_wage(role->triplet, role->period);
   if (!validate_int_range_blank(sender, 0, static_cast<int>(largest)))

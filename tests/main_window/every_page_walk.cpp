@@ -3,17 +3,14 @@
 #include <QTabBar>
 #include <QTest>
 #include <algorithm>
-#include <cstdio>
 
 #include "change_tracking/item_store.h"
-#include "platform/app_locale.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
 #include "platform/string_grid.h"
 #include "record_form/item_details.h"
 #include "records/item_vectors.h"
 #include "records/record_layout.h"
-#include "records/staff_writer.h"
 #include "sub_records/item_list_places.h"
 
 namespace fs = std::filesystem;
@@ -39,13 +36,6 @@ std::string changed_fields(const record_copy& before, const record_copy& after) 
     }
   }
   return names;
-}
-
-void write_data(data_set& data, const fs::path& path) {
-  std::FILE* out = std::fopen(path.string().c_str(), "wb");
-  ASSERT_NE(out, nullptr);
-  EXPECT_TRUE(write_staff_file(out, data, app_locale()));
-  std::fclose(out);
 }
 
 }  // namespace
@@ -85,15 +75,6 @@ void expect_same_records(const std::vector<record_copy>& before,
     EXPECT_TRUE(after[i].bytes == before[i].bytes)
         << before[i].name << ": " << changed_fields(before[i], after[i]);
   }
-}
-
-fs::path every_page_walk::write_as_saved(data_set& data, const std::string& name) {
-  const fs::path path = folder.path() / name;
-  write_data(data, path);
-  data_set read;
-  EXPECT_TRUE(reload_file(path, read));
-  write_data(read, path);
-  return path;
 }
 
 void every_page_walk::click_tab(int index) {

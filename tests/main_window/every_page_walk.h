@@ -32,10 +32,6 @@ void expect_same_records(const std::vector<record_copy>& before,
 // record and over to the "Analysis" page and back, so that every move that commits has run.
 class every_page_walk : public file_menu_test {
  protected:
-  // Writes the data as the program saves a file, reads it back and writes it again, so that the
-  // file holds what the program itself would write.
-  std::filesystem::path write_as_saved(data_set& data, const std::string& name);
-
   // `on_page` runs with each page in front, then with each item shown (with its kind's panel).
   using page_visit = std::function<void(QWidget* page, const char* panel)>;
   void show_everything(const page_visit& on_page = {});

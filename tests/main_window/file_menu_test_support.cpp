@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -16,6 +17,7 @@
 #include "records/load_observer.h"
 #include "records/staff_backup.h"
 #include "records/staff_reader.h"
+#include "records/staff_writer.h"
 
 namespace fs = std::filesystem;
 
@@ -75,6 +77,21 @@ fs::path file_menu_test::copy_to_folder(const fs::path& source, std::string_view
   const fs::path target = folder.path() / name;
   fs::copy_file(source, target, fs::copy_options::overwrite_existing);
   return target;
+}
+
+fs::path file_menu_test::write_as_saved(data_set& data, std::string_view name) {
+  const fs::path path = folder.path() / name;
+  const auto write = [&path](data_set& written) {
+    std::FILE* out = std::fopen(path.string().c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    EXPECT_TRUE(write_staff_file(out, written, app_locale()));
+    std::fclose(out);
+  };
+  write(data);
+  data_set read;
+  EXPECT_TRUE(reload_file(path, read));
+  write(read);
+  return path;
 }
 
 fs::path file_menu_test::write_file_without_staff() {

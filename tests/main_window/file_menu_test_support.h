@@ -44,6 +44,9 @@ class file_menu_test : public testing::Test {
   // A copy of a file in the temporary folder, under the name given.
   std::filesystem::path copy_to_folder(const std::filesystem::path& source,
                                        std::string_view name = "Team.staff");
+  // The data written to a file in the temporary folder as the program saves it, read back and
+  // written again, so that the file holds what the program itself would write.
+  std::filesystem::path write_as_saved(data_set& data, std::string_view name);
   // Empty.staff in the temporary folder: the three leading lines and the staff header of
   // every_section.staff, with no staff line after them.
   std::filesystem::path write_file_without_staff();

@@ -117,7 +117,10 @@ class field_rules_form : public ::testing::Test {
   // Types a text into an edit the user is in.
   void type_into(const char* name, const char* text) {
     focus_on(name);
-    edit(name)->setText(from_win1252(text));
+    // Over the whole text, as the user's own typing: the program's setText is no typing.
+    QLineEdit* typed_into = edit(name);
+    typed_into->selectAll();
+    typed_into->insert(from_win1252(text));
   }
 
   // The user picks an item of a combo.

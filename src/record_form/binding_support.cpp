@@ -33,7 +33,7 @@ QVariant current_state(const QWidget* control) {
   return {};
 }
 
-// The text an edit showed when a record filled it, without thousands separators, and the record.
+// The text an edit showed when a record filled it, and the record.
 struct filled_text {
   QString text;
   const void* record = nullptr;
@@ -57,13 +57,22 @@ QString without_thousands_separators(QString text) {
   return text;
 }
 
+// The same amount with or without its separators (bare digits while the user is in the edit,
+// grouped at rest) is no other value.
+bool same_value_text(const QString& a, const QString& b) {
+  return a == b || without_thousands_separators(a) == without_thousands_separators(b);
+}
+
+// Any typing of the user's, and any change of the program's to another value, ends the mark.
 void forget_filled_text_on_change(QLineEdit* edit) {
   if (edits_watched_for_changes().get(edit))
     return;
   edits_watched_for_changes().set(edit, true);
+  QObject::connect(edit, &QLineEdit::textEdited, edit,
+                   [edit] { filled_texts().set(edit, std::nullopt); });
   QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
     const std::optional<filled_text> filled = filled_texts().get(edit);
-    if (filled && filled->text != without_thousands_separators(text))
+    if (filled && !same_value_text(filled->text, text))
       filled_texts().set(edit, std::nullopt);
   });
 }
@@ -131,9 +140,14 @@ bool shows_unshown_value(const QWidget* control) {
   return marked.isValid() && marked == current_state(control);
 }
 
+void forget_filled(QLineEdit* edit) {
+  if (filled_texts().get(edit))
+    filled_texts().set(edit, std::nullopt);
+}
+
 void mark_filled(QLineEdit* edit, const void* record) {
   forget_filled_text_on_change(edit);
-  filled_texts().set(edit, filled_text{without_thousands_separators(edit->text()), record});
+  filled_texts().set(edit, filled_text{edit->text(), record});
 }
 
 bool untouched_since_filled(const QWidget* control, const void* record) {

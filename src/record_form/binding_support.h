@@ -33,6 +33,8 @@ bool shows_unshown_value(const QWidget* control);
 // The bare digits an edit shows while it has the focus and the grouped ones at rest are the same
 // value. Copying the edit into another record takes its text as usual.
 void mark_filled(QLineEdit* edit, const void* record);
+// Drops the mark, before a fill writes the edit anew.
+void forget_filled(QLineEdit* edit);
 // True for an edit filled from `record` whose text has not changed since; with no record given,
 // filled from any.
 bool untouched_since_filled(const QWidget* control, const void* record = nullptr);

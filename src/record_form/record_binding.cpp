@@ -162,6 +162,7 @@ bool fill_bound_control(const control_spec& row, QWidget* control, const void* r
     return false;
   const field_slot field = slot_in(row.binding.field, record);
   if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    forget_filled(edit);
     const bool filled = fill_edit(row, edit, field, formats);
     // What it shows stands for the stored value until its text changes (binding_support.h).
     if (filled)

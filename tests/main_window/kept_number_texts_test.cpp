@@ -14,6 +14,7 @@
 #include "record_form/field_help.h"
 #include "record_form/field_slot.h"
 #include "record_form/item_details.h"
+#include "record_form/item_selection.h"
 #include "record_form/page_table.h"
 #include "records/item_vectors.h"
 #include "records/quoted_fields.h"
@@ -178,6 +179,64 @@ TEST_P(kept_number_texts, passing_through_every_number_edit_changes_nothing) {
   expect_walk_to_change_nothing(
       [this](QWidget* page, const char* panel) { tab_through_number_edits(page, panel); });
   EXPECT_GE(edits_passed, 300);
+}
+
+// Once the user types in such an edit, what was typed is checked and committed, even the same
+// amount in the edit's own form.
+class typing_over_kept_numbers : public file_menu_test {
+ protected:
+  void SetUp() override {
+    data_set data;
+    ASSERT_TRUE(reload_file(fixture_file("every_section.staff"), data));
+    for (auto& staff : data.records.staff_list) {
+      staff->StaffLoanPlayerWagesText = "+1380855207";
+      staff->StaffLoanPlayerWages = 1380855207;
+    }
+    for (auto& season : data.records.staff_history_list) {
+      season->StaffHistoryTransferFeeText = "+5000";
+      season->StaffHistoryTransferFee = 5000;
+    }
+    open_through_menu(write_as_saved(data, "Kept.staff"));
+    environment.dialogs.clear();
+  }
+
+  void type_and_tab(const char* name, const char* typed) {
+    QLineEdit* typed_into = edit(name);
+    typed_into->selectAll();
+    QTest::keyClicks(typed_into, typed);
+    QTest::keyClick(typed_into, Qt::Key_Tab);
+  }
+};
+
+TEST_F(typing_over_kept_numbers, a_typed_amount_is_checked_then_committed) {
+  qor_staff* shown = editor().current_staff;
+  focus_on("staff_loan_player_wages");
+  type_and_tab("staff_loan_player_wages", "1380855207");
+  ASSERT_EQ(environment.dialogs.shown_texts(),
+            std::vector<QString>{"Valid value range is 0 - 999999999"});
+  EXPECT_EQ(QApplication::focusWidget(), edit("staff_loan_player_wages"));
+
+  type_and_tab("staff_loan_player_wages", "5000");
+  click_staff_entry(list_entry_of(shown) == 0 ? 1 : 0);
+  EXPECT_EQ(shown->StaffLoanPlayerWagesText, "5000");
+  EXPECT_EQ(shown->StaffLoanPlayerWages, 5000);
+  EXPECT_TRUE(editor().data_modified);
+  EXPECT_EQ(environment.dialogs.shown().size(), 1u);
+}
+
+TEST_F(typing_over_kept_numbers, a_fee_typed_as_shown_is_the_users_value) {
+  focus_on("staff_history_fee");
+  const qor_staff_history* season = selected_item<item_kind::history>().current;
+  ASSERT_NE(season, nullptr);
+  const std::string stamp_before(season->DateUpdated.view());
+
+  type_and_tab("staff_history_fee", "5000");
+
+  EXPECT_EQ(season->StaffHistoryTransferFeeText, "5000");
+  EXPECT_EQ(season->StaffHistoryTransferFee, 5000);
+  EXPECT_NE(season->DateUpdated.view(), stamp_before);
+  EXPECT_TRUE(editor().data_modified);
+  EXPECT_TRUE(environment.dialogs.shown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(every_form, kept_number_texts, testing::ValuesIn(kept_numbers),

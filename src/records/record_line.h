@@ -27,8 +27,15 @@ std::optional<int> read_record_line(std::string_view line, const record_layout& 
 // carry one; returns how many texts held one.
 int replace_carriage_returns(std::byte* record, const record_layout& layout);
 
-// Appends the record's line, ended by a line feed. A text holding a double quote, a carriage
-// return or a line feed would break the line apart, so such a record is refused: nothing is
-// appended and the offending column is returned. Null on success.
-const field_descriptor* append_record_line(std::string& out, const std::byte* record,
-                                           const record_layout& layout);
+// The most bytes write_record_line stores for one record of the layout: its line with the line
+// feed, and the bytes past the line's end that it may store as well (the next line overwrites
+// them).
+std::size_t record_line_room(const record_layout& layout);
+
+// Writes the record's line, ended by a line feed, from `out` on, which has record_line_room
+// bytes, and moves `out` to the line's end; `record_size` bytes from `record` on may be read.
+// A text holding a double quote, a carriage return or a line feed would break the line apart,
+// so such a record is refused: `out` stays where it was and the offending column is returned.
+// Null on success.
+const field_descriptor* write_record_line(char*& out, const std::byte* record,
+                                          std::size_t record_size, const record_layout& layout);

@@ -1,9 +1,12 @@
 #include "staff_writer.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <string_view>
 
 #include "dates.h"
+#include "fetch_ahead.h"
 #include "file_replacement.h"
 #include "item_kinds.h"
 #include "item_vectors.h"
@@ -22,31 +25,36 @@ constexpr std::string_view staff_write_error = "save_data - write failed";
 // the message of the part it happened in.
 class part_writer {
  public:
-  explicit part_writer(std::FILE* out) : out_(out) { buffer_.reserve(chunk_size + (1 << 14)); }
+  explicit part_writer(std::FILE* out)
+      : out_(out), buffer_(std::make_unique_for_overwrite<char[]>(buffer_size)) {}
 
+  // Lines other than records' are short: the longest, a header, has a few thousand characters.
   void line(std::string_view text) {
-    buffer_ += text;
-    buffer_ += '\n';
-    write_full_chunk();
+    make_room(text.size() + 1);
+    end_ = std::copy(text.begin(), text.end(), end_);
+    *end_++ = '\n';
   }
 
   // False, with a message naming the record and the column, when the record cannot be written.
   template <class Record>
   bool records(const record_vector<Record>& records, const record_layout& layout,
                std::string_view section) {
-    for (const auto& record : records) {
+    const std::size_t room = record_line_room(layout);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      fetch_ahead(records, i, sizeof(Record));
+      const Record* record = records[i].get();
       if (!record) {
         continue;
       }
+      make_room(room);
       if (const field_descriptor* refused =
-              append_record_line(buffer_, record_bytes(*record), layout)) {
+              write_record_line(end_, record_bytes(*record), sizeof(Record), layout)) {
         set_last_error("save_data - record " + std::to_string(record_id(*record)) + " of " +
                        std::string(section) + " cannot be written: its column " +
                        std::string(refused->name) +
                        " holds a double quote, carriage return or line feed");
         return false;
       }
-      write_full_chunk();
     }
     return true;
   }
@@ -54,7 +62,7 @@ class part_writer {
   // Ends a part: writes what is left and checks every write since the last part ended. The
   // message ends with the system's reason for the first write that failed.
   bool end_part(std::string_view failure_message) {
-    write(buffer_.size());
+    write();
     errno = 0;
     if (!failed_ && std::fflush(out_) != 0) {
       fail();
@@ -69,20 +77,21 @@ class part_writer {
   }
 
  private:
-  static constexpr std::size_t chunk_size = 1 << 16;
+  static constexpr std::size_t buffer_size = 1 << 17;
 
-  void write_full_chunk() {
-    if (buffer_.size() >= chunk_size) {
-      write(buffer_.size());
+  void make_room(std::size_t bytes) {
+    if (buffer_.get() + buffer_size - end_ < static_cast<std::ptrdiff_t>(bytes)) {
+      write();
     }
   }
 
-  void write(std::size_t size) {
+  void write() {
+    const auto size = static_cast<std::size_t>(end_ - buffer_.get());
     errno = 0;
-    if (!failed_ && std::fwrite(buffer_.data(), 1, size, out_) != size) {
+    if (!failed_ && std::fwrite(buffer_.get(), 1, size, out_) != size) {
       fail();
     }
-    buffer_.clear();
+    end_ = buffer_.get();
   }
 
   // Keeps the system's reason for the first failed write; the part's later writes are skipped.
@@ -92,7 +101,8 @@ class part_writer {
   }
 
   std::FILE* out_;
-  std::string buffer_;
+  std::unique_ptr<char[]> buffer_;
+  char* end_ = buffer_.get();  // of the bytes not yet written
   bool failed_ = false;
   int failure_reason_ = 0;  // errno of the failed write, 0 when it gave none
 };

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <vector>
 
 #include "records/item_kinds.h"
 #include "records/item_records.h"
+#include "records/item_vectors.h"
 #include "records/record_line.h"
 #include "records/record_store.h"
 #include "records/staff_fields.h"
@@ -13,6 +15,21 @@
 #include "records_test_support.h"
 
 namespace {
+
+// A record's line as write_record_line writes it, or the column it refuses.
+struct written_line {
+  std::string text;
+  const field_descriptor* refused = nullptr;
+};
+
+written_line write_line(const std::byte* record, std::size_t record_size,
+                        const record_layout& layout) {
+  std::string room(record_line_room(layout), '\0');
+  char* end = room.data();
+  const field_descriptor* refused = write_record_line(end, record, record_size, layout);
+  room.resize(static_cast<std::size_t>(end - room.data()));
+  return {room, refused};
+}
 
 qor_staff read_staff(const std::vector<std::pair<int, std::string>>& values) {
   qor_staff staff;
@@ -113,8 +130,8 @@ TEST(RecordLine, WrittenLineReadsBackToTheSameRecord) {
                                       {international_apps, "300"},
                                       {height, "1,85"},
                                       {nation_declared, "True"}});
-  std::string out;
-  ASSERT_EQ(append_record_line(out, record_bytes(staff), staff_layout()), nullptr);
+  auto [out, refused] = write_line(record_bytes(staff), sizeof staff, staff_layout());
+  ASSERT_EQ(refused, nullptr);
   ASSERT_EQ(out.back(), '\n');
   out.pop_back();
   // The pair writes its text, not the truncated number.
@@ -188,12 +205,78 @@ TEST(RecordLine, TextsThatWouldBreakTheLineAreRefused) {
     qor_staff staff;
     staff.StaffID = 5;
     staff.StaffNickName = text;
-    std::string out = "kept";
-    const field_descriptor* refused = append_record_line(out, record_bytes(staff), staff_layout());
-    ASSERT_NE(refused, nullptr) << text;
-    EXPECT_EQ(refused->name, "StaffNickName");
-    EXPECT_EQ(out, "kept");
+    const written_line line = write_line(record_bytes(staff), sizeof staff, staff_layout());
+    ASSERT_NE(line.refused, nullptr) << text;
+    EXPECT_EQ(line.refused->name, "StaffNickName");
+    EXPECT_EQ(line.text, "") << "nothing is written";
   }
+}
+
+// The fields of a written line, without their quotes.
+std::vector<std::string> fields_of(std::string_view line) {
+  line = line.substr(1, line.size() - 3);  // the first quote, the last and the line feed
+  std::vector<std::string> fields;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = line.find("\";\"", start);
+    fields.emplace_back(line.substr(start, end - start));
+    if (end == std::string_view::npos) {
+      return fields;
+    }
+    start = end + 3;
+  }
+}
+
+// Texts are copied and checked a block of bytes at a time: every text column of every record
+// type, with texts that end within, at and after a block, fill their field to its last byte, or
+// lie at the record's end. A text ends at its first zero byte whatever follows it in the field;
+// a byte that would break the line refuses the record wherever it is in the text.
+template <class Record>
+void check_text_columns(const record_layout& layout) {
+  for (std::size_t column = 0; column < layout.steps.size(); ++column) {
+    const column_step& step = layout.steps[column];
+    if (step.text_capacity == 0) {
+      continue;  // a number
+    }
+    for (const std::size_t length : {0, 1, 5, 15, 16, 17, 31, 32, 33, 50, 99, 100, 101}) {
+      if (length > step.text_capacity) {
+        continue;
+      }
+      std::string text;
+      for (std::size_t i = 0; i < length; ++i) {
+        text += static_cast<char>('a' + i % 26);
+      }
+      // What follows the text's zero byte in the field is never written.
+      std::string field(step.text_capacity, '"');
+      field.replace(0, length, text);
+      if (length < field.size()) {
+        field[length] = '\0';
+      }
+      // The other fields all full, so that only the field's own end can end a text filling it.
+      Record record;
+      std::memset(record_bytes(record), 'z', sizeof record);
+      std::memcpy(record_bytes(record) + step.text_offset, field.data(), field.size());
+      const written_line line = write_line(record_bytes(record), sizeof record, layout);
+      const std::string name(layout.columns[column]->name);
+      ASSERT_EQ(line.refused, nullptr) << name << ", " << length;
+      EXPECT_EQ(fields_of(line.text).at(column), text) << name;
+      if (length > 0) {
+        field[length - 1] = "\"\r\n"[length % 3];
+        std::memcpy(record_bytes(record) + step.text_offset, field.data(), field.size());
+        const written_line refused = write_line(record_bytes(record), sizeof record, layout);
+        EXPECT_EQ(refused.refused, layout.columns[column]) << name << ", " << length;
+        EXPECT_EQ(refused.text, "");
+      }
+    }
+  }
+}
+
+TEST(RecordLine, EveryTextIsWrittenUpToItsEndAndCheckedThroughout) {
+  check_text_columns<qor_staff>(staff_layout());
+  record_store store;
+  for_each_item_kind(store, [](auto kind, const auto& current, const auto&) {
+    using item = typename std::remove_cvref_t<decltype(current)>::value_type::element_type;
+    check_text_columns<item>(item_layout(kind));
+  });
 }
 
 }  // namespace

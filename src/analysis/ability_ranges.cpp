@@ -25,7 +25,7 @@ std::vector<ability_band> make_bands(ability_mode mode) {
   return bands;
 }
 
-unsigned count_players_in_range(std::span<const std::unique_ptr<qor_staff>> staff,
+unsigned count_players_in_range(std::span<const record_pointer<qor_staff>> staff,
                                 std::span<const int> ages, const ability_range_filter& filter,
                                 ability_mode mode, int lowest, int highest) {
   const int floor = mode == ability_mode::current ? 0 : lowest_potential_code;
@@ -58,13 +58,13 @@ std::span<const ability_band> ability_bands(ability_mode mode) {
   return mode == ability_mode::current ? current : potential;
 }
 
-unsigned count_players_in_ca_range(std::span<const std::unique_ptr<qor_staff>> staff,
+unsigned count_players_in_ca_range(std::span<const record_pointer<qor_staff>> staff,
                                    std::span<const int> ages, const ability_range_filter& filter,
                                    int lowest, int highest) {
   return count_players_in_range(staff, ages, filter, ability_mode::current, lowest, highest);
 }
 
-unsigned count_players_in_pa_range(std::span<const std::unique_ptr<qor_staff>> staff,
+unsigned count_players_in_pa_range(std::span<const record_pointer<qor_staff>> staff,
                                    std::span<const int> ages, const ability_range_filter& filter,
                                    int lowest, int highest) {
   return count_players_in_range(staff, ages, filter, ability_mode::potential, lowest, highest);
@@ -78,7 +78,7 @@ double range_percentage(unsigned total, unsigned count) {
   return 100.0 / total * count;
 }
 
-ability_distribution distribute_abilities(std::span<const std::unique_ptr<qor_staff>> staff,
+ability_distribution distribute_abilities(std::span<const record_pointer<qor_staff>> staff,
                                           std::span<const int> ages,
                                           const ability_range_filter& filter, ability_mode mode) {
   const int floor = mode == ability_mode::current ? 0 : lowest_potential_code;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "records/record_pointer.h"
+
 struct qor_staff;
 
 // Which ability the distribution counts.
@@ -34,10 +36,10 @@ struct ability_range_filter {
 
 // The players whose ability lies in [lowest, highest]; `ages` holds each record's age in years,
 // index for index. 0 for bounds outside what the mode allows or ages outside 0 to 50.
-unsigned count_players_in_ca_range(std::span<const std::unique_ptr<qor_staff>> staff,
+unsigned count_players_in_ca_range(std::span<const record_pointer<qor_staff>> staff,
                                    std::span<const int> ages, const ability_range_filter& filter,
                                    int lowest, int highest);
-unsigned count_players_in_pa_range(std::span<const std::unique_ptr<qor_staff>> staff,
+unsigned count_players_in_pa_range(std::span<const record_pointer<qor_staff>> staff,
                                    std::span<const int> ages, const ability_range_filter& filter,
                                    int lowest, int highest);
 
@@ -55,7 +57,7 @@ struct ability_distribution {
   std::vector<band_share> bands;  // in ability_bands order
 };
 
-ability_distribution distribute_abilities(std::span<const std::unique_ptr<qor_staff>> staff,
+ability_distribution distribute_abilities(std::span<const record_pointer<qor_staff>> staff,
                                           std::span<const int> ages,
                                           const ability_range_filter& filter, ability_mode mode);
 

@@ -24,7 +24,7 @@ constexpr choice_run choice_runs[] = {
     {0, 4, 70}, {5, 7, 139}, {8, 8, 26}, {9, 50, 75}, {51, 59, 19}};
 
 // The copy of the staff vector the walks sort.
-std::vector<qor_staff*> staff_copy(std::span<const std::unique_ptr<qor_staff>> staff) {
+std::vector<qor_staff*> staff_copy(std::span<const record_pointer<qor_staff>> staff) {
   std::vector<qor_staff*> copy;
   copy.reserve(staff.size());
   for (const auto& record : staff)
@@ -78,7 +78,7 @@ int average_value(const qor_staff& staff, int choice) {
   return static_cast<int>(staff_sort_key_maker(*attribute, context)(staff).number);
 }
 
-average_result calculate_average(std::span<const std::unique_ptr<qor_staff>> staff,
+average_result calculate_average(std::span<const record_pointer<qor_staff>> staff,
                                  const average_request& request) {
   average_result result;
   if (request.amount <= 0)

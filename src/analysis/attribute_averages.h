@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "records/record_pointer.h"
+
 struct qor_staff;
 
 // The sixty attribute choices of the averages page, in the choice list's order.
@@ -44,7 +46,7 @@ struct average_result {
 };
 
 // Works on a copy: the staff vector's order is never changed.
-average_result calculate_average(std::span<const std::unique_ptr<qor_staff>> staff,
+average_result calculate_average(std::span<const record_pointer<qor_staff>> staff,
                                  const average_request& request);
 
 // "7. Common Name (15)", or "7. Second, First (12)*" for a loanee.

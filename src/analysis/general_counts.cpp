@@ -79,8 +79,8 @@ std::string appearance_markers(const qor_staff& staff) {
 
 }  // namespace
 
-staff_survey::staff_survey(std::span<const std::unique_ptr<qor_staff>> staff,
-                           std::span<const std::unique_ptr<qor_staff>> originals,
+staff_survey::staff_survey(std::span<const record_pointer<qor_staff>> staff,
+                           std::span<const record_pointer<qor_staff>> originals,
                            survey_context context)
     : context_(std::move(context)) {
   original_by_id_.reserve(originals.size());

@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "records/record_pointer.h"
+
 struct qor_staff;
 
 // The thirty categories of the general counts, in the page's order.
@@ -66,8 +68,8 @@ struct survey_context {
 // every count is one cheap pass.
 class staff_survey {
  public:
-  staff_survey(std::span<const std::unique_ptr<qor_staff>> staff,
-               std::span<const std::unique_ptr<qor_staff>> originals, survey_context context);
+  staff_survey(std::span<const record_pointer<qor_staff>> staff,
+               std::span<const record_pointer<qor_staff>> originals, survey_context context);
 
   // The count the page shows: the squad categories count nothing while the ranges they need
   // are not known. The first count counts every category, in one pass over the records.

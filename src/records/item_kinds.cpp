@@ -64,7 +64,7 @@ template <item_kind Kind>
 std::byte* append_new(record_store& records, bool original) {
   using vectors = item_vectors<Kind>;
   auto& target = original ? vectors::original(records) : vectors::current(records);
-  target.push_back(std::make_unique<typename vectors::record>());
+  target.push_back(make_block_record<typename vectors::record>(records.blocks));
   return reinterpret_cast<std::byte*>(target.back().get());
 }
 

@@ -9,10 +9,11 @@
 namespace {
 
 template <class Record>
-void copy_records(const record_vector<Record>& from, record_vector<Record>& to) {
+void copy_records(const record_vector<Record>& from, record_vector<Record>& to,
+                  record_blocks& blocks) {
   for (const auto& record : from) {
     if (record) {
-      to.push_back(std::make_unique<Record>(*record));
+      to.push_back(copy_to_block(blocks, *record));
     }
   }
 }
@@ -40,11 +41,11 @@ void rewrite_vector_amounts(record_vector<qor_staff>& staff, char decimal_separa
 void copy_missing_originals(record_store& records, bool staff_originals_given,
                             const std::array<bool, item_kind_count>& item_originals_given) {
   if (!staff_originals_given && records.staff_orig_list.empty()) {
-    copy_records(records.staff_list, records.staff_orig_list);
+    copy_records(records.staff_list, records.staff_orig_list, records.blocks);
   }
   for_each_item_kind(records, [&](auto kind, auto& current, auto& original) {
     if (!item_originals_given[static_cast<std::size_t>(kind.value)] && original.empty()) {
-      copy_records(current, original);
+      copy_records(current, original, records.blocks);
     }
   });
 }

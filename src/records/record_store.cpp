@@ -122,6 +122,7 @@ void delete_all_records(record_store& records) {
     delete_all_records(original);
   });
   records.indexes = {};
+  records.blocks = {};  // no record of theirs is left
 }
 
 std::int32_t first_temporary_id(const record_store& records) {

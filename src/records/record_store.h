@@ -4,12 +4,15 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "fixed_text.h"
 #include "item_index.h"
 #include "item_records.h"
+#include "record_blocks.h"
 #include "record_ids.h"
+#include "record_pointer.h"
 #include "staff_record.h"
 
 class system_locale;
@@ -17,11 +20,32 @@ class system_locale;
 // The program's whole data set in memory. For the staff and for each item kind one vector of
 // the records being edited and one of the records as first exported (the originals). Vectors
 // own their records; an entry may be null and every operation skips null entries. A record and
-// its original are separate allocations matched by id; a record made in the editor has none.
+// its original are separate records matched by id; a record made in the editor has none.
 template <class Record>
-using record_vector = std::vector<std::unique_ptr<Record>>;
+using record_vector = std::vector<record_pointer<Record>>;
+
+// A zero-filled record in the blocks, as its constructor would make it: the blocks' bytes are
+// zero already, and records are plain structures that any bytes make.
+template <class Record>
+record_pointer<Record> make_block_record(record_blocks& blocks) {
+  static_assert(std::is_trivially_copyable_v<Record> && std::is_trivially_destructible_v<Record>);
+  std::byte* bytes = blocks.allocate(sizeof(Record), alignof(Record));
+  return record_pointer<Record>(reinterpret_cast<Record*>(bytes),
+                                record_deleter<Record>::for_block_record());
+}
+
+// A copy of the record in the blocks.
+template <class Record>
+record_pointer<Record> copy_to_block(record_blocks& blocks, const Record& record) {
+  record_pointer<Record> copy = make_block_record<Record>(blocks);
+  std::memcpy(static_cast<void*>(copy.get()), &record, sizeof record);
+  return copy;
+}
 
 struct record_store {
+  // The records a load read, most of those in the vectors.
+  record_blocks blocks;
+
   record_vector<qor_staff> staff_list;
   record_vector<qor_staff> staff_orig_list;
   record_vector<qor_staff_favourite_disliked_staff> staff_favourite_staff_list;
@@ -129,7 +153,7 @@ void delete_record_by_id(record_vector<Record>& records, std::int32_t id) {
   }
 }
 
-// Empties all thirty-six vectors.
+// Empties all thirty-six vectors and gives back the blocks of their records.
 void delete_all_records(record_store& records);
 
 // The start value of the temporary-id counter after a load: one above the highest id among the

@@ -211,7 +211,7 @@ class staff_file_reader {
   bool read_staff_line(std::string_view line) {
     auto& target =
         staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
-    target.push_back(std::make_unique<qor_staff>());
+    target.push_back(make_block_record<qor_staff>(fresh_.records.blocks));
     std::byte* staff = record_bytes(*target.back());
     const std::optional<int> replaced = read_record_line(line, staff_layout(), staff, &*dates_,
                                                          staff_file_lines::readable_after_line);

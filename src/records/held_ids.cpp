@@ -17,13 +17,9 @@ std::vector<std::int32_t> distinct_rising(std::vector<std::int32_t> ids) {
   const auto [lowest, highest] = std::ranges::minmax(ids);
   const auto range = static_cast<std::uint64_t>(std::int64_t{highest} - lowest) + 1;
   if (range / 64 > ids.size()) {
-    std::vector<std::uint32_t> words;
-    words.reserve(ids.size());
-    for (const std::int32_t id : ids)
-      append_key_words(id, words);
     std::vector<std::int32_t> sorted;
     sorted.reserve(ids.size());
-    for (const std::uint32_t i : radix_order(words, 1))
+    for (const std::uint32_t i : radix_order_of(ids))
       sorted.push_back(ids[i]);
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     return sorted;

@@ -1,58 +1,25 @@
 #include "item_index.h"
 
 #include <algorithm>
-#include <array>
 
-namespace {
-
-// The entries by key, then position: each entry as one number, its key's offset from the lowest
-// key in the high half and its position in the low, sorted a byte of the offset at a time. Each
-// pass keeps the order of the one before among equal bytes, and only as many passes run as the
-// offsets have bytes: three for the owners of a large file, where a comparing sort takes a dozen
-// rounds.
-void radix_sort_entries(std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& positions,
-                        std::int32_t lowest, std::uint32_t highest_offset) {
-  std::vector<std::uint64_t> entries(keys.size());
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const auto offset = static_cast<std::uint32_t>(std::int64_t{keys[i]} - lowest);
-    entries[i] = std::uint64_t{offset} << 32 | positions[i];
-  }
-  std::vector<std::uint64_t> passed(entries.size());
-  for (int shift = 0; shift < 32 && (highest_offset >> shift) != 0; shift += 8) {
-    std::array<std::uint32_t, 257> starts{};
-    for (const std::uint64_t entry : entries)
-      ++starts[(entry >> (32 + shift) & 0xFF) + 1];
-    for (std::size_t byte = 1; byte < starts.size(); ++byte)
-      starts[byte] += starts[byte - 1];
-    for (const std::uint64_t entry : entries)
-      passed[starts[entry >> (32 + shift) & 0xFF]++] = entry;
-    entries.swap(passed);
-  }
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    keys[i] = static_cast<std::int32_t>(std::int64_t{lowest} +
-                                        static_cast<std::int64_t>(entries[i] >> 32));
-    positions[i] = static_cast<std::uint32_t>(entries[i]);
-  }
-}
-
-}  // namespace
+#include "key_radix_sort.h"
 
 void order_entries(std::vector<std::int32_t>& keys, std::vector<std::uint32_t>& positions) {
   // This is the cost of the first look-up after a load, so it is kept to a few passes: none
   // when the entries are in order already, as a file's ids usually are.
-  if (keys.empty())
+  if (std::ranges::is_sorted(keys))
     return;
-  bool in_order = true;
-  std::int32_t lowest = keys.front();
-  std::int32_t highest = keys.front();
-  for (const std::int32_t key : keys) {
-    in_order = in_order && key >= highest;
-    lowest = std::min(lowest, key);
-    highest = std::max(highest, key);
+  // The positions rise, so a stable sort by key leaves them rising among equal keys.
+  std::vector<std::int32_t> sorted_keys;
+  std::vector<std::uint32_t> sorted_positions;
+  sorted_keys.reserve(keys.size());
+  sorted_positions.reserve(positions.size());
+  for (const std::uint32_t entry : radix_order_of(keys)) {
+    sorted_keys.push_back(keys[entry]);
+    sorted_positions.push_back(positions[entry]);
   }
-  if (!in_order)
-    radix_sort_entries(keys, positions, lowest,
-                       static_cast<std::uint32_t>(std::int64_t{highest} - lowest));
+  keys.swap(sorted_keys);
+  positions.swap(sorted_positions);
 }
 
 void owner_positions::reordered(std::span<const std::uint32_t> new_positions) {

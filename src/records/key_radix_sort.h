@@ -7,10 +7,11 @@
 #include <vector>
 
 // A stable sort of many keys made of integers (an integer, or a tuple of integers and such
-// tuples), for ordering whole item vectors: each key is written as 32-bit words that compare as
-// the key does, and the words are sorted a digit at a time, least significant first, only over
-// the digits in which the keys differ. A few passes over the keys, where a comparing sort of tens
-// of thousands of them takes a dozen rounds of comparisons that mispredict half the time.
+// tuples), for ordering whole item vectors, the entries of their indexes and their ids: each key
+// is written as 32-bit words that compare as the key does, and the words are sorted a digit at a
+// time, least significant first, only over the digits in which the keys differ. A few passes over
+// the keys, where a comparing sort of tens of thousands of them takes a dozen rounds of
+// comparisons that mispredict half the time.
 
 namespace key_radix_detail {
 
@@ -68,3 +69,13 @@ void append_key_words(const Key& key, std::vector<std::uint32_t>& words) {
 // least key first and equal keys in index order.
 std::vector<std::uint32_t> radix_order(const std::vector<std::uint32_t>& words,
                                        std::size_t words_per_key);
+
+// The same for keys that are each one integer.
+template <class Integer>
+std::vector<std::uint32_t> radix_order_of(const std::vector<Integer>& keys) {
+  std::vector<std::uint32_t> words;
+  words.reserve(keys.size() * key_word_count<Integer>);
+  for (const Integer key : keys)
+    append_key_words(key, words);
+  return radix_order(words, key_word_count<Integer>);
+}

@@ -8,6 +8,7 @@
 #include "platform/app_locale.h"
 #include "record_form/editor_state.h"
 #include "records/dates.h"
+#include "records/history_order.h"
 #include "records/item_records.h"
 #include "records/staff_record.h"
 
@@ -197,12 +198,7 @@ int contract_years_left(const qor_staff& staff, const form_formats& formats,
 }
 
 bool history_before(const qor_staff_history& a, const qor_staff_history& b) {
-  if (a.StaffHistoryYear != b.StaffHistoryYear)
-    return a.StaffHistoryYear < b.StaffHistoryYear;
-  if (a.StaffHistoryYearOrder != b.StaffHistoryYearOrder) {
-    return a.StaffHistoryYearOrder < b.StaffHistoryYearOrder;
-  }
-  return a.StaffHistoryID < b.StaffHistoryID;
+  return history_order_key(a) < history_order_key(b);
 }
 
 int history_staff_id(const qor_staff_history& item) {

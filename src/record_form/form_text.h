@@ -64,7 +64,7 @@ int contract_years_left(const qor_staff& staff, const form_formats& formats,
                         const date_time& today);
 int contract_years_left(const qor_staff& staff);
 
-// History order: year, then year order, then id, ascending.
+// Whether `a` comes before `b` in the history order (records/history_order.h).
 bool history_before(const qor_staff_history& a, const qor_staff_history& b);
 
 // The smallest history year of that staff member below `start_year`, else `start_year`; sorts

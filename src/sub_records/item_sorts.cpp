@@ -7,6 +7,7 @@
 #include "record_form/editor_state.h"
 #include "record_form/form_text.h"
 #include "records/dates.h"
+#include "records/history_order.h"
 #include "records/item_order.h"
 #include "records/item_vectors.h"
 #include "records/text_compare.h"
@@ -82,12 +83,7 @@ bool sort_staff_favourite_disliked_club(record_vector<qor_staff_favourite_dislik
 
 bool sort_staff_history(record_vector<qor_staff_history>& items,
                         std::optional<std::int32_t> shown_owner) {
-  return sort_items(
-      items,
-      [](const qor_staff_history& item) {
-        return std::tuple(item.StaffHistoryYear, item.StaffHistoryYearOrder, item.StaffHistoryID);
-      },
-      shown_owner);
+  return sort_items(items, history_order_key, shown_owner);
 }
 
 bool sort_staff_retirement(record_vector<qor_staff_retirement>& items,

@@ -54,7 +54,7 @@ void owner_positions::read(std::vector<std::int32_t> owners, std::vector<std::ui
   read_ = true;
   data_ = data;
   size_ = size;
-  order = {};
+  order_ = {};
 }
 
 void owner_positions::add_last(std::int32_t owner, const void* data, std::size_t size) {
@@ -64,7 +64,7 @@ void owner_positions::add_last(std::int32_t owner, const void* data, std::size_t
   positions_.insert(positions_.begin() + offset, static_cast<std::uint32_t>(size - 1));
   data_ = data;
   size_ = size;
-  order.watched.push_back(owner);
+  watch(owner);
 }
 
 void owner_positions::remove(std::uint32_t position, std::int32_t owner, const void* data,
@@ -91,7 +91,7 @@ void owner_positions::forget() {
   read_ = false;
   owners_.clear();
   positions_.clear();
-  order = {};
+  order_ = {};
 }
 
 bool id_positions::find(std::int32_t id, std::uint32_t& position) const {

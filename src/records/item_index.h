@@ -1,14 +1,17 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "fetch_ahead.h"
+#include "fixed_text.h"
 #include "held_ids.h"
 #include "item_kind.h"
 #include "record_ids.h"
@@ -57,8 +60,18 @@ bool samples_hold(const Vector& records, const std::vector<std::int32_t>& keys,
   return true;
 }
 
+// What keep_in_order knows of an item vector's order, kept by its owner index.
+struct kept_order_state {
+  bool sorted = false;
+  // An order name of dates.h, or empty; a fixed text, since a std::string member here made
+  // GCC 12 fail on assignments of a whole record store.
+  fixed_text<16> date_order;
+  std::vector<std::int32_t> watched;
+};
+
 // Where each owner's items stand in one item vector; an owner's positions rise, so they list
 // its items in vector order.
+
 class owner_positions {
  public:
   template <class Vector>
@@ -129,14 +142,26 @@ class owner_positions {
   void read(std::vector<std::int32_t> owners, std::vector<std::uint32_t> positions,
             const void* data, std::size_t size);
 
-  // For a kind whose list sorts: `sorted` holds from the moment the whole vector was put in its
-  // order until the vector is read again; `watched` names the owners whose items may have left
-  // their place since (edited or appended). Reading the vector clears both.
-  struct order_state {
-    bool sorted = false;
-    std::vector<std::int32_t> watched;
-  };
-  order_state order;
+  // For a kind whose list sorts (item_order.h). Whether the whole vector stands in its order
+  // under the date order named, apart from the items of the watched owners: true from the moment
+  // it was put in that order until the vector is read again.
+  bool kept_in_order(std::string_view date_order) const {
+    return order_.sorted && order_.date_order == date_order;
+  }
+  // The whole vector was put in its order under the date order named (empty for an order of no
+  // dates); no owner is watched.
+  void put_in_order(std::string_view date_order) {
+    order_.sorted = true;
+    order_.date_order = date_order;
+    order_.watched.clear();
+  }
+  // The owners whose items may have left their place since: edited or appended.
+  const std::vector<std::int32_t>& watched_owners() const { return order_.watched; }
+  // Only a vector kept in order watches, so a kind that never sorts gathers no owners.
+  void watch(std::int32_t owner) {
+    if (order_.sorted && std::ranges::find(order_.watched, owner) == order_.watched.end())
+      order_.watched.push_back(owner);
+  }
 
  private:
   bool describes(const void* data, std::size_t size) const {
@@ -153,6 +178,9 @@ class owner_positions {
   bool read_ = false;
   const void* data_ = nullptr;
   std::size_t size_ = 0;
+
+  // Reading the vector clears it.
+  kept_order_state order_;
 };
 
 // Where the first record of each id stands in a vector of records, for vectors the editor does

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <numeric>
 #include <optional>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -138,14 +140,23 @@ std::vector<std::uint32_t> place_moved(record_vector<Item>& items,
 
 }  // namespace item_order_detail
 
+// Whether keep_in_order checks the whole vector's order after each sort (reading each item's key
+// about twice more): in debug builds.
+#ifdef NDEBUG
+inline constexpr bool order_checked_after_sorting = false;
+#else
+inline constexpr bool order_checked_after_sorting = true;
+#endif
+
 // Leaves the vector as stable_sort_items would, looking only at what can have left its place
 // since the vector was last put in order through `index`: the items of the owners it watches.
-// The first call, and the first after the vector changed behind the index's back, sorts the
-// whole vector. The editor changes only the items of the staff member on screen, so
+// The first call, and the first after the vector changed behind the index's back or under
+// another `date_order` (the order name its keys read dates in; empty when they read none),
+// sorts the whole vector. The editor changes only the items of the staff member on screen, so
 // `shown_owner`, whose items are shown next, is watched until the next call.
 template <class Item, class Key>
 void keep_in_order(record_vector<Item>& items, owner_positions& index, Key key,
-                   std::optional<std::int32_t> shown_owner) {
+                   std::optional<std::int32_t> shown_owner, std::string_view date_order = {}) {
   const auto less = key_order(key);
   if (!index.holds(items)) {
     // The whole vector is sorted and its index read: the sort's walk through the items reads
@@ -156,28 +167,30 @@ void keep_in_order(record_vector<Item>& items, owner_positions& index, Key key,
     std::vector<std::uint32_t> positions(owners.size());
     std::iota(positions.begin(), positions.end(), 0U);
     index.read(std::move(owners), std::move(positions), items.data(), items.size());
-    index.order.sorted = true;
+    index.put_in_order(date_order);
   }
   std::vector<std::uint32_t> moved;
-  const std::vector<std::int32_t> watched = index.order.watched;
+  const std::vector<std::int32_t> watched = index.watched_owners();
   for (const std::int32_t owner : watched) {
-    if (!index.order.sorted)
+    if (!index.kept_in_order(date_order))
       break;
     const auto positions = index.of(items, owner);
     moved.insert(moved.end(), positions.begin(), positions.end());
   }
   // A look-up may have read the vector again, which forgets its order. The index describes the
   // vector here, so it follows the sort's moves rather than reading every item again.
-  if (!index.order.sorted) {
+  if (!index.kept_in_order(date_order)) {
     index.reordered(stable_sort_items(items, key));
-    index.order.sorted = true;
   } else {
     std::sort(moved.begin(), moved.end());
     moved.erase(std::unique(moved.begin(), moved.end()), moved.end());
     if (!item_order_detail::all_in_place(items, moved, less))
       index.reordered(item_order_detail::place_moved(items, moved, less));
   }
-  index.order.watched.clear();
+  index.put_in_order(date_order);
   if (shown_owner)
-    index.order.watched.push_back(*shown_owner);
+    index.watch(*shown_owner);
+  // Only the watched items were looked at; a debug build checks that nothing else had moved.
+  if constexpr (order_checked_after_sorting)
+    assert(std::is_sorted(items.begin(), items.end(), less));
 }

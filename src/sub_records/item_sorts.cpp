@@ -15,11 +15,12 @@
 namespace {
 
 // Sorts by `key` (an item's sort key, ordered by <), through the data set's index for its own
-// vectors.
+// vectors; `date_order` names the order the key reads dates in, empty when it reads none.
 template <class Item, class Key>
-bool sort_items(record_vector<Item>& items, Key key, std::optional<std::int32_t> shown_owner) {
+bool sort_items(record_vector<Item>& items, Key key, std::optional<std::int32_t> shown_owner,
+                std::string_view date_order = {}) {
   if (owner_positions* index = store_owner_index(items))
-    keep_in_order(items, *index, key, shown_owner);
+    keep_in_order(items, *index, key, shown_owner, date_order);
   else
     stable_sort_items(items, key);
   return true;
@@ -45,12 +46,13 @@ std::tuple<int, int, int, int> date_key(std::string_view text, std::string_view 
 // A date, then the id: the order of the kinds listed by a date.
 template <auto Date, auto Id>
 bool sort_by_date_then_id(auto& items, std::optional<std::int32_t> shown_owner) {
+  const std::string order = locale_order();
   return sort_items(
       items,
-      [order = locale_order()](const auto& item) {
+      [&order](const auto& item) {
         return std::tuple(date_key((item.*Date).view(), order), item.*Id);
       },
-      shown_owner);
+      shown_owner, order);
 }
 
 // Newest id first; 64 bits, so that the lowest id turns round too.
@@ -108,13 +110,14 @@ bool sort_staff_non_player_history(record_vector<qor_staff_non_player_history>& 
 
 bool sort_staff_achievements(record_vector<qor_staff_achievements>& items,
                              std::optional<std::int32_t> shown_owner) {
+  const std::string order = locale_order();
   return sort_items(
       items,
-      [order = locale_order()](const qor_staff_achievements& item) {
+      [&order](const qor_staff_achievements& item) {
         return std::tuple(item.StaffAchievementsYear,
                           date_key(item.StaffAchievementsDate.view(), order));
       },
-      shown_owner);
+      shown_owner, order);
 }
 
 bool sort_staff_job(record_vector<qor_staff_job>& items, std::optional<std::int32_t> shown_owner) {

@@ -24,7 +24,8 @@ struct fixed_text {
 
   void assign(std::string_view text) {
     const std::size_t length = std::min(text.size(), N - 1);
-    std::memmove(data, text.data(), length);
+    if (length > 0)  // an empty view may hold no address at all
+      std::memmove(data, text.data(), length);
     std::memset(data + length, 0, N - length);
   }
 

@@ -45,6 +45,17 @@ control_values<std::optional<filled_text>>& filled_texts() {
   return *values;
 }
 
+// Set when the user changes a watched control, cleared by every fill of it.
+control_values<bool>& user_changes() {
+  static auto* const values = new control_values<bool>(false);
+  return *values;
+}
+
+control_values<bool>& controls_watched_for_user_changes() {
+  static auto* const values = new control_values<bool>(false);
+  return *values;
+}
+
 control_values<bool>& edits_watched_for_changes() {
   static auto* const values = new control_values<bool>(false);
   return *values;
@@ -156,6 +167,31 @@ bool untouched_since_filled(const QWidget* control, const void* record) {
     return false;
   const std::optional<filled_text> filled = filled_texts().get(edit);
   return filled && (record == nullptr || filled->record == record);
+}
+
+void watch_user_changes(QWidget* control) {
+  if (control == nullptr || controls_watched_for_user_changes().get(control))
+    return;
+  controls_watched_for_user_changes().set(control, true);
+  const auto changed = [control] { user_changes().set(control, true); };
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, changed);
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    QObject::connect(combo, &QComboBox::activated, combo, changed);
+    if (QLineEdit* typed = combo->lineEdit())
+      QObject::connect(typed, &QLineEdit::textEdited, combo, changed);
+  } else if (auto* box = qobject_cast<QAbstractButton*>(control)) {
+    QObject::connect(box, &QAbstractButton::toggled, box, changed);
+  }
+}
+
+void forget_user_changes(QWidget* control) {
+  if (user_changes().get(control))
+    user_changes().set(control, false);
+}
+
+bool user_changed_since_filled(const QWidget* control) {
+  return user_changes().get(control);
 }
 
 std::string widget_text(const QString& text) {

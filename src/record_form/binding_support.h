@@ -39,6 +39,16 @@ void forget_filled(QLineEdit* edit);
 // filled from any.
 bool untouched_since_filled(const QWidget* control, const void* record = nullptr);
 
+// Whether the user has changed a watched control (typed into an edit, chosen in a combo, set a
+// box) since a fill last wrote it, or, before any fill, since it was first watched. A detail
+// panel's control is checked and copied into its item on leaving only then: one the user merely
+// passed through, whatever it shows (a value it could not show, or nothing at all), says nothing
+// and changes nothing.
+void watch_user_changes(QWidget* control);
+// The fills call it once the control shows its record's value.
+void forget_user_changes(QWidget* control);
+bool user_changed_since_filled(const QWidget* control);
+
 // Texts at the widget boundary.
 std::string widget_text(const QString& text);
 QString display_text(std::string_view text);

@@ -161,20 +161,20 @@ bool fill_bound_control(const control_spec& row, QWidget* control, const void* r
   if (control == nullptr || !row.binding.field.bound())
     return false;
   const field_slot field = slot_in(row.binding.field, record);
+  bool filled = false;
   if (auto* edit = qobject_cast<QLineEdit*>(control)) {
     forget_filled(edit);
-    const bool filled = fill_edit(row, edit, field, formats);
+    filled = fill_edit(row, edit, field, formats);
     // What it shows stands for the stored value until its text changes (binding_support.h).
     if (filled)
       mark_filled(edit, record);
-    return filled;
+  } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+    filled = fill_combo(row, combo, field);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+    filled = row.binding.kind == binding_kind::flag && fill_control(button, field);
   }
-  if (auto* combo = qobject_cast<QComboBox*>(control))
-    return fill_combo(row, combo, field);
-  if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-    return row.binding.kind == binding_kind::flag && fill_control(button, field);
-  }
-  return false;
+  forget_user_changes(control);
+  return filled;
 }
 
 bool apply_bound_control(const control_spec& row, QWidget* control, void* record,

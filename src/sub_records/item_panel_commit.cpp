@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "record_form/binding_support.h"
 #include "record_form/form_controls.h"
 #include "record_form/item_details.h"
 #include "sub_records/item_list_kinds.h"
@@ -23,7 +24,8 @@ constexpr auto edit_step_of = edit_steps(std::make_index_sequence<item_kind_coun
 }  // namespace
 
 void commit_focused_item_panel(form_controls& form, const QWidget* focused) {
-  if (focused == nullptr)
+  // A control merely passed through leaves the item as it is, as leaving it does.
+  if (focused == nullptr || !user_changed_since_filled(focused))
     return;
   for (std::size_t kind = 0; kind < item_kind_count; ++kind) {
     const QWidget* panel = form.find(item_panel_name(static_cast<item_kind>(kind)));

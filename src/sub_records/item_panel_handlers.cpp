@@ -8,6 +8,7 @@
 #include "platform/app_locale.h"
 #include "platform/event_bindings.h"
 #include "platform/focus_tracker.h"
+#include "record_form/binding_support.h"
 #include "record_form/dependent_controls.h"
 #include "record_form/editor_state.h"
 #include "record_form/field_validation.h"
@@ -41,6 +42,13 @@ bool passes(check kind, QWidget* sender, int min, int max) {
       return validate_date_range(edit, min, moved_date_bound(max, app_clock().now().year));
   }
   return true;
+}
+
+// A control the user has not changed since it was filled, whatever it shows, is only passed
+// through: its check would judge the program's text, not the user's, and the edit step would
+// rewrite what the item holds (a flag in another letter case, say) without any edit.
+bool passed_through(const QWidget* sender) {
+  return !user_changed_since_filled(sender);
 }
 
 // The field's check, then the kind's edit step.
@@ -242,7 +250,10 @@ void bind(const panel_handler& handler, QWidget* control, form_controls& form,
   const panel_action action = handler.action;
   switch (handler.event) {
     case panel_event::exit:
-      focus.set_exit_handler(control, [control, &form, action] { return action(control, form); });
+      watch_user_changes(control);
+      focus.set_exit_handler(control, [control, &form, action] {
+        return passed_through(control) || action(control, form);
+      });
       break;
     case panel_event::change:
       if (auto* combo = qobject_cast<QComboBox*>(control))

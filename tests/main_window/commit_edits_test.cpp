@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <filesystem>
 
+#include "../support/user_typing.h"
 #include "analysis/error_check_flags.h"
 #include "file_menu_test_support.h"
 #include "platform/item_objects.h"
@@ -80,7 +81,7 @@ class commit_edits_test : public file_menu_test {
     if (edit_made == panel_edit::rating_typed) {
       select_staff(job_owner);
       focus_on("staff_job_rating");
-      edit("staff_job_rating")->setText("12");
+      type_over(edit("staff_job_rating"), "12");
     } else {
       select_staff(injury_owner);
       focus_on("staff_injury_permanent");

@@ -8,7 +8,11 @@
 #include "file_menu_test_support.h"
 
 class QWidget;
+struct control_spec;
 struct record_layout;
+
+// A page row whose control sits in one of the item detail panels.
+bool in_an_item_panel(const control_spec& row);
 
 // Byte copies of every current and original record of a store, to tell whether a walk through
 // the window changed any of them.

@@ -93,16 +93,6 @@ void keep_in_number_fields(Record& record, std::string_view text) {
   std::memcpy(static_cast<void*>(&record), ids, sizeof ids);
 }
 
-bool in_an_item_panel(const control_spec& row) {
-  for (std::size_t kind = 0; kind < item_kind_count; ++kind) {
-    if (row.container != nullptr &&
-        std::string_view(row.container) == item_panel_name(static_cast<item_kind>(kind))) {
-      return true;
-    }
-  }
-  return false;
-}
-
 // Every number, amount and money field of every record and item of a file holds the same kept
 // text, in the form it takes there. Every record is shown on every page, every item in its
 // panel, the focus passes through each of their number edits with Tab, and the moves that leave

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "../support/user_typing.h"
 #include "item_list_editing_fixture.h"
 #include "record_form/contract_fields.h"
 #include "records/staff_record.h"
@@ -74,7 +75,7 @@ TEST_F(item_kind_rules, a_new_favourite_staff_item_is_permanent_and_the_item_lef
   show_items();
   auto* list = named<owner_drawn_list_box>("staff_favourite_staff");
   const QString first_entry = list->item(0)->text();
-  edit("staff_favourite_staff_staff")->setText("Jones");
+  type_over(edit("staff_favourite_staff_staff"), "Jones");
 
   press("add_favourite_staff");
 
@@ -110,19 +111,19 @@ TEST_F(item_kind_rules, leaving_a_favourite_staff_item_never_commits_a_refused_v
   second.StaffFavouriteStaffRating = 6;
 
   for (const char* refused : {"25", "-1", ""}) {
-    edit("staff_favourite_staff_rating")->setText(refused);
+    type_over(edit("staff_favourite_staff_rating"), refused);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(selected_item<favourite_staff>().current, &second);
     EXPECT_EQ(first.StaffFavouriteStaffRating, 5) << refused;
     QTest::keyClick(list, Qt::Key_Up);
   }
-  edit("staff_favourite_staff_staff_id")->setText("x");
+  type_over(edit("staff_favourite_staff_staff_id"), "x");
   QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(first.StaffFavouriteStaffRating, 5);
 
   // An accepted rating is committed the same way.
   QTest::keyClick(list, Qt::Key_Up);
-  edit("staff_favourite_staff_rating")->setText("12");
+  type_over(edit("staff_favourite_staff_rating"), "12");
   QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(first.StaffFavouriteStaffRating, 12);
   EXPECT_EQ(second.StaffFavouriteStaffRating, 6);
@@ -159,7 +160,7 @@ TEST_F(item_kind_rules, adding_a_staff_item_never_commits_a_refused_value) {
                           : selected_item<disliked_staff>().current,
                 &first);
       const std::string name = std::string(list.panel) + field;
-      edit(name.c_str())->setText(refused);
+      type_over(edit(name.c_str()), refused);
       press(list.add_button);
       EXPECT_EQ(items.size(), 2u) << name << " " << refused;
       EXPECT_EQ(first.StaffFavouriteStaffRating, 5) << name << " " << refused;
@@ -169,7 +170,7 @@ TEST_F(item_kind_rules, adding_a_staff_item_never_commits_a_refused_value) {
 
     // An accepted rating is committed.
     show_items();
-    edit((std::string(list.panel) + "_rating").c_str())->setText("12");
+    type_over(edit((std::string(list.panel) + "_rating").c_str()), "12");
     press(list.add_button);
     EXPECT_EQ(first.StaffFavouriteStaffRating, 12) << list.panel;
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "../support/user_typing.h"
 #include "change_tracking/item_matching.h"
 #include "item_panel_fixture.h"
 #include "item_panel_views.h"
@@ -354,7 +355,7 @@ TEST_P(refused_item_edit, stops_the_click_on_another_entry) {
     ASSERT_GE(entry, 0);
     item_record<Kind>* second = item_of<Kind>(entry);
     focus_on(edit_made.control);
-    edit(edit_made.control)->setText(edit_made.refused);
+    type_over(edit(edit_made.control), edit_made.refused);
 
     click_list_entry(control(view.list), entry);
     EXPECT_EQ(dialogs.shown().size(), 1u);
@@ -363,7 +364,7 @@ TEST_P(refused_item_edit, stops_the_click_on_another_entry) {
     EXPECT_EQ(QApplication::focusWidget(), control(edit_made.control));
     EXPECT_EQ(std::memcmp(&first_before, first, sizeof first_before), 0);
 
-    edit(edit_made.control)->setText(edit_made.accepted);
+    type_over(edit(edit_made.control), edit_made.accepted);
     click_list_entry(control(view.list), entry);
     EXPECT_EQ(selected_item<Kind>().current, second);
     EXPECT_NE(std::memcmp(&first_before, first, sizeof first_before), 0);

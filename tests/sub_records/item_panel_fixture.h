@@ -19,6 +19,7 @@
 #include "../record_form/form_test_support.h"
 #include "../record_form/real_pages_fixture.h"
 #include "../support/click_focus.h"
+#include "../support/user_typing.h"
 #include "platform/focus_tracker.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
@@ -159,7 +160,7 @@ class item_panel_form : public ::testing::Test {
   // The user types into an edit and leaves it.
   void type_into(const char* name, const char* text) {
     focus_on(name);
-    edit(name)->setText(from_win1252(text));
+    type_over(edit(name), from_win1252(text));
     leave();
   }
   // The user picks an item of a combo.

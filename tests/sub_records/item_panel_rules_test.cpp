@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <string>
 
+#include "../support/user_typing.h"
 #include "item_panel_fixture.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
@@ -137,7 +138,7 @@ TEST_F(item_panel_form, history_fees_are_stored_bare_and_shown_grouped) {
   show_items();
   focus_on("staff_history_fee");
   EXPECT_EQ(help.toStdString(), "Fee paid for the player");
-  edit("staff_history_fee")->setText("1500000");
+  type_over(edit("staff_history_fee"), "1500000");
   leave();
   EXPECT_EQ(season.StaffHistoryTransferFeeText, "1500000");
   EXPECT_EQ(season.StaffHistoryTransferFee, 1500000);

@@ -106,9 +106,10 @@ class opened_window {
   opened_window(const opened_window&) = delete;
   opened_window& operator=(const opened_window&) = delete;
 
-  // File > Open again: every record is read afresh. The generated classifications are random
-  // bytes, so three records in four are then made players (the lists' costly case) and the rest
-  // non-players, and the counts taken again as leaving the "Staff" page does.
+  // File > Open again: every record is read afresh. The generated classifications and clubs are
+  // random, so three records in four are then made players (the lists' costly case) and the rest
+  // non-players, a third contracted to the file's club and some others on loan to it, the club
+  // given squad ranges, and the counts taken again as leaving the "Staff" page does.
   void open() {
     // A generated record need not come back from the pages unchanged; the question about saving
     // it would stop the open.
@@ -116,9 +117,20 @@ class opened_window {
     dialogs.queue_path(QFile::decodeName(generated_file(staff_count).string().c_str()));
     window.menu_open->trigger();
     let_window_settle();
+    file_settings& file = file_data();
+    file.club_star_players_from = 150;
+    file.club_star_players_to = 200;
+    file.club_first_team_players_from = 100;
+    file.club_first_team_players_to = 149;
     int index = 0;
-    for (const auto& staff : store().staff_list)
-      staff->StaffClassification = static_cast<std::int8_t>(index++ % 4 == 0 ? 1 : 2);
+    for (const auto& staff : store().staff_list) {
+      staff->StaffClassification = static_cast<std::int8_t>(index % 4 == 0 ? 1 : 2);
+      if (index % 3 == 0)
+        staff->StaffClubContracted = file.file_club_id;
+      else if (index % 7 == 0)
+        staff->StaffClubOnLoanTo = file.file_club_id;
+      ++index;
+    }
     click_tab(window.main_page_control, window.staff_tab);
     click_tab(window.main_page_control, window.analysis_tab);
     let_window_settle();
@@ -329,7 +341,11 @@ void attribute_averages(benchmark::State& state) {
   for (auto _ : state) {
     choice = choice % 9 + 1;
     if (repeated) {
-      set_time(state, timed([&] { attribute->setCurrentIndex(choice); }), slowest);
+      set_time(state, timed([&] {
+                 attribute->setCurrentIndex(choice);
+                 emit attribute->activated(choice);  // as the user's choice is reported
+               }),
+               slowest);
     } else {
       list->clear();
       attribute->setCurrentIndex(choice);

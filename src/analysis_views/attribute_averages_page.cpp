@@ -12,9 +12,11 @@
 #include <algorithm>
 
 #include "analysis/attribute_averages.h"
+#include "analysis_views/staff_entry_list.h"
 #include "platform/event_bindings.h"
 #include "platform/focus_tracker.h"
 #include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
 #include "record_form/field_validation.h"
 #include "record_form/grid_text.h"
@@ -58,8 +60,7 @@ attribute_averages_page::attribute_averages_page(QWidget* sheet, focus_tracker& 
   by_attribute->setObjectName("RadioButton2");
   auto* select_all = new QPushButton(QStringLiteral("Select All"), sheet);
   select_all->setObjectName("select_all_staff_btn");
-  list_ = new QListWidget(sheet);
-  list_->setObjectName("avgs_staff_evaluated_list_box");
+  list_ = make_staff_entry_list(sheet, "avgs_staff_evaluated_list_box");
   QFont underlined = list_->font();
   underlined.setUnderline(true);
   list_->setFont(underlined);

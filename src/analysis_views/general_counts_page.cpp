@@ -13,7 +13,9 @@
 
 #include "analysis/rca_list.h"
 #include "analysis_views/analysis_context.h"
+#include "analysis_views/staff_entry_list.h"
 #include "platform/item_objects.h"
+#include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
 #include "record_form/grid_text.h"
 #include "records/record_store.h"
@@ -188,8 +190,7 @@ general_counts_page::general_counts_page(QWidget* sheet, analysis_window_hooks h
   QPalette palette = caption_->palette();
   palette.setColor(QPalette::Window, QColor(0xC0, 0xDC, 0xC0));
   caption_->setPalette(palette);
-  list_ = new QListWidget(content);
-  list_->setObjectName("analysis_list_box");
+  list_ = make_staff_entry_list(content, "analysis_list_box");
   list_->setMinimumSize(417, 400);
   list_->setCursor(Qt::PointingHandCursor);
   QFont underlined = list_->font();

@@ -1,10 +1,32 @@
 #include "analysis_views/analysis_context.h"
 
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
 #include "platform/app_locale.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_text.h"
 #include "records/lookup.h"
+#include "records/lookup_lists.h"
 #include "records/record_store.h"
+
+namespace {
+
+using club_names = std::unordered_map<std::int32_t, std::string>;
+
+// One pass over the club list instead of a search of it for each listed record. The first entry
+// of a code names it, as get_club_name reads it; a malformed entry names no code.
+std::shared_ptr<const club_names> index_club_names() {
+  auto names = std::make_shared<club_names>();
+  for (const std::string& entry : lookups().club_list) {
+    if (const std::optional<int> code = lookup_code_if_valid(entry))
+      names->try_emplace(*code, lookup_first_field(entry));
+  }
+  return names;
+}
+
+}  // namespace
 
 survey_context current_survey_context() {
   const file_settings& file = file_data();
@@ -15,7 +37,10 @@ survey_context current_survey_context() {
           {file.club_star_players_from, file.club_star_players_to,
            file.club_first_team_players_from, file.club_first_team_players_to},
           [formats, today](const qor_staff& staff) { return age_in_years(staff, formats, today); },
-          [](std::int32_t club) { return get_club_name(club); }};
+          [names = index_club_names()](std::int32_t club) {
+            const auto found = names->find(club);
+            return found == names->end() ? std::string() : found->second;
+          }};
 }
 
 std::vector<int> current_staff_ages() {

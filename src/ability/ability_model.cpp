@@ -178,6 +178,35 @@ int step_for_entry(int index, int step) {
   }
 }
 
+// The step of a fit's pass toward the target before the pass's limits: the difference rounded
+// half away from zero.
+int rounded_step(const weighted_level& sums, double target) {
+  const double level = sums.weighted_sum == 0.0 || sums.weight_sum == 0.0
+                           ? 0.0
+                           : sums.weighted_sum / sums.weight_sum;
+  const double difference = target - level;
+  return static_cast<std::int16_t>(difference < 0.0 ? difference - 0.5 : difference + 0.5);
+}
+
+// What every pass of a fit works with: the weights, the target level and the tolerance.
+struct fit_setup {
+  BASE_PLAYING_DATA::attribute_weights weights;
+  double target = 0.0;
+  double tolerance = 0.0;
+};
+
+fit_setup prepare_fit(const BASE_PLAYING_DATA& block, int ability,
+                      const POSITION_WEIGHTINGS& weightings) {
+  fit_setup setup;
+  int spread = 0;
+  block.calculate_base_playing_data(setup.weights, &spread, weightings);
+  ability = std::clamp(ability, 1, 200);
+  const int effective_ability = ability - std::min(spread / 3, ability / 4);
+  setup.target = BASE_PLAYING_DATA::expected_attribute_for_ability(effective_ability) * 5.0;
+  setup.tolerance = tolerance_of(setup.weights);
+  return setup;
+}
+
 }  // namespace
 
 void BASE_PLAYING_DATA::calculate_base_playing_data(attribute_weights& weights, int* spread,
@@ -230,27 +259,17 @@ void BASE_PLAYING_DATA::calculate_base_playing_data(attribute_weights& weights, 
 void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
                                                   const POSITION_WEIGHTINGS& weightings,
                                                   std::int32_t staff_id) {
-  attribute_weights weights;
-  int spread = 0;
-  calculate_base_playing_data(weights, &spread, weightings);
-  ability = std::clamp(ability, 1, 200);
-  const int effective_ability = ability - std::min(spread / 3, ability / 4);
+  const fit_setup setup = prepare_fit(*this, ability, weightings);
+  const attribute_weights& weights = setup.weights;
   std::int16_t values[size];
   for (int i = 0; i < size; ++i)
     values[i] = static_cast<std::int16_t>(raw_value(i));
-  const double target = expected_attribute_for_ability(effective_ability) * 5.0;
-  const double tolerance = tolerance_of(weights);
 
   int previous = no_previous_step;
   int step = 0;
   for (int pass = 1; pass <= fit_passes; ++pass) {
-    const weighted_level sums = weigh(values, weights, target, tolerance, false, true);
-    const double level = sums.weighted_sum == 0.0 || sums.weight_sum == 0.0
-                             ? 0.0
-                             : sums.weighted_sum / sums.weight_sum;
-    const double difference = target - level;
-    step = static_cast<std::int16_t>(difference < 0.0 ? difference - 0.5 : difference + 0.5);
-    step = std::clamp(step, -largest_step(pass), largest_step(pass));
+    const weighted_level sums = weigh(values, weights, setup.target, setup.tolerance, false, true);
+    step = std::clamp(rounded_step(sums, setup.target), -largest_step(pass), largest_step(pass));
     int modulus = 0;
     if (damp_step(step, previous))
       modulus = static_cast<int>((pass + static_cast<long long>(sums.weighted_sum)) % 4) + 2;
@@ -266,10 +285,28 @@ void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
       values[i] =
           static_cast<std::int16_t>(std::clamp(values[i] + step_for_entry(i, step), 1, 100));
     }
-    for (int i = 0; i < size; ++i)
-      set_playing_data_value(i, values[i]);
   }
+  // Every value starts as its entry and stays within 1 to 100 once moved: stored once at the end.
+  for (int i = 0; i < size; ++i)
+    set_playing_data_value(i, values[i]);
   MODEL_ASSERT(abs(step) < 2);
+}
+
+void BASE_PLAYING_DATA::fit_feet_to_ability(int ability, const POSITION_WEIGHTINGS& weightings) {
+  const fit_setup setup = prepare_fit(*this, ability, weightings);
+  std::int16_t values[size];
+  for (int i = 0; i < size; ++i)
+    values[i] = static_cast<std::int16_t>(raw_value(i));
+  // The first pass moves every weighed entry or the fit ends there; a step of at most 5 moves a
+  // foot by a tenth of it, nothing, so that pass only brings a weighed foot within 1 to 100, and
+  // later passes change it no more.
+  if (rounded_step(weigh(values, setup.weights, setup.target, setup.tolerance, false, true),
+                   setup.target) == 0)
+    return;
+  for (const int foot : {left_foot_index, right_foot_index}) {
+    if (setup.weights[foot].curve != 0.0)
+      set_playing_data_value(foot, std::clamp<int>(values[foot], 1, 100));
+  }
 }
 
 int BASE_PLAYING_DATA::recommended_current_ability(const qor_staff& staff,

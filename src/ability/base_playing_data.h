@@ -75,6 +75,12 @@ class BASE_PLAYING_DATA {
   void fit_attributes_to_ability(int ability, const POSITION_WEIGHTINGS& weightings,
                                  std::int32_t staff_id);
 
+  // What fit_attributes_to_ability does to the ratings and the feet, without the rest of the
+  // fit: the ratings it never moves, a foot it only brings within 1 to 100 (on the fit's first
+  // pass, when that pass moves anything). Those are all recommended_current_ability reads of a
+  // block.
+  void fit_feet_to_ability(int ability, const POSITION_WEIGHTINGS& weightings);
+
   // The current ability that the record's attributes call for, with this block's ratings and
   // feet; 0 when no rated position weighs any set attribute or the attributes are too weak for
   // any ability.

@@ -137,6 +137,14 @@ BASE_PLAYING_DATA fitted_playing_data(const qor_staff& staff,
   return block;
 }
 
+BASE_PLAYING_DATA recommendation_playing_data(const qor_staff& staff,
+                                              const POSITION_WEIGHTINGS& weightings) {
+  BASE_PLAYING_DATA block = playing_data_from_staff(staff);
+  block.scale_attributes_to_100();
+  block.fit_feet_to_ability(staff.StaffPlayerCurrentAbility, weightings);
+  return block;
+}
+
 int get_staff_age(const qor_staff& staff, const date_time& today, std::string_view date_order) {
   const std::optional<long long> birth = birth_day(staff, date_order);
   if (!birth)

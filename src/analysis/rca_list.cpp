@@ -7,7 +7,8 @@
 #include "records/staff_sort.h"
 
 int recommended_current_ability_of(const qor_staff& staff) {
-  return fitted_playing_data(staff, weightings()).recommended_current_ability(staff, weightings());
+  return recommendation_playing_data(staff, weightings())
+      .recommended_current_ability(staff, weightings());
 }
 
 std::vector<rca_line> list_rca_ca_difference(

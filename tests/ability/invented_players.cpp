@@ -97,6 +97,10 @@ qor_staff invented_player(std::int32_t id, int current_ability, int rest,
   return staff;
 }
 
+std::span<const staff_byte> every_attribute_field() {
+  return every_attribute;
+}
+
 POSITION_WEIGHTINGS invented_weightings() {
   POSITION_WEIGHTINGS table;
   for (const weight_row& row : weights)

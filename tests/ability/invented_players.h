@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <utility>
 
 #include "ability/position_weightings.h"
@@ -20,6 +21,9 @@ struct field_value {
 // is `rest`.
 qor_staff invented_player(std::int32_t id, int current_ability, int rest,
                           std::initializer_list<field_value> values);
+
+// Every attribute field of the record (the block's entries 25 to 79 that a field fills).
+std::span<const staff_byte> every_attribute_field();
 
 // Weights for every position of the table, some attributes per position.
 POSITION_WEIGHTINGS invented_weightings();

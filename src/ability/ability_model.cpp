@@ -2,6 +2,7 @@
 // current ability and the current ability the attributes call for. Built without contraction of
 // multiply and add so the figures are the same everywhere.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 
@@ -132,8 +133,8 @@ bool damp_step(int& step, int previous) {
   return reversed_by_one;
 }
 
-// Weighted sum and weight sum of the working values, with the excess and shortfall beyond the
-// tolerance folded into the sum when `with_tolerance`.
+// Weighted sum and weight sum of the working values that have a weight, with the excess and
+// shortfall beyond the tolerance folded into the sum.
 struct weighted_level {
   double weighted_sum = 0.0;
   double weight_sum = 0.0;
@@ -141,18 +142,16 @@ struct weighted_level {
 
 weighted_level weigh(const std::int16_t (&values)[BASE_PLAYING_DATA::size],
                      const BASE_PLAYING_DATA::attribute_weights& weights, double target,
-                     double tolerance, bool skip_unset, bool with_tolerance) {
+                     double tolerance) {
   weighted_level level;
   double excess = 0.0;
   double shortfall = 0.0;
   for (int i = 0; i < BASE_PLAYING_DATA::size; ++i) {
     const double w = weights[i].curve;
-    if (w == 0.0 || (skip_unset && values[i] == 0))
+    if (w == 0.0)
       continue;
     level.weighted_sum += values[i] * w;
     level.weight_sum += w;
-    if (!with_tolerance)
-      continue;
     const double d = (values[i] - target) * w / 5.0;
     if (d > tolerance)
       excess += d - tolerance;
@@ -162,6 +161,53 @@ weighted_level weigh(const std::int16_t (&values)[BASE_PLAYING_DATA::size],
   level.weighted_sum += (excess - shortfall) * tolerance_factor;
   return level;
 }
+
+// The entries a recommendation weighs, the set ones with a weight, in block order. Their values
+// stay the same from pass to pass, and so do their weighted sum and weight sum; only the excess
+// and shortfall beyond the tolerance move with the target, so only they are added up again on
+// each pass, in the same order, to the same figures.
+class recommendation_terms {
+ public:
+  recommendation_terms(const std::int16_t (&values)[BASE_PLAYING_DATA::size],
+                       const BASE_PLAYING_DATA::attribute_weights& weights) {
+    for (int i = 0; i < BASE_PLAYING_DATA::size; ++i) {
+      const double w = weights[i].curve;
+      if (w == 0.0 || values[i] == 0)
+        continue;
+      terms_[count_++] = {values[i], w};
+      weighted_sum_ += values[i] * w;
+      weight_sum_ += w;
+    }
+  }
+
+  // The sums for the target; the excess and shortfall only `with_tolerance`.
+  weighted_level at(double target, double tolerance, bool with_tolerance) const {
+    weighted_level level{weighted_sum_, weight_sum_};
+    double excess = 0.0;
+    double shortfall = 0.0;
+    if (with_tolerance) {
+      for (int i = 0; i < count_; ++i) {
+        const double d = (terms_[i].value - target) * terms_[i].weight / 5.0;
+        if (d > tolerance)
+          excess += d - tolerance;
+        if (d < -tolerance)
+          shortfall += -d - tolerance;
+      }
+    }
+    level.weighted_sum += (excess - shortfall) * tolerance_factor;
+    return level;
+  }
+
+ private:
+  struct term {
+    int value;
+    double weight;
+  };
+  std::array<term, BASE_PLAYING_DATA::size> terms_{};
+  int count_ = 0;
+  double weighted_sum_ = 0.0;
+  double weight_sum_ = 0.0;
+};
 
 // What a step moves an entry by: the feet a tenth, leadership, bravery and versatility half.
 int step_for_entry(int index, int step) {
@@ -268,7 +314,7 @@ void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
   int previous = no_previous_step;
   int step = 0;
   for (int pass = 1; pass <= fit_passes; ++pass) {
-    const weighted_level sums = weigh(values, weights, setup.target, setup.tolerance, false, true);
+    const weighted_level sums = weigh(values, weights, setup.target, setup.tolerance);
     step = std::clamp(rounded_step(sums, setup.target), -largest_step(pass), largest_step(pass));
     int modulus = 0;
     if (damp_step(step, previous))
@@ -300,8 +346,7 @@ void BASE_PLAYING_DATA::fit_feet_to_ability(int ability, const POSITION_WEIGHTIN
   // The first pass moves every weighed entry or the fit ends there; a step of at most 5 moves a
   // foot by a tenth of it, nothing, so that pass only brings a weighed foot within 1 to 100, and
   // later passes change it no more.
-  if (rounded_step(weigh(values, setup.weights, setup.target, setup.tolerance, false, true),
-                   setup.target) == 0)
+  if (rounded_step(weigh(values, setup.weights, setup.target, setup.tolerance), setup.target) == 0)
     return;
   for (const int foot : {left_foot_index, right_foot_index}) {
     if (setup.weights[foot].curve != 0.0)
@@ -318,6 +363,7 @@ int BASE_PLAYING_DATA::recommended_current_ability(const qor_staff& staff,
   for (int i = 0; i < size; ++i)
     values[i] = static_cast<std::int16_t>(get_staff_attribute(staff, i) * 5);
   const double tolerance = tolerance_of(weights);
+  const recommendation_terms terms(values, weights);
 
   int candidate = 0;
   int previous = no_previous_step;
@@ -327,7 +373,7 @@ int BASE_PLAYING_DATA::recommended_current_ability(const qor_staff& staff,
       const int effective = candidate - std::min(spread / 3, candidate / 4);
       target = expected_attribute_for_ability(effective) * 5.0;
     }
-    const weighted_level sums = weigh(values, weights, target, tolerance, true, candidate > 0);
+    const weighted_level sums = terms.at(target, tolerance, candidate > 0);
     if (sums.weight_sum == 0.0)
       return candidate;
     const double level = sums.weighted_sum / sums.weight_sum;

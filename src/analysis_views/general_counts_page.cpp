@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "ability/position_weightings.h"
 #include "analysis/rca_list.h"
 #include "analysis_views/analysis_context.h"
 #include "analysis_views/staff_entry_list.h"
@@ -251,8 +252,11 @@ void general_counts_page::view_rca_list() {
     hooks_.switch_error_checks_off();
   if (hooks_.commit_record)
     hooks_.commit_record();
-  for (const rca_line& line :
-       list_rca_ca_difference(store().staff_list, recommended_current_ability_of))
+  recommended_abilities_.start_list(weightings());
+  const auto recommended = [this](const qor_staff& staff) {
+    return recommended_abilities_.recommended(staff);
+  };
+  for (const rca_line& line : list_rca_ca_difference(store().staff_list, recommended))
     add_list_entry(list_, from_win1252(line.text), line.staff);
   if (hooks_.refresh_record_on_screen)
     hooks_.refresh_record_on_screen();

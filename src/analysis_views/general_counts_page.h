@@ -4,6 +4,7 @@
 #include <array>
 
 #include "analysis/general_counts.h"
+#include "analysis/recommended_ability_cache.h"
 #include "analysis_views/analysis_window_hooks.h"
 
 class QLabel;
@@ -34,4 +35,7 @@ class general_counts_page : public QObject {
   QListWidget* list_ = nullptr;
   QLineEdit* difference_edit_ = nullptr;
   std::array<QLineEdit*, staff_category_count> count_edits_{};
+  // Kept from one RCA list to the next: a player's value is worked out again only when his
+  // figures changed.
+  recommended_ability_cache recommended_abilities_;
 };

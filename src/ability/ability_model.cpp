@@ -237,6 +237,7 @@ int rounded_step(const weighted_level& sums, double target) {
 // What every pass of a fit works with: the weights, the target level and the tolerance.
 struct fit_setup {
   BASE_PLAYING_DATA::attribute_weights weights;
+  int spread = 0;
   double target = 0.0;
   double tolerance = 0.0;
 };
@@ -244,13 +245,78 @@ struct fit_setup {
 fit_setup prepare_fit(const BASE_PLAYING_DATA& block, int ability,
                       const POSITION_WEIGHTINGS& weightings) {
   fit_setup setup;
-  int spread = 0;
-  block.calculate_base_playing_data(setup.weights, &spread, weightings);
+  block.calculate_base_playing_data(setup.weights, &setup.spread, weightings);
   ability = std::clamp(ability, 1, 200);
-  const int effective_ability = ability - std::min(spread / 3, ability / 4);
+  const int effective_ability = ability - std::min(setup.spread / 3, ability / 4);
   setup.target = BASE_PLAYING_DATA::expected_attribute_for_ability(effective_ability) * 5.0;
   setup.tolerance = tolerance_of(setup.weights);
   return setup;
+}
+
+// What a fit does to the block's feet: the first pass moves every weighed entry or the fit
+// ends there, and a step of at most 5 moves a foot by a tenth of it, nothing; so that pass only
+// brings a weighed foot within 1 to 100, and later passes change it no more. True when a foot
+// changed.
+bool fit_feet(BASE_PLAYING_DATA& block, const fit_setup& setup) {
+  std::int16_t values[BASE_PLAYING_DATA::size];
+  for (int i = 0; i < BASE_PLAYING_DATA::size; ++i)
+    values[i] = static_cast<std::int16_t>(block.raw_value(i));
+  if (rounded_step(weigh(values, setup.weights, setup.target, setup.tolerance), setup.target) == 0)
+    return false;
+  bool changed = false;
+  for (const int foot : {left_foot_index, right_foot_index}) {
+    const int kept = std::clamp<int>(values[foot], 1, 100);
+    if (setup.weights[foot].curve != 0.0 && kept != values[foot]) {
+      block.set_playing_data_value(foot, kept);
+      changed = true;
+    }
+  }
+  return changed;
+}
+
+// The recommended current ability of the record from the weights and spread score of a block's
+// ratings and feet.
+int recommend(const qor_staff& staff, const BASE_PLAYING_DATA::attribute_weights& weights,
+              int spread) {
+  std::int16_t values[BASE_PLAYING_DATA::size];
+  for (int i = 0; i < BASE_PLAYING_DATA::size; ++i)
+    values[i] = static_cast<std::int16_t>(get_staff_attribute(staff, i) * 5);
+  const double tolerance = tolerance_of(weights);
+  const recommendation_terms terms(values, weights);
+
+  int candidate = 0;
+  int previous = no_previous_step;
+  for (int pass = 0; pass < recommendation_passes; ++pass) {
+    double target = 0.0;
+    if (candidate > 0) {
+      const int effective = candidate - std::min(spread / 3, candidate / 4);
+      target = BASE_PLAYING_DATA::expected_attribute_for_ability(effective) * 5.0;
+    }
+    const weighted_level sums = terms.at(target, tolerance, candidate > 0);
+    if (sums.weight_sum == 0.0)
+      return candidate;
+    const double level = sums.weighted_sum / sums.weight_sum;
+    if (candidate == 0) {
+      // The first estimate inverts the target formula. Attributes too weak for any ability
+      // give an estimate of 0 or less: no ability is recommended.
+      candidate = static_cast<int>((level / 5.0 - 6.0) * 20.0);
+      if (candidate <= 0)
+        return 0;
+      continue;
+    }
+    double x = target - level;
+    x += x >= 0.0 ? 0.5 : -0.5;
+    int step = static_cast<int>(x);
+    if (x > 0.0 && step == 0)
+      step = 1;
+    step = std::clamp(step, -largest_step(pass), largest_step(pass));
+    damp_step(step, previous);
+    if (step == 0)
+      return candidate;
+    previous = step;
+    candidate += step > 0 ? -1 : 1;
+  }
+  return candidate;
 }
 
 }  // namespace
@@ -338,66 +404,22 @@ void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
   MODEL_ASSERT(abs(step) < 2);
 }
 
-void BASE_PLAYING_DATA::fit_feet_to_ability(int ability, const POSITION_WEIGHTINGS& weightings) {
-  const fit_setup setup = prepare_fit(*this, ability, weightings);
-  std::int16_t values[size];
-  for (int i = 0; i < size; ++i)
-    values[i] = static_cast<std::int16_t>(raw_value(i));
-  // The first pass moves every weighed entry or the fit ends there; a step of at most 5 moves a
-  // foot by a tenth of it, nothing, so that pass only brings a weighed foot within 1 to 100, and
-  // later passes change it no more.
-  if (rounded_step(weigh(values, setup.weights, setup.target, setup.tolerance), setup.target) == 0)
-    return;
-  for (const int foot : {left_foot_index, right_foot_index}) {
-    if (setup.weights[foot].curve != 0.0)
-      set_playing_data_value(foot, std::clamp<int>(values[foot], 1, 100));
-  }
-}
-
 int BASE_PLAYING_DATA::recommended_current_ability(const qor_staff& staff,
                                                    const POSITION_WEIGHTINGS& weightings) const {
   attribute_weights weights;
   int spread = 0;
   calculate_base_playing_data(weights, &spread, weightings);
-  std::int16_t values[size];
-  for (int i = 0; i < size; ++i)
-    values[i] = static_cast<std::int16_t>(get_staff_attribute(staff, i) * 5);
-  const double tolerance = tolerance_of(weights);
-  const recommendation_terms terms(values, weights);
+  return recommend(staff, weights, spread);
+}
 
-  int candidate = 0;
-  int previous = no_previous_step;
-  for (int pass = 0; pass < recommendation_passes; ++pass) {
-    double target = 0.0;
-    if (candidate > 0) {
-      const int effective = candidate - std::min(spread / 3, candidate / 4);
-      target = expected_attribute_for_ability(effective) * 5.0;
-    }
-    const weighted_level sums = terms.at(target, tolerance, candidate > 0);
-    if (sums.weight_sum == 0.0)
-      return candidate;
-    const double level = sums.weighted_sum / sums.weight_sum;
-    if (candidate == 0) {
-      // The first estimate inverts the target formula. Attributes too weak for any ability
-      // give an estimate of 0 or less: no ability is recommended.
-      candidate = static_cast<int>((level / 5.0 - 6.0) * 20.0);
-      if (candidate <= 0)
-        return 0;
-      continue;
-    }
-    double x = target - level;
-    x += x >= 0.0 ? 0.5 : -0.5;
-    int step = static_cast<int>(x);
-    if (x > 0.0 && step == 0)
-      step = 1;
-    step = std::clamp(step, -largest_step(pass), largest_step(pass));
-    damp_step(step, previous);
-    if (step == 0)
-      return candidate;
-    previous = step;
-    candidate += step > 0 ? -1 : 1;
-  }
-  return candidate;
+int BASE_PLAYING_DATA::recommended_current_ability_when_fitted(
+    const qor_staff& staff, int ability, const POSITION_WEIGHTINGS& weightings) const {
+  const fit_setup setup = prepare_fit(*this, ability, weightings);
+  BASE_PLAYING_DATA fitted = *this;
+  // Feet the fit leaves as they are leave the weights as they are.
+  if (!fit_feet(fitted, setup))
+    return recommend(staff, setup.weights, setup.spread);
+  return fitted.recommended_current_ability(staff, weightings);
 }
 
 float BASE_PLAYING_DATA::weighted_attribute_value(const POSITION_WEIGHTINGS& weightings,

@@ -75,17 +75,18 @@ class BASE_PLAYING_DATA {
   void fit_attributes_to_ability(int ability, const POSITION_WEIGHTINGS& weightings,
                                  std::int32_t staff_id);
 
-  // What fit_attributes_to_ability does to the ratings and the feet, without the rest of the
-  // fit: the ratings it never moves, a foot it only brings within 1 to 100 (on the fit's first
-  // pass, when that pass moves anything). Those are all recommended_current_ability reads of a
-  // block.
-  void fit_feet_to_ability(int ability, const POSITION_WEIGHTINGS& weightings);
-
   // The current ability that the record's attributes call for, with this block's ratings and
   // feet; 0 when no rated position weighs any set attribute or the attributes are too weak for
   // any ability.
   int recommended_current_ability(const qor_staff& staff,
                                   const POSITION_WEIGHTINGS& weightings) const;
+
+  // The same of this block once fit_attributes_to_ability (`ability`) has run on it, without
+  // the rest of the fit: of a block the recommendation reads only the ratings, which the fit
+  // never moves, and the feet, which it only brings within 1 to 100 on its first pass (a step
+  // of at most 5 moves a foot by a tenth of it, nothing). One pass instead of up to a thousand.
+  int recommended_current_ability_when_fitted(const qor_staff& staff, int ability,
+                                              const POSITION_WEIGHTINGS& weightings) const;
 
   // The curve weight of one entry for this player, 0 for an index outside the block.
   float weighted_attribute_value(const POSITION_WEIGHTINGS& weightings, int index) const;

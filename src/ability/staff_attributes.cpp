@@ -137,12 +137,11 @@ BASE_PLAYING_DATA fitted_playing_data(const qor_staff& staff,
   return block;
 }
 
-BASE_PLAYING_DATA recommendation_playing_data(const qor_staff& staff,
-                                              const POSITION_WEIGHTINGS& weightings) {
+int recommended_current_ability_of(const qor_staff& staff, const POSITION_WEIGHTINGS& weightings) {
   BASE_PLAYING_DATA block = playing_data_from_staff(staff);
   block.scale_attributes_to_100();
-  block.fit_feet_to_ability(staff.StaffPlayerCurrentAbility, weightings);
-  return block;
+  return block.recommended_current_ability_when_fitted(staff, staff.StaffPlayerCurrentAbility,
+                                                       weightings);
 }
 
 int get_staff_age(const qor_staff& staff, const date_time& today, std::string_view date_order) {

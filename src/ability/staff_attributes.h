@@ -21,10 +21,9 @@ BASE_PLAYING_DATA playing_data_from_staff(const qor_staff& staff);
 BASE_PLAYING_DATA fitted_playing_data(const qor_staff& staff,
                                       const POSITION_WEIGHTINGS& weightings);
 
-// A block equal to fitted_playing_data in every entry recommended_current_ability reads (the
-// ratings and the feet), at the cost of one pass of the fit instead of up to a thousand.
-BASE_PLAYING_DATA recommendation_playing_data(const qor_staff& staff,
-                                              const POSITION_WEIGHTINGS& weightings);
+// The recommended current ability of fitted_playing_data for the record, worked out without
+// the whole fit (see recommended_current_ability_when_fitted).
+int recommended_current_ability_of(const qor_staff& staff, const POSITION_WEIGHTINGS& weightings);
 
 // Whole years of age on `today`: the whole days since the date of birth (read in `date_order`)
 // divided by 365.2422 and truncated; without a date of birth from 1 January of a year of birth

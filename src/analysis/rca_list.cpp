@@ -8,8 +8,7 @@
 #include "records/text_compare.h"
 
 int recommended_current_ability_of(const qor_staff& staff) {
-  return recommendation_playing_data(staff, weightings())
-      .recommended_current_ability(staff, weightings());
+  return recommended_current_ability_of(staff, weightings());
 }
 
 namespace {

@@ -19,8 +19,7 @@ int recommended_ability_cache::recommended(const qor_staff& staff) {
       kept.current_ability != staff.StaffPlayerCurrentAbility) {
     kept.figures = figures;
     kept.current_ability = staff.StaffPlayerCurrentAbility;
-    kept.recommended = recommendation_playing_data(staff, weightings_)
-                           .recommended_current_ability(staff, weightings_);
+    kept.recommended = recommended_current_ability_of(staff, weightings_);
   }
   kept.list = list_;
   return kept.recommended;

@@ -52,20 +52,14 @@ qor_staff random_player(std::mt19937& random) {
   return staff;
 }
 
-void expect_same_reading(const qor_staff& staff, const POSITION_WEIGHTINGS& table) {
-  const BASE_PLAYING_DATA quick = recommendation_playing_data(staff, table);
-  const BASE_PLAYING_DATA fitted = fitted_playing_data(staff, table);
-  for (int i = 0; i < BASE_PLAYING_DATA::first_attribute_index; ++i)
-    ASSERT_EQ(quick.raw_value(i), fitted.raw_value(i)) << "rating " << i;
-  ASSERT_EQ(quick.raw_value(50), fitted.raw_value(50)) << "left foot";
-  ASSERT_EQ(quick.raw_value(51), fitted.raw_value(51)) << "right foot";
-  ASSERT_EQ(quick.recommended_current_ability(staff, table),
-            fitted.recommended_current_ability(staff, table));
+void expect_as_after_the_whole_fit(const qor_staff& staff, const POSITION_WEIGHTINGS& table) {
+  ASSERT_EQ(recommended_current_ability_of(staff, table),
+            fitted_playing_data(staff, table).recommended_current_ability(staff, table));
 }
 
-// The recommended ability reads of a block only its ratings and feet; the block made without
-// the whole fit must hold what the fit leaves there, for any record.
-TEST(recommendation_playing_data, holds_the_fitted_ratings_and_feet) {
+// The recommended ability reads of a block only its ratings and feet; worked out without the
+// whole fit it must equal the one of the fitted block, for any record.
+TEST(recommended_current_ability_of, equals_the_one_after_the_whole_fit) {
   set_program_folder(STAFF_EDITOR_SOURCE_DIR);
   POSITION_WEIGHTINGS shipped;
   ASSERT_TRUE(load_weightings(shipped, [](const std::string&) {}));
@@ -75,7 +69,7 @@ TEST(recommendation_playing_data, holds_the_fitted_ratings_and_feet) {
   for (int round = 0; round < 3000; ++round) {
     const qor_staff staff = random_player(random);
     SCOPED_TRACE(round);
-    expect_same_reading(staff, shipped);
+    expect_as_after_the_whole_fit(staff, shipped);
     if (testing::Test::HasFatalFailure())
       return;
     const BASE_PLAYING_DATA fitted = fitted_playing_data(staff, shipped);
@@ -95,12 +89,12 @@ TEST(recommendation_playing_data, holds_the_fitted_ratings_and_feet) {
   EXPECT_GT(feet_left_above, 0);
 
   for (const qor_staff& staff : {keeper(), striker(), all_rounder(), weak_youth(), veteran()})
-    expect_same_reading(staff, invented_weightings());
+    expect_as_after_the_whole_fit(staff, invented_weightings());
 }
 
 // A weighed foot above 100 stays so when the attributes already match the ability: the fit
 // ends on its first pass.
-TEST(recommendation_playing_data, keeps_a_foot_the_fit_does_not_reach) {
+TEST(recommended_current_ability_of, keeps_a_foot_the_fit_does_not_reach) {
   set_program_folder(STAFF_EDITOR_SOURCE_DIR);
   POSITION_WEIGHTINGS shipped;
   ASSERT_TRUE(load_weightings(shipped, [](const std::string&) {}));
@@ -115,7 +109,7 @@ TEST(recommendation_playing_data, keeps_a_foot_the_fit_does_not_reach) {
   BASE_PLAYING_DATA::attribute_weights weights;
   fitted_playing_data(keeper, shipped).calculate_base_playing_data(weights, nullptr, shipped);
   ASSERT_NE(weights[50].curve, 0.0);
-  expect_same_reading(keeper, shipped);
+  expect_as_after_the_whole_fit(keeper, shipped);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
+#include <vector>
 
 #include "ability/base_playing_data.h"
 #include "ability/position_weightings.h"
@@ -15,8 +15,8 @@ struct qor_staff;
 // change a record, leaves no way for a changed record to get a stale value.
 class recommended_ability_cache {
  public:
-  // Starts a list: values of records not asked for in the last list are let go, and all of them
-  // when the weightings differ from those of the last list.
+  // Starts a list: the values of the last list are kept for it, and none when the weightings
+  // differ from those of the last list.
   void start_list(const POSITION_WEIGHTINGS& weightings);
 
   // The record's recommended current ability under the weightings of the list.
@@ -24,13 +24,15 @@ class recommended_ability_cache {
 
  private:
   struct kept_value {
+    const qor_staff* staff = nullptr;
     BASE_PLAYING_DATA figures;
     std::int16_t current_ability = 0;
     int recommended = 0;
-    int list = 0;  // the last list that asked for it
   };
 
   POSITION_WEIGHTINGS weightings_;
-  std::unordered_map<const qor_staff*, kept_value> values_;
-  int list_ = 0;
+  // In one block each, not a node per player: tens of thousands of small blocks kept between
+  // lists slowed every later allocation of the window. The last list's by record address.
+  std::vector<kept_value> last_list_;
+  std::vector<kept_value> this_list_;
 };

@@ -65,6 +65,11 @@ using staff_field =
 long long staff_field_number(const qor_staff& staff, const staff_field& field);
 std::string_view staff_field_text(const qor_staff& staff, const staff_field& field);
 
+// Asks for the memory of the record's names, its classification and the field, without waiting
+// for it: a walk over records that lie apart in memory asks for those some places ahead, so that
+// they have arrived when it reaches them.
+void fetch_sort_fields(const qor_staff& staff, const staff_field& field);
+
 // One attribute: its name, the field it reads (when it reads exactly one) and its two rules.
 struct staff_sort_attribute {
   std::string_view name;

@@ -353,8 +353,18 @@ void sort_button_30000_staff(benchmark::State& state) {
     descending = !descending;
   }
 }
-// Display name, date of birth, player current ability.
-BENCHMARK(sort_button_30000_staff)->Arg(1)->Arg(3)->Arg(70)->Unit(benchmark::kMillisecond);
+// Display name, first name, date of birth, club name, job name, classification, player current
+// ability, position key.
+BENCHMARK(sort_button_30000_staff)
+    ->Arg(1)
+    ->Arg(0)
+    ->Arg(3)
+    ->Arg(11)
+    ->Arg(12)
+    ->Arg(28)
+    ->Arg(70)
+    ->Arg(137)
+    ->Unit(benchmark::kMillisecond);
 
 // Choosing the attribute in the combo on 30,000 staff, until the window is painted: the list
 // refilled in its present order with the attribute's texts. Between runs, untimed, the list

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/staff_sort_attributes.h"
+
 struct qor_staff;
 
 // The texts of the staff list and of what it shows about a record: entry texts, the heading
@@ -29,15 +31,14 @@ std::string staff_attribute_suffix(const qor_staff& staff, int attribute);
 // for each.
 class staff_entry_texts {
  public:
-  staff_entry_texts(bool with_attribute, int attribute)
-      : with_attribute_(with_attribute), attribute_(attribute) {}
+  staff_entry_texts(bool with_attribute, int attribute);
 
   // Valid until the next call.
   std::string_view operator()(const qor_staff& staff);
 
  private:
   bool with_attribute_;
-  int attribute_;
+  staff_sort_attribute_texts values_;
   std::string text_;
 };
 

@@ -375,6 +375,21 @@ std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
   return {};
 }
 
+std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {
+  if (attribute_ < 0 || attribute_ >= staff_sort_attribute_row_count ||
+      combo_attributes[attribute_].text != text::job_name) {
+    return staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_);
+  }
+  auto found = job_names_.find(staff.StaffJobForClub);
+  if (found == job_names_.end()) {
+    found = job_names_
+                .emplace(staff.StaffJobForClub,
+                         staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_))
+                .first;
+  }
+  return found->second;
+}
+
 std::string staff_sort_attribute_suffix(std::string_view value_text) {
   if (value_text.empty()) {
     return " (empty)";

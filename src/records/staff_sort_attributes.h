@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 
 #include "staff_record.h"
@@ -127,6 +128,24 @@ struct staff_position_texts {
 std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
                                       std::int32_t file_club_id,
                                       const staff_position_texts& positions = {});
+
+// The value texts of one attribute for many records, as staff_sort_attribute_text gives them,
+// each job name looked up once per code: a list of thousands would otherwise search the job
+// list, entry by entry, for each record.
+class staff_sort_attribute_texts {
+ public:
+  staff_sort_attribute_texts(int attribute, std::int32_t file_club_id,
+                             const staff_position_texts& positions = {})
+      : attribute_(attribute), file_club_id_(file_club_id), positions_(positions) {}
+
+  std::string operator()(const qor_staff& staff);
+
+ private:
+  int attribute_;
+  std::int32_t file_club_id_;
+  staff_position_texts positions_;
+  std::unordered_map<std::int32_t, std::string> job_names_;
+};
 
 // What the list appends to a name: " (" value text ")", or " (empty)" for an empty text.
 std::string staff_sort_attribute_suffix(std::string_view value_text);

@@ -158,6 +158,19 @@ TEST_F(staff_sort_attribute_text_test, value_texts_of_each_kind) {
     c.set(staff);
     EXPECT_EQ(staff_sort_attribute_text(staff, c.attribute, file_club, positions), c.text)
         << c.what;
+    EXPECT_EQ(staff_sort_attribute_texts(c.attribute, file_club, positions)(staff), c.text)
+        << c.what;
+  }
+}
+
+TEST_F(staff_sort_attribute_text_test, the_texts_of_many_records_keep_each_job_to_its_code) {
+  staff_sort_attribute_texts job_names(12, 7);
+  const std::pair<std::int32_t, const char*> jobs[] = {
+      {11, "Player"}, {5, ""}, {11, "Player"}, {1, "Manager"}, {5, ""}};
+  for (const auto& [code, name] : jobs) {
+    qor_staff staff;
+    staff.StaffJobForClub = code;
+    EXPECT_EQ(job_names(staff), name) << code;
   }
 }
 

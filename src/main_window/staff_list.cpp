@@ -41,7 +41,6 @@ void add_entries(owner_drawn_list_box* list, const record_vector<qor_staff>& sta
                  bool with_attribute, int attribute) {
   const staff_sort_attribute* shown =
       with_attribute ? find_staff_sort_attribute(attribute) : nullptr;
-  const staff_field field = shown != nullptr ? shown->field : staff_field{};
   staff_entry_texts entry_text(with_attribute, attribute);
   QStringList texts;
   std::vector<const void*> records;
@@ -51,7 +50,7 @@ void add_entries(owner_drawn_list_box* list, const record_vector<qor_staff>& sta
   for (std::size_t i = 0; i < staff.size(); ++i) {
     // After a sort the records lie in memory in no order the walk follows.
     if (i + ahead < staff.size() && staff[i + ahead])
-      fetch_sort_fields(*staff[i + ahead], field);
+      fetch_sort_fields(*staff[i + ahead], shown);
     const qor_staff* record = staff[i].get();
     if (record == nullptr)
       continue;

@@ -41,7 +41,7 @@ bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
   constexpr std::size_t ahead = 8;
   for (std::size_t i = 0; i < staff.size(); ++i) {
     if (i + ahead < staff.size() && staff[i + ahead] != nullptr) {
-      fetch_sort_fields(*staff[i + ahead], sort_attribute->field);
+      fetch_sort_fields(*staff[i + ahead], sort_attribute);
     }
     if (staff[i] == nullptr) {
       nulls.push_back(i);

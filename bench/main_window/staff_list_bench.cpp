@@ -91,6 +91,9 @@ class opened_window {
   explicit opened_window(const fs::path& file) {
     set_program_folder(STAFF_EDITOR_SOURCE_DIR);
     init_locale_settings(locale_data(), app_locale());
+    // A window of another benchmark may have left its data set edited: nothing of it is current
+    // or unsaved for this one.
+    editor() = editor_state{};
     window.show();
     dialogs.queue_path(QString::fromStdString(file.string()));
     window.menu_open->trigger();

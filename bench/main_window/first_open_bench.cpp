@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -51,40 +50,6 @@ using figures = std::map<std::string, double>;
 
 double elapsed_ms(const QElapsedTimer& timer) {
   return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-// Counts the widgets painted while it is installed on the application.
-class paint_counter : public QObject {
- public:
-  paint_counter() { qApp->installEventFilter(this); }
-  ~paint_counter() override { qApp->removeEventFilter(this); }
-  paint_counter(const paint_counter&) = delete;
-  paint_counter& operator=(const paint_counter&) = delete;
-
-  int paints() const { return paints_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint)
-      ++paints_;
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  int paints_ = 0;
-};
-
-// What the event loop would do next once a handler returns: lay out and paint what changed,
-// until three rounds in a row paint nothing (a window event that a layout posts can bring a
-// last repaint of the frame a round or two after the rest).
-void let_window_settle() {
-  const paint_counter counter;
-  int quiet_rounds = 0;
-  for (int round = 0; round < 100 && quiet_rounds < 3; ++round) {
-    const int before = counter.paints();
-    QApplication::processEvents();
-    quiet_rounds = counter.paints() == before ? quiet_rounds + 1 : 0;
-  }
 }
 
 // File > Open of `path` with the dialog scripted, until the list holds every record and the

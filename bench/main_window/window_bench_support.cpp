@@ -2,10 +2,36 @@
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QEvent>
 #include <QLocale>
 #include <memory>
 
 #include "platform/qt_system_locale.h"
+
+namespace {
+
+// Counts the widgets painted while it is installed on the application.
+class paint_counter : public QObject {
+ public:
+  paint_counter() { qApp->installEventFilter(this); }
+  ~paint_counter() override { qApp->removeEventFilter(this); }
+  paint_counter(const paint_counter&) = delete;
+  paint_counter& operator=(const paint_counter&) = delete;
+
+  int paints() const { return paints_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint)
+      ++paints_;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int paints_ = 0;
+};
+
+}  // namespace
 
 bench_locale::bench_locale()
     : scoped_app_locale(
@@ -22,4 +48,14 @@ int run_window_benchmarks(int argc, char** argv, const std::function<void()>& be
   if (before_quit)
     before_quit();
   return 0;
+}
+
+void let_window_settle() {
+  const paint_counter counter;
+  int quiet_rounds = 0;
+  for (int round = 0; round < 100 && quiet_rounds < 3; ++round) {
+    const int before = counter.paints();
+    QApplication::processEvents();
+    quiet_rounds = counter.paints() == before ? quiet_rounds + 1 : 0;
+  }
 }

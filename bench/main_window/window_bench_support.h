@@ -15,3 +15,8 @@ class bench_locale : public scoped_app_locale {
 // QT_QPA_PLATFORM names a platform. `before_quit` lets go of what must close while the
 // application still lives.
 int run_window_benchmarks(int argc, char** argv, const std::function<void()>& before_quit = {});
+
+// What the event loop would do next once a handler returns: lay out and paint what changed,
+// until three rounds in a row paint nothing (a window event that a layout posts can bring a
+// last repaint of the frame a round or two after the rest).
+void let_window_settle();

@@ -16,6 +16,10 @@ std::string letter_key_of(const qor_staff& staff) {
   return describe_positions(get_best_positions(staff), position_letter_style);
 }
 
+unsigned long best_positions_of(const qor_staff& staff) {
+  return get_best_positions(staff).to_ulong();
+}
+
 }  // namespace
 
 position_mask get_best_positions(const std::array<int, mask_position_count>& ratings) {
@@ -141,5 +145,5 @@ std::string describe_positions(position_mask mask, int style) {
 }
 
 staff_position_texts ability_position_texts() {
-  return {code_text_of, letter_key_of};
+  return {code_text_of, letter_key_of, best_positions_of};
 }

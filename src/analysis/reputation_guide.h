@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -33,8 +34,13 @@ std::optional<int> club_band_value(std::span<const club_band> bands, std::int32_
 
 // The 0-based place of the record among all staff ordered by player current reputation,
 // highest first (0 for records that are not players), then by display name ignoring case;
-// -1 when the record is not in the list.
-int current_reputation_rank(const record_vector<qor_staff>& staff, const qor_staff& record);
+// -1 when the record is not in the list. Counting stops at `enough`: any place from there on
+// reads as `enough`.
+int current_reputation_rank(const record_vector<qor_staff>& staff, const qor_staff& record,
+                            int enough = std::numeric_limits<int>::max());
+
+// The first rank of the table's last row: every rank from there on gives the same text.
+inline constexpr int last_row_first_rank = 28;
 
 // The table row of a rank: 0-5 row 1, 6-17 row 2, 18-27 row 3, 28 and beyond row 4.
 int reputation_guide_row(int rank);

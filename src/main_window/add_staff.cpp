@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "analysis_views/go_to_control.h"
 #include "main_window/main_window.h"
 #include "platform/dialog_service.h"
 #include "platform/owner_drawn_list_box.h"
@@ -50,4 +51,6 @@ void Tfrm_main::menu_newClick() {
   set_status_panel(0, QString::number(list_box->count()) + from_win1252(" items"));
   if (list_box->count() == 1)
     set_staff_panel_enabled(true);
+  // The user goes on by typing the new record's name.
+  go_to_control(controls_.find("staff_first_name"));
 }

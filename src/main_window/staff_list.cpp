@@ -1,23 +1,19 @@
+#include <QStringList>
 #include <cstddef>
+#include <vector>
 
 #include "ability/position_sets.h"
 #include "main_window/main_window.h"
 #include "main_window/staff_list_texts.h"
+#include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
-#include "records/fetch_ahead.h"
 #include "records/staff_record.h"
 #include "records/staff_sort.h"
+#include "records/staff_sort_attributes.h"
 
 namespace {
-
-// The names an entry shows lie at the start of a record.
-constexpr std::size_t entry_text_bytes = offsetof(qor_staff, StaffDateOfBirth);
-
-int add_entry(owner_drawn_list_box* list, const std::string& text, const qor_staff* staff) {
-  return list->add_entry(from_win1252(folded_entry_text(text)), staff);
-}
 
 // Keeps the list from repainting while it is rebuilt, whatever way the fill ends.
 class list_fill {
@@ -35,26 +31,51 @@ class list_fill {
   owner_drawn_list_box* list_;
 };
 
+int add_entry(owner_drawn_list_box* list, const qor_staff* staff, bool with_attribute,
+              int attribute) {
+  return list->add_entry(from_win1252(staff_entry_texts(with_attribute, attribute)(*staff)), staff);
+}
+
+// Appends an entry for every record, in the vector's order, in one insertion.
+void add_entries(owner_drawn_list_box* list, const record_vector<qor_staff>& staff,
+                 bool with_attribute, int attribute) {
+  const staff_sort_attribute* shown =
+      with_attribute ? find_staff_sort_attribute(attribute) : nullptr;
+  staff_entry_texts entry_text(with_attribute, attribute);
+  QStringList texts;
+  std::vector<const void*> records;
+  texts.reserve(static_cast<qsizetype>(staff.size()));
+  records.reserve(staff.size());
+  constexpr std::size_t ahead = 8;
+  for (std::size_t i = 0; i < staff.size(); ++i) {
+    // After a sort the records lie in memory in no order the walk follows.
+    if (i + ahead < staff.size() && staff[i + ahead])
+      fetch_sort_fields(*staff[i + ahead], shown);
+    const qor_staff* record = staff[i].get();
+    if (record == nullptr)
+      continue;
+    texts.push_back(from_win1252(entry_text(*record)));
+    records.push_back(record);
+  }
+  add_list_entries(list, texts, records);
+}
+
 }  // namespace
 
 int add_staff_to_list(owner_drawn_list_box* list, const qor_staff* staff) {
-  return add_entry(list, staff_name_text(*staff), staff);
+  return add_entry(list, staff, false, 0);
 }
 
 int add_staff_to_list_with_attribute(owner_drawn_list_box* list, const qor_staff* staff,
                                      int attribute) {
-  return add_entry(list, staff_name_text(*staff) + staff_attribute_suffix(*staff, attribute),
-                   staff);
+  return add_entry(list, staff, true, attribute);
 }
 
 void Tfrm_main::fill_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff) {
   {
     filling_guard filling;
     list_fill fill(list);
-    for (const auto& record : staff) {
-      if (record)
-        add_staff_to_list(list, record.get());
-    }
+    add_entries(list, staff, false, 0);
     list->set_sorted(true);
   }
   set_status_panel(0, QString::number(list->count()) + from_win1252(" items"));
@@ -70,16 +91,7 @@ void Tfrm_main::fill_sorted_staff_list(owner_drawn_list_box* list, record_vector
       sort_staff(staff, attribute, direction != 0,
                  current_staff_sort_context(ability_position_texts()));
     }
-    for (std::size_t i = 0; i < staff.size(); ++i) {
-      // After a sort the records lie in memory in no order the walk follows.
-      fetch_ahead(staff, i, entry_text_bytes);
-      if (!staff[i])
-        continue;
-      if (with_attribute)
-        add_staff_to_list_with_attribute(list, staff[i].get(), attribute);
-      else
-        add_staff_to_list(list, staff[i].get());
-    }
+    add_entries(list, staff, with_attribute, attribute);
   }
   set_status_panel(0, QString::number(list->count()) + from_win1252(" items"));
 }

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 #include "main_window/main_window.h"
 #include "main_window/staff_list_marks.h"
@@ -41,14 +40,15 @@ void Tfrm_main::list_boxMeasureItem(int /*index*/, int& height) {
 }
 
 int Tfrm_main::list_box_entry_width(const QString& text) const {
-  static const std::vector<QString> markers = [] {
-    std::vector<QString> texts;
+  // The widest marker is the same for every entry: measured once per font, not once per entry
+  // of a list of thousands.
+  static QFont measured_font;
+  static int widest_marker = -1;
+  if (widest_marker < 0 || list_box->font() != measured_font) {
+    measured_font = list_box->font();
+    widest_marker = 0;
     for (const std::string_view suffix : staff_marker_suffix::all)
-      texts.push_back(from_win1252(suffix));
-    return texts;
-  }();
-  int widest_marker = 0;
-  for (const QString& marker : markers)
-    widest_marker = std::max(widest_marker, list_box->text_width(marker));
+      widest_marker = std::max(widest_marker, list_box->text_width(from_win1252(suffix)));
+  }
   return text_indent + list_box->text_width(text) + widest_marker;
 }

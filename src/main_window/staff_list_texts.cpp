@@ -18,15 +18,22 @@ std::string on_loan_heading(const qor_staff& staff) {
          club_name(staff.StaffClubOnLoanTo) + ")";
 }
 
-}  // namespace
-
-std::string staff_name_text(const qor_staff& staff) {
-  if (!staff.StaffCommonName.empty())
-    return std::string(staff.StaffCommonName.view());
-  std::string text(staff.StaffSecondName.view());
+void append_name_text(std::string& text, const qor_staff& staff) {
+  if (!staff.StaffCommonName.empty()) {
+    text += staff.StaffCommonName.view();
+    return;
+  }
+  text += staff.StaffSecondName.view();
   if (!staff.StaffSecondName.empty() && !staff.StaffFirstName.empty())
     text += ", ";
   text += staff.StaffFirstName.view();
+}
+
+}  // namespace
+
+std::string staff_name_text(const qor_staff& staff) {
+  std::string text;
+  append_name_text(text, staff);
   return text;
 }
 
@@ -42,12 +49,24 @@ std::string staff_attribute_suffix(const qor_staff& staff, int attribute) {
       staff, attribute, file_data().file_club_id, ability_position_texts()));
 }
 
-std::string folded_entry_text(std::string_view text) {
-  return cut_entry_text(strip_accents(text));
-}
-
 std::string cut_entry_text(std::string_view text) {
   return std::string(text.substr(0, staff_entry_text_limit));
+}
+
+staff_entry_texts::staff_entry_texts(bool with_attribute, int attribute)
+    : with_attribute_(with_attribute),
+      values_(attribute, file_data().file_club_id, ability_position_texts()) {}
+
+std::string_view staff_entry_texts::operator()(const qor_staff& staff) {
+  text_.clear();
+  append_name_text(text_, staff);
+  if (with_attribute_)
+    text_ += staff_sort_attribute_suffix(values_(staff));
+  if (text_.size() > staff_entry_text_limit)
+    text_.resize(staff_entry_text_limit);
+  for (char& c : text_)
+    c = strip_accent(static_cast<unsigned char>(c));
+  return text_;
 }
 
 std::string staff_heading_text(const qor_staff& staff, bool has_original, std::int32_t file_club_id,

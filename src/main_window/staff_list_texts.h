@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/staff_sort_attributes.h"
+
 struct qor_staff;
 
 // The texts of the staff list and of what it shows about a record: entry texts, the heading
@@ -23,9 +25,24 @@ std::string staff_relabel_text(const qor_staff& staff);
 // " (value)" of the record's sort attribute, or " (empty)" when it has no value text.
 std::string staff_attribute_suffix(const qor_staff& staff, int attribute);
 
-// The text as an entry shows it: accents folded, at most staff_entry_text_limit characters.
-std::string folded_entry_text(std::string_view text);
-// The same without folding, as the re-label of a left record keeps its accents.
+// The entry texts of a fill as the list shows them: the name text, with the sort attribute's
+// suffix when asked, accents folded, at most staff_entry_text_limit characters. Made in one
+// buffer: a fill of tens of thousands of entries would otherwise make half a dozen passing texts
+// for each.
+class staff_entry_texts {
+ public:
+  staff_entry_texts(bool with_attribute, int attribute);
+
+  // Valid until the next call.
+  std::string_view operator()(const qor_staff& staff);
+
+ private:
+  bool with_attribute_;
+  staff_sort_attribute_texts values_;
+  std::string text_;
+};
+
+// The text cut as an entry's is, its accents kept, as the re-label of a left record does.
 std::string cut_entry_text(std::string_view text);
 
 // The heading above the record pages: the club the record belongs to, whether it is on loan,

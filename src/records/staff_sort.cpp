@@ -38,7 +38,11 @@ bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
   std::vector<std::size_t> order;
   std::vector<std::size_t> nulls;
   order.reserve(staff.size());
+  constexpr std::size_t ahead = 8;
   for (std::size_t i = 0; i < staff.size(); ++i) {
+    if (i + ahead < staff.size() && staff[i + ahead] != nullptr) {
+      fetch_sort_fields(*staff[i + ahead], sort_attribute);
+    }
     if (staff[i] == nullptr) {
       nulls.push_back(i);
     } else {

@@ -1,6 +1,7 @@
 #include "staff_sort_attributes.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <type_traits>
 
@@ -324,6 +325,28 @@ int char_to_int(std::int8_t value) {
   return value;
 }
 
+void fetch_sort_fields(const qor_staff& staff, const staff_sort_attribute* attribute) {
+  constexpr std::uintptr_t line = 64;
+  // Every line the names touch, from the one the record begins in.
+  const auto begin = reinterpret_cast<std::uintptr_t>(&staff);
+  for (std::uintptr_t at = begin & ~(line - 1); at < begin + offsetof(qor_staff, StaffDateOfBirth);
+       at += line)
+    __builtin_prefetch(reinterpret_cast<const void*>(at));
+  if (attribute == nullptr)
+    return;
+  __builtin_prefetch(&staff.StaffClassification);
+  std::visit(
+      [&staff](auto member) {
+        if constexpr (!std::is_same_v<decltype(member), std::monostate>)
+          __builtin_prefetch(&(staff.*member));
+      },
+      attribute->field);
+  if (attribute->order == rule::position_key) {
+    __builtin_prefetch(&staff.StaffPlayerGoalkeeper);
+    __builtin_prefetch(&staff.StaffPlayerAttackerCentral);
+  }
+}
+
 std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
                                       std::int32_t file_club_id,
                                       const staff_position_texts& positions) {
@@ -356,6 +379,35 @@ std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
       return weaker_foot_text(staff);
   }
   return {};
+}
+
+std::string position_texts_by_set::operator()(const qor_staff& staff) {
+  if (describe_ == nullptr)
+    return {};
+  if (position_set_ == nullptr)
+    return describe_(staff);
+  const auto [found, added] = texts_.try_emplace(position_set_(staff));
+  if (added)
+    found->second = describe_(staff);
+  return found->second;
+}
+
+std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {
+  const text rule = attribute_ >= 0 && attribute_ < staff_sort_attribute_row_count
+                        ? combo_attributes[attribute_].text
+                        : text::none;
+  if (rule == text::position_codes)
+    return position_codes_(staff);
+  if (rule != text::job_name)
+    return staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_);
+  auto found = job_names_.find(staff.StaffJobForClub);
+  if (found == job_names_.end()) {
+    found = job_names_
+                .emplace(staff.StaffJobForClub,
+                         staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_))
+                .first;
+  }
+  return found->second;
 }
 
 std::string staff_sort_attribute_suffix(std::string_view value_text) {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <variant>
 
 #include "staff_record.h"
@@ -76,6 +77,11 @@ struct staff_sort_attribute {
 // The attribute with that number, or nullptr when the number has no order (below -1, above 141).
 const staff_sort_attribute* find_staff_sort_attribute(int attribute);
 
+// Asks for the memory of the record's names, its classification and what the attribute reads
+// (none: the names alone), without waiting for it: a walk over records that lie apart in memory
+// asks for those some places ahead, so that they have arrived when it reaches them.
+void fetch_sort_fields(const qor_staff& staff, const staff_sort_attribute* attribute);
+
 // The 139 texts of the attribute combo, "FirstName; 0" to "PlayerWearkerFoot; 138", in row
 // order. Rows 128 and 129 are "ClubCaptain; 129" and "MediaJob; 128": read a row's attribute
 // with lookup_code, never from its position.
@@ -115,6 +121,24 @@ int char_to_int(std::int8_t value);
 struct staff_position_texts {
   std::string (*code_text)(const qor_staff&) = nullptr;  // "D RL", shown in the list
   std::string (*sort_key)(const qor_staff&) = nullptr;   // "C A", compared by character codes
+  // The position set both texts describe: records of one set have the same texts, so a list of
+  // thousands describes each set once. Null: every record is described on its own.
+  unsigned long (*position_set)(const qor_staff&) = nullptr;
+};
+
+// Gives the text of a record's position set, described once per set.
+class position_texts_by_set {
+ public:
+  position_texts_by_set(std::string (*describe)(const qor_staff&),
+                        unsigned long (*position_set)(const qor_staff&))
+      : describe_(describe), position_set_(position_set) {}
+
+  std::string operator()(const qor_staff& staff);
+
+ private:
+  std::string (*describe_)(const qor_staff&);
+  unsigned long (*position_set_)(const qor_staff&);
+  std::unordered_map<unsigned long, std::string> texts_;
 };
 
 // The value text of an attribute of a record; empty for a number outside 0 to 138.
@@ -122,6 +146,25 @@ struct staff_position_texts {
 std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
                                       std::int32_t file_club_id,
                                       const staff_position_texts& positions = {});
+
+// The value texts of one attribute for many records, as staff_sort_attribute_text gives them,
+// each job name looked up once per code and each position set described once: a list of
+// thousands would otherwise search the job list, or describe positions, for each record.
+class staff_sort_attribute_texts {
+ public:
+  staff_sort_attribute_texts(int attribute, std::int32_t file_club_id,
+                             const staff_position_texts& positions = {})
+      : attribute_(attribute), file_club_id_(file_club_id), positions_(positions) {}
+
+  std::string operator()(const qor_staff& staff);
+
+ private:
+  int attribute_;
+  std::int32_t file_club_id_;
+  staff_position_texts positions_;
+  std::unordered_map<std::int32_t, std::string> job_names_;
+  position_texts_by_set position_codes_{positions_.code_text, positions_.position_set};
+};
 
 // What the list appends to a name: " (" value text ")", or " (empty)" for an empty text.
 std::string staff_sort_attribute_suffix(std::string_view value_text);

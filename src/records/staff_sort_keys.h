@@ -59,6 +59,8 @@ class staff_sort_key_maker {
 
   const staff_sort_attribute& attribute_;
   const staff_sort_context& context_;
+  position_texts_by_set position_keys_{context_.positions.sort_key,
+                                       context_.positions.position_set};
   std::unordered_map<std::int32_t, std::string> club_names_;
   bool club_names_loaded_ = false;
 };

@@ -81,6 +81,17 @@ TEST_F(reputation_rank, counts_every_club_with_non_players_as_zero_and_ties_by_n
   EXPECT_EQ(current_reputation_rank(staff_, stranger), -1);
 }
 
+TEST_F(reputation_rank, stops_counting_at_enough_yet_still_tells_a_stranger) {
+  for (int index = 0; index < 40; ++index)
+    add("Player", 2, static_cast<std::int16_t>(200 - index));
+  const qor_staff& last = *staff_.back();
+  EXPECT_EQ(current_reputation_rank(staff_, last), 39);
+  EXPECT_EQ(current_reputation_rank(staff_, last, 28), 28);
+  EXPECT_EQ(current_reputation_rank(staff_, *staff_[3], 28), 3);
+  const qor_staff stranger;
+  EXPECT_EQ(current_reputation_rank(staff_, stranger, 28), -1);
+}
+
 TEST_F(reputation_rank, the_guide_joins_club_band_and_rank) {
   const std::vector<club_band> bands = {{10, 160}};
   for (int index = 0; index < 30; ++index)
@@ -93,6 +104,7 @@ TEST_F(reputation_rank, the_guide_joins_club_band_and_rank) {
   EXPECT_EQ(reputation_range_for(at_rank(6), staff_, bands), "90 - 129");
   EXPECT_EQ(reputation_range_for(at_rank(18), staff_, bands), "30 - 89");
   EXPECT_EQ(reputation_range_for(at_rank(28), staff_, bands), "1 - 29");
+  EXPECT_EQ(reputation_range_for(at_rank(29), staff_, bands), "1 - 29");
   // A club without a line gives no range rather than an earlier record's.
   qor_staff& elsewhere = add("Elsewhere", 2, 250, 55);
   EXPECT_EQ(reputation_range_for(elsewhere, staff_, bands), "N/A");

@@ -1,7 +1,10 @@
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <filesystem>
+#include <functional>
+#include <vector>
 
 #include "file_menu_test_support.h"
 #include "platform/owner_drawn_list_box.h"
@@ -106,6 +109,44 @@ TEST_F(add_staff, into_a_file_without_staff_enables_the_record_pages) {
   ASSERT_NE(editor().current_staff, nullptr);
   EXPECT_EQ(editor().current_staff->StaffID, 50001);
   EXPECT_EQ(window.label_staff->text(), new_heading());
+}
+
+TEST_F(add_staff, puts_the_focus_in_the_new_records_first_name_wherever_it_was) {
+  struct start {
+    const char* name;
+    std::function<void()> go_there;
+  };
+  const std::vector<start> starts = {
+      {"the staff list", [this] { click_staff_entry(1); }},
+      {"a field of another page", [this] { focus_on("staff_pl_pace"); }},
+      {"the analysis page",
+       [this] {
+         window.main_page_control->set_active_page_index(
+             window.main_page_control->indexOf(window.analysis_tab));
+       }},
+  };
+  const fs::path path = copy_to_folder(fixture_file("every_section.staff"));
+  for (const start& from : starts) {
+    SCOPED_TRACE(from.name);
+    open_through_menu(path);
+    from.go_there();
+    environment.dialogs.clear();
+    window.menu_new->trigger();
+
+    QWidget* first_name = window.controls().find("staff_first_name");
+    EXPECT_EQ(QApplication::focusWidget(), first_name);
+    EXPECT_TRUE(first_name->isVisible());
+    EXPECT_EQ(editor().current_staff, store().staff_list.back().get());
+    EXPECT_TRUE(environment.dialogs.shown().empty());
+    // Moving there is no edit of the new record.
+    EXPECT_FALSE(editor().data_modified);
+  }
+}
+
+TEST_F(add_staff, into_a_file_without_staff_focuses_the_first_name_once_the_pages_are_enabled) {
+  open_through_menu(write_file_without_staff());
+  window.menu_new->trigger();
+  EXPECT_EQ(QApplication::focusWidget(), window.controls().find("staff_first_name"));
 }
 
 TEST_F(add_staff, does_nothing_before_a_file_is_open) {

@@ -47,15 +47,20 @@ TEST_F(staff_list_texts, name_text_and_relabel_text_of_every_name_combination) {
 }
 
 TEST_F(staff_list_texts, entries_fold_accents_and_stop_at_one_hundred_characters) {
-  EXPECT_EQ(folded_entry_text("Z\xE9lio"), "Zelio");
+  staff_entry_texts names_only(false, 0);
+  staff_entry_texts with_first_name(true, 0);
+  EXPECT_EQ(names_only(named("Z\xE9lio", "")), "Zelio");
+  EXPECT_EQ(with_first_name(named("Z\xE9lio", "J\xF6rg")), "Zelio, Jorg (Jorg)");
   EXPECT_EQ(cut_entry_text("Z\xE9lio"), "Z\xE9lio");
 
   const std::string second(50, 'S');
   const std::string first(50, 'F');
   const qor_staff staff = named(second.c_str(), first.c_str());
-  const std::string listed = folded_entry_text(staff_name_text(staff));
+  const std::string_view listed = names_only(staff);
   EXPECT_EQ(listed.size(), 100u);
   EXPECT_EQ(listed, second + ", " + std::string(48, 'F'));
+  // The suffix is cut with the name, not kept whole.
+  EXPECT_EQ(with_first_name(staff), listed);
   EXPECT_EQ(cut_entry_text(staff_relabel_text(staff)).size(), 100u);
 }
 

@@ -158,6 +158,19 @@ TEST_F(staff_sort_attribute_text_test, value_texts_of_each_kind) {
     c.set(staff);
     EXPECT_EQ(staff_sort_attribute_text(staff, c.attribute, file_club, positions), c.text)
         << c.what;
+    EXPECT_EQ(staff_sort_attribute_texts(c.attribute, file_club, positions)(staff), c.text)
+        << c.what;
+  }
+}
+
+TEST_F(staff_sort_attribute_text_test, the_texts_of_many_records_keep_each_job_to_its_code) {
+  staff_sort_attribute_texts job_names(12, 7);
+  const std::pair<std::int32_t, const char*> jobs[] = {
+      {11, "Player"}, {5, ""}, {11, "Player"}, {1, "Manager"}, {5, ""}};
+  for (const auto& [code, name] : jobs) {
+    qor_staff staff;
+    staff.StaffJobForClub = code;
+    EXPECT_EQ(job_names(staff), name) << code;
   }
 }
 
@@ -165,6 +178,38 @@ TEST_F(staff_sort_attribute_text_test, position_codes_are_empty_without_the_abil
   qor_staff staff;
   staff.StaffNickName = "D RL";
   EXPECT_EQ(staff_sort_attribute_text(staff, 137, 7), "");
+}
+
+int descriptions = 0;
+
+std::string describe_nickname(const qor_staff& staff) {
+  ++descriptions;
+  return "set " + std::string(staff.StaffNickName.view());
+}
+
+unsigned long set_from_year(const qor_staff& staff) {
+  return static_cast<unsigned long>(staff.StaffYearOfBirth);
+}
+
+TEST(position_texts_by_set, describes_each_set_once_and_every_record_without_sets) {
+  // The nickname stands for the description, the year of birth for the set it follows from.
+  const auto staff_of = [](const char* nickname, std::int16_t set) {
+    qor_staff staff;
+    staff.StaffNickName = nickname;
+    staff.StaffYearOfBirth = set;
+    return staff;
+  };
+  descriptions = 0;
+  position_texts_by_set by_set(describe_nickname, set_from_year);
+  EXPECT_EQ(by_set(staff_of("A", 1)), "set A");
+  EXPECT_EQ(by_set(staff_of("B", 2)), "set B");
+  EXPECT_EQ(by_set(staff_of("A", 1)), "set A");
+  EXPECT_EQ(descriptions, 2);
+
+  position_texts_by_set without_sets(describe_nickname, nullptr);
+  EXPECT_EQ(without_sets(staff_of("C", 1)), "set C");
+  EXPECT_EQ(without_sets(staff_of("D", 1)), "set D");
+  EXPECT_EQ(position_texts_by_set(nullptr, set_from_year)(staff_of("E", 1)), "");
 }
 
 TEST(staff_sort_attribute_suffix, wraps_the_text_or_says_empty) {

@@ -17,6 +17,7 @@
 #include "analysis_views/staff_entry_list.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
+#include "platform/read_only_look.h"
 #include "platform/win1252.h"
 #include "record_form/grid_text.h"
 #include "records/record_store.h"
@@ -162,6 +163,7 @@ general_counts_page::general_counts_page(QWidget* sheet, analysis_window_hooks h
       auto* edit = new QLineEdit(QStringLiteral("0"));
       edit->setObjectName(row.edit);
       edit->setReadOnly(true);
+      show_read_only_look(edit);
       edit->setFixedWidth(48);
       box->addWidget(edit, line, 1);
       if (row.kind == row_kind::category)

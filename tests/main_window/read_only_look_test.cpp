@@ -1,5 +1,6 @@
-// The read-only figures of the record pages, the weighted values, abilities, ages and counts
-// worked out from other fields, look read-only, so that no one takes them for fields to type in.
+// The read-only figures of the record pages and the analysis counts, the weighted values,
+// abilities, ages and counts worked out from other fields, look read-only, so that no one takes
+// them for fields to type in.
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
@@ -46,6 +47,15 @@ TEST_F(read_only_look, figures_look_read_only_and_fields_typed_into_do_not) {
       EXPECT_EQ(edit->focusPolicy(), Qt::ClickFocus) << name;
     }
   }
+  // The analysis counts are figures too.
+  int counts = 0;
+  for (const QLineEdit* edit : window.analysis_tab->findChildren<QLineEdit*>()) {
+    if (edit->isReadOnly()) {
+      ++counts;
+      EXPECT_TRUE(looks_read_only(edit)) << edit->objectName().toStdString();
+    }
+  }
+  EXPECT_GT(counts, 0);
   for (const char* figure :
        {"staff_age", "staff_years_left_contract", "staff_pl_expected_potential_ability",
         "staff_pl_recommended_current_ability_b", "staff_pl_pace_w", "staff_pl_reflexes_w"}) {

@@ -6,10 +6,8 @@
 // player and the reputation guide of the record on screen.
 #include <benchmark/benchmark.h>
 #include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,38 +36,6 @@
 namespace {
 
 constexpr int staff_count = 30000;
-
-// Counts the widgets painted while it is installed on the application.
-class paint_counter : public QObject {
- public:
-  paint_counter() { qApp->installEventFilter(this); }
-  ~paint_counter() override { qApp->removeEventFilter(this); }
-  paint_counter(const paint_counter&) = delete;
-  paint_counter& operator=(const paint_counter&) = delete;
-
-  int paints() const { return paints_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint)
-      ++paints_;
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  int paints_ = 0;
-};
-
-// Lays out and paints what changed, until three rounds in a row paint nothing.
-void let_window_settle() {
-  const paint_counter counter;
-  int quiet_rounds = 0;
-  for (int round = 0; round < 100 && quiet_rounds < 3; ++round) {
-    const int before = counter.paints();
-    QApplication::processEvents();
-    quiet_rounds = counter.paints() == before ? quiet_rounds + 1 : 0;
-  }
-}
 
 // The action and the settling after it, in milliseconds.
 double timed(const std::function<void()>& action) {
@@ -391,10 +357,6 @@ BENCHMARK(reputation_guide)->UseManualTime()->Unit(benchmark::kMillisecond)->Ite
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A desktop-sized screen, so that the window stands at its designed size as on a desktop.
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (platform.isEmpty() || platform == "offscreen")
-    qputenv("QT_QPA_PLATFORM",
-            "offscreen:configfile=" STAFF_EDITOR_SOURCE_DIR "/tests/main_window/large_screen.json");
+  use_desktop_sized_screen();
   return run_window_benchmarks(argc, argv, [] { shared_window.reset(); });
 }

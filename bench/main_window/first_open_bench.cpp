@@ -241,13 +241,7 @@ BENCHMARK(first_open_in_fresh_process)
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A desktop-sized screen, so that the window stands at its designed size as on a desktop.
-  // The plain offscreen platform's screen is smaller than the window, which then shows scroll
-  // bars a desktop never does; so it, too, gets the desktop-sized screen.
-  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
-  if (platform.isEmpty() || platform == "offscreen")
-    qputenv("QT_QPA_PLATFORM",
-            "offscreen:configfile=" STAFF_EDITOR_SOURCE_DIR "/tests/main_window/large_screen.json");
+  use_desktop_sized_screen();
   if (argc == 4 && std::strcmp(argv[1], one_open_flag) == 0)
     return run_one_open(argc, argv, argv[2], std::atoi(argv[3]));
   if (argc == 3 && std::strcmp(argv[1], fresh_load_flag) == 0)

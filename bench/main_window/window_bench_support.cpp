@@ -38,6 +38,13 @@ bench_locale::bench_locale()
           std::make_shared<qt_system_locale>(QLocale(QLocale::English, QLocale::UnitedKingdom)),
           std::make_shared<fixed_clock>(date_time{2013, 5, 17, 9, 30, 15})) {}
 
+void use_desktop_sized_screen() {
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  if (platform.isEmpty() || platform == "offscreen")
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" STAFF_EDITOR_SOURCE_DIR "/tests/main_window/large_screen.json");
+}
+
 int run_window_benchmarks(int argc, char** argv, const std::function<void()>& before_quit) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,6 +11,11 @@ class bench_locale : public scoped_app_locale {
   bench_locale();
 };
 
+// A desktop-sized offscreen screen, so that the window stands at its designed size as on a
+// desktop: the plain offscreen platform's screen is smaller than the window, which then shows
+// scroll bars a desktop never does. Another platform named in QT_QPA_PLATFORM is kept.
+void use_desktop_sized_screen();
+
 // Runs the benchmarks the command line asks for inside one QApplication, offscreen unless
 // QT_QPA_PLATFORM names a platform. `before_quit` lets go of what must close while the
 // application still lives.

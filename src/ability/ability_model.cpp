@@ -140,6 +140,14 @@ struct weighted_level {
   double weight_sum = 0.0;
 };
 
+// Adds how far a weighted difference from the target lies beyond the tolerance, above or below.
+void add_beyond_tolerance(double difference, double tolerance, double& excess, double& shortfall) {
+  if (difference > tolerance)
+    excess += difference - tolerance;
+  if (difference < -tolerance)
+    shortfall += -difference - tolerance;
+}
+
 weighted_level weigh(const std::int16_t (&values)[BASE_PLAYING_DATA::size],
                      const BASE_PLAYING_DATA::attribute_weights& weights, double target,
                      double tolerance) {
@@ -152,11 +160,7 @@ weighted_level weigh(const std::int16_t (&values)[BASE_PLAYING_DATA::size],
       continue;
     level.weighted_sum += values[i] * w;
     level.weight_sum += w;
-    const double d = (values[i] - target) * w / 5.0;
-    if (d > tolerance)
-      excess += d - tolerance;
-    if (d < -tolerance)
-      shortfall += -d - tolerance;
+    add_beyond_tolerance((values[i] - target) * w / 5.0, tolerance, excess, shortfall);
   }
   level.weighted_sum += (excess - shortfall) * tolerance_factor;
   return level;
@@ -187,11 +191,8 @@ class recommendation_terms {
     double shortfall = 0.0;
     if (with_tolerance) {
       for (int i = 0; i < count_; ++i) {
-        const double d = (terms_[i].value - target) * terms_[i].weight / 5.0;
-        if (d > tolerance)
-          excess += d - tolerance;
-        if (d < -tolerance)
-          shortfall += -d - tolerance;
+        add_beyond_tolerance((terms_[i].value - target) * terms_[i].weight / 5.0, tolerance, excess,
+                             shortfall);
       }
     }
     level.weighted_sum += (excess - shortfall) * tolerance_factor;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
-#include <ranges>
 
 #include "key_radix_sort.h"
 
@@ -49,14 +48,12 @@ std::optional<std::int32_t> held_ids::lowest_free_from(std::int32_t from) const 
   const auto first = static_cast<std::size_t>(std::ranges::lower_bound(ids_, from) - ids_.begin());
   // The ids are distinct and rising, so the run of held ids from `from` on is where an id stands
   // as far from `from` as from the run's start, and no id further on does.
-  const auto offsets = std::views::iota(std::size_t{0}, ids_.size() - first);
+  const std::int32_t* run = ids_.data() + first;
   const auto held_in_a_row =
-      std::ranges::partition_point(offsets,
-                                   [&](std::size_t k) {
-                                     return std::int64_t{ids_[first + k]} - from ==
-                                            static_cast<std::int64_t>(k);
-                                   }) -
-      offsets.begin();
+      std::partition_point(
+          ids_.begin() + static_cast<std::ptrdiff_t>(first), ids_.end(),
+          [&](const std::int32_t& id) { return std::int64_t{id} - from == &id - run; }) -
+      (ids_.begin() + static_cast<std::ptrdiff_t>(first));
   const std::int64_t free = std::int64_t{from} + held_in_a_row;
   if (free > std::numeric_limits<std::int32_t>::max())
     return std::nullopt;

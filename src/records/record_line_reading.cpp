@@ -211,11 +211,9 @@ void store_field(std::byte* record, const column_step& step, std::string_view te
 }
 
 // Boolean texts without a column read as "False" as well.
-void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
-  for (const field_descriptor* field : layout.normalised) {
-    if (record[field->offset] == std::byte{0}) {
-      write_text(record, field->offset, field->size, "False");
-    }
+void fill_unread_boolean_texts(std::byte* record, const record_layout& layout) {
+  for (const field_descriptor* field : layout.unread_booleans) {
+    write_text(record, field->offset, field->size, "False");
   }
 }
 
@@ -241,7 +239,7 @@ std::optional<int> read_record_line(std::string_view line, const record_layout& 
                 {line.data() + opening + 1, std::min<std::size_t>(length, max_field_length)}, bytes,
                 dates);
   }
-  fill_empty_boolean_texts(record, layout);
+  fill_unread_boolean_texts(record, layout);
   // The search for the quotes saw every byte of the fields.
   return found.carriage_return ? replace_carriage_returns(record, layout) : 0;
 }

@@ -47,7 +47,10 @@ record_layout build_layout(std::span<const field_descriptor> fields) {
       layout.columns[field.column - 1] = &field;
     }
     if (field.type == field_type::normalised_boolean) {
-      layout.normalised.push_back(&field);
+      // Those with a column are normalised as they are read.
+      if (!field.in_file()) {
+        layout.unread_booleans.push_back(&field);
+      }
     } else if (field.type == field_type::date_text) {
       layout.dates.push_back(&field);
     } else if (field.source != index_source::none) {

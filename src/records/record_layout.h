@@ -40,7 +40,7 @@ struct record_layout {
   std::span<const field_descriptor> fields;              // memory order, all fields
   std::vector<const field_descriptor*> columns;          // columns[i] fills column i + 1
   std::vector<column_step> steps;                        // steps[i] reads column i + 1
-  std::vector<const field_descriptor*> normalised;       // boolean texts the reader normalises
+  std::vector<const field_descriptor*> unread_booleans;  // boolean texts without a column
   std::vector<const field_descriptor*> dates;            // date texts re-ordered by a load
   std::vector<const field_descriptor*> derived_indices;  // list indices the reader derives
   std::string header;                                    // the header line the writer writes

@@ -44,24 +44,29 @@ void write_field_words(std::byte* field, const char* text, std::size_t length,
 }
 
 #if defined(__SSE2__) || defined(_M_X64)
+// Byte i is set when i < 128: the sixteen bytes from 128 - n + at on keep the bytes of a block
+// at `at` that lie before n.
+alignas(16) constexpr auto kept_below = [] {
+  std::array<unsigned char, 2 * 128 + 16> bytes{};
+  std::fill(bytes.begin(), bytes.begin() + 128, 0xff);
+  return bytes;
+}();
+
 // As write_field_words, sixteen bytes at a time, but only the blocks that hold some of the
 // text: the field is zero-filled, so the bytes after them hold their zeros already. The first
 // two blocks are written whatever the length, as nearly every text fits in them, so that the
 // length decides no branch for those; each further sixteen characters take one more block. A
-// block that would pass the field's end is written as the last sixteen bytes of the field.
-// Byte positions are compared as signed bytes, so the capacity must stay below 128.
+// block that would pass the field's end is written as the last sixteen bytes of the field. Each
+// block's bytes are kept by a mask read from kept_below, so the capacity must stay below 128.
 void write_field_blocks(std::byte* field, const char* text, std::size_t length,
                         std::size_t capacity) {
-  const __m128i limit = _mm_set1_epi8(static_cast<char>(length));
-  const __m128i first_positions =
-      _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  const unsigned char* const masks = kept_below.data() + 128 - length;
   const std::size_t last = capacity - 16;
   const auto write_block = [&](std::size_t at) {
     at = std::min(at, last);
-    const __m128i positions = _mm_add_epi8(first_positions, _mm_set1_epi8(static_cast<char>(at)));
+    const __m128i kept = _mm_loadu_si128(reinterpret_cast<const __m128i*>(masks + at));
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(field + at),
-                     _mm_and_si128(bytes, _mm_cmpgt_epi8(limit, positions)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(field + at), _mm_and_si128(bytes, kept));
   };
   write_block(0);
   write_block(16);
@@ -198,15 +203,17 @@ void store_field(std::byte* record, const column_step& step, std::string_view te
       write_float(record, step.number_offset,
                   parse_amount_text(store_text(record, step, text, line)));
       break;
+    default:
+      // No other action exists: without this the range of the action is tested before each
+      // field's jump.
+      __builtin_unreachable();
   }
 }
 
 // Boolean texts without a column read as "False" as well.
-void fill_empty_boolean_texts(std::byte* record, const record_layout& layout) {
-  for (const field_descriptor* field : layout.normalised) {
-    if (record[field->offset] == std::byte{0}) {
-      write_text(record, field->offset, field->size, "False");
-    }
+void fill_unread_boolean_texts(std::byte* record, const record_layout& layout) {
+  for (const field_descriptor* field : layout.unread_booleans) {
+    write_text(record, field->offset, field->size, "False");
   }
 }
 
@@ -232,7 +239,7 @@ std::optional<int> read_record_line(std::string_view line, const record_layout& 
                 {line.data() + opening + 1, std::min<std::size_t>(length, max_field_length)}, bytes,
                 dates);
   }
-  fill_empty_boolean_texts(record, layout);
+  fill_unread_boolean_texts(record, layout);
   // The search for the quotes saw every byte of the fields.
   return found.carriage_return ? replace_carriage_returns(record, layout) : 0;
 }

@@ -163,9 +163,15 @@ TEST(RecordLine, BytesReadableAfterTheLineChangeNothing) {
                                 "True",
                                 "31/12/1999 14:05:09",
                                 "1,85",
+                                std::string(15, 'a'),
                                 std::string(16, 'a'),
+                                std::string(17, 'a'),
+                                std::string(31, 'b'),
                                 std::string(32, 'b'),
                                 std::string(33, 'c'),
+                                std::string(48, 'c'),
+                                std::string(49, 'c'),
+                                std::string(99, 'd'),
                                 std::string(100, 'd')};
   const std::string noises[] = {std::string(128, '9'), std::string(128, '"'), std::string(128, 'x'),
                                 std::string(128, '\r'), std::string(128, '\0')};

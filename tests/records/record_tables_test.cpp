@@ -110,8 +110,8 @@ TEST(ColumnTables, SharedTypesMapTheDislikedColumnsToTheFavouriteMembers) {
 
 TEST(ColumnTables, PassListsHoldTheirFields) {
   const record_layout& staff = staff_layout();
-  EXPECT_EQ(staff.dates.size(), 19u);       // two injury dates have no column but are re-ordered
-  EXPECT_EQ(staff.normalised.size(), 22u);  // the two staff injury flags have no column
+  EXPECT_EQ(staff.dates.size(), 19u);  // two injury dates have no column but are re-ordered
+  EXPECT_EQ(staff.unread_booleans.size(), 2u);  // the two staff injury flags have no column
   EXPECT_EQ(item_layout(item_kind::history).derived_indices.size(), 2u);
   EXPECT_EQ(item_layout(item_kind::long_term_career).derived_indices.size(), 1u);
 }

@@ -9,6 +9,7 @@
 #include "ability/base_playing_data.h"
 #include "ability/position_weightings.h"
 #include "ability/staff_attributes.h"
+#include "ability/vector_registers.h"
 
 namespace {
 
@@ -372,6 +373,7 @@ void BASE_PLAYING_DATA::calculate_base_playing_data(attribute_weights& weights, 
 void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
                                                   const POSITION_WEIGHTINGS& weightings,
                                                   std::int32_t staff_id) {
+  release_wide_vector_registers();  // the passes below are plain floating point throughout
   const fit_setup setup = prepare_fit(*this, ability, weightings);
   const attribute_weights& weights = setup.weights;
   std::int16_t values[size];
@@ -407,6 +409,7 @@ void BASE_PLAYING_DATA::fit_attributes_to_ability(int ability,
 
 int BASE_PLAYING_DATA::recommended_current_ability(const qor_staff& staff,
                                                    const POSITION_WEIGHTINGS& weightings) const {
+  release_wide_vector_registers();
   attribute_weights weights;
   int spread = 0;
   calculate_base_playing_data(weights, &spread, weightings);
@@ -415,6 +418,7 @@ int BASE_PLAYING_DATA::recommended_current_ability(const qor_staff& staff,
 
 int BASE_PLAYING_DATA::recommended_current_ability_when_fitted(
     const qor_staff& staff, int ability, const POSITION_WEIGHTINGS& weightings) const {
+  release_wide_vector_registers();
   const fit_setup setup = prepare_fit(*this, ability, weightings);
   BASE_PLAYING_DATA fitted = *this;
   // Feet the fit leaves as they are leave the weights as they are.

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <vector>
@@ -121,6 +122,29 @@ int owner_drawn_list_box::add_entry(const QString& text, const void* object) {
   insertItem(position, entry);
   set_entry_object(this, position, object);
   return position;
+}
+
+void owner_drawn_list_box::set_entries(const QStringList& texts,
+                                       std::span<const void* const> objects) {
+  sorted_ = false;
+  if (count() != texts.size()) {
+    clear();
+    add_list_entries(this, texts, objects);
+    return;
+  }
+  {
+    // The rows stay as they are, so the view needs no word of each one: one repaint shows them.
+    const QSignalBlocker quiet(model());
+    for (int row = 0; row < count(); ++row)
+      rewrite_list_entry(this, row, texts[row], objects[static_cast<std::size_t>(row)]);
+  }
+  if (measure_) {
+    const int before = widest_;
+    widest_ = -1;
+    if (widest_entry_width() != before)
+      scheduleDelayedItemsLayout();
+  }
+  viewport()->update();
 }
 
 void owner_drawn_list_box::sort_entries() {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <filesystem>
@@ -7,9 +8,13 @@
 #include <vector>
 
 #include "file_menu_test_support.h"
+#include "main_window/staff_list_texts.h"
+#include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
 #include "platform/page_control.h"
+#include "platform/win1252.h"
 #include "record_form/editor_state.h"
+#include "records/record_store.h"
 
 namespace fs = std::filesystem;
 
@@ -153,6 +158,38 @@ TEST_F(add_staff, does_nothing_before_a_file_is_open) {
   window.menu_new->trigger();
   EXPECT_TRUE(store().staff_list.empty());
   EXPECT_EQ(window.list_box->count(), 0);
+}
+
+// The sorts rewrite the list's entries where they stand: after each, every entry shows and
+// carries the record at its place in the staff vector, the one Add staff made included.
+TEST_F(add_staff, sorts_around_an_add_leave_every_entry_with_its_own_record_and_text) {
+  open_through_menu(copy_to_folder(fixture_file("every_section.staff")));
+  const auto expect_entries_follow_the_records = [&](int attribute) {
+    const auto& staff = store().staff_list;
+    ASSERT_EQ(window.list_box->count(), static_cast<int>(staff.size()));
+    staff_entry_texts texts(true, attribute);
+    for (std::size_t i = 0; i < staff.size(); ++i) {
+      const int index = static_cast<int>(i);
+      EXPECT_EQ(entry_object<qor_staff>(window.list_box, index), staff[i].get()) << i;
+      EXPECT_EQ(window.list_box->item(index)->text(), from_win1252(texts(*staff[i]))) << i;
+    }
+  };
+  window.sort_by_attribute->setCurrentIndex(1);  // "SecondName; 1"
+  window.sort_desc_btnClick();
+  expect_entries_follow_the_records(1);
+
+  window.menu_new->trigger();
+  edit("staff_second_name")->setText("Aardvark");
+  window.sort_asc_btnClick();
+  expect_entries_follow_the_records(1);
+  EXPECT_EQ(to_win1252(window.list_box->item(0)->text()), "Aardvark (Aardvark)");
+  EXPECT_EQ(editor().current_staff, store().staff_list.front().get());
+  EXPECT_EQ(window.list_box->item_index(), 0);
+
+  window.sort_by_attribute->setCurrentIndex(3);  // "DateOfBirth; 3", the order kept
+  window.sort_by_attributeChange();
+  expect_entries_follow_the_records(3);
+  EXPECT_EQ(window.list_box->item_index(), 0);
 }
 
 }  // namespace

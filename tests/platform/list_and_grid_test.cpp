@@ -182,6 +182,44 @@ TEST_F(measured_list, a_list_filled_again_is_measured_once_when_laid_out) {
   EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
 }
 
+// Entries set anew over as many entries are the same entries rewritten; the selection stays on
+// its row, and the sideways reach follows the new texts, narrower as well as wider.
+TEST_F(measured_list, entries_set_over_as_many_are_rewritten_in_place) {
+  listed_thing first{1}, second{2}, third{3};
+  list.set_item_index(1);
+  const QListWidgetItem* middle = list.item(1);
+  const QString wide(40, QLatin1Char('W'));
+  list.set_entries({"Ek", wide, "Dahl"}, std::vector<const void*>{&third, &first, &second});
+  settle();
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Ek", wide, "Dahl"}));
+  EXPECT_EQ(entry_object<listed_thing>(&list, 0), &third);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 1), &first);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 2), &second);
+  EXPECT_EQ(list.item(1), middle);
+  EXPECT_EQ(list.item_index(), 1);
+  EXPECT_GE(reach(), 400);
+
+  list.set_entries({"Ek", "Falk", "Dahl"}, std::vector<const void*>{&first, &second, &third});
+  settle();
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Ek", "Falk", "Dahl"}));
+  EXPECT_EQ(entry_object<listed_thing>(&list, 2), &third);
+  EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
+}
+
+// Another number of entries refills the list; a sorted list is unsorted by it.
+TEST_F(measured_list, entries_set_over_another_number_refill_the_list_unsorted) {
+  listed_thing first{1}, second{2};
+  list.set_sorted(true);
+  list.set_entries({"Ek", "Dahl"}, std::vector<const void*>{&first, &second});
+  EXPECT_FALSE(list.sorted());
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Ek", "Dahl"}));
+  EXPECT_EQ(entry_object<listed_thing>(&list, 1), &second);
+  EXPECT_EQ(list.item_index(), -1);
+  list.set_entries({"Ek", "Dahl", "Falk"}, std::vector<const void*>{&first, &second, nullptr});
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 2), nullptr);
+}
+
 TEST(owner_drawn_list_box, text_width_follows_the_font_a_character_at_a_time) {
   owner_drawn_list_box list;
   QFont font = list.font();

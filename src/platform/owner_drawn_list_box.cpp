@@ -139,9 +139,12 @@ void owner_drawn_list_box::set_entries(const QStringList& texts,
       rewrite_list_entry(this, row, texts[row], objects[static_cast<std::size_t>(row)]);
   }
   if (measure_) {
+    // Measured from the texts at hand: reading each back from its entry costs as much again.
     const int before = widest_;
-    widest_ = -1;
-    if (widest_entry_width() != before)
+    widest_ = 0;
+    for (const QString& text : texts)
+      widest_ = std::max(widest_, width_(text));
+    if (widest_ != before)
       scheduleDelayedItemsLayout();
   }
   viewport()->update();

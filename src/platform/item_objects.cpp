@@ -41,13 +41,6 @@ void set_entry_object(QListWidget* list, int index, const void* object) {
     item->setData(object_role, to_variant(object));
 }
 
-void rewrite_list_entry(QListWidget* list, int index, const QString& text, const void* object) {
-  if (QListWidgetItem* item = list->item(index)) {
-    item->setText(text);
-    item->setData(object_role, to_variant(object));
-  }
-}
-
 void* entry_object_raw(const QListWidget* list, int index) {
   const QListWidgetItem* item = list->item(index);
   return item ? from_variant(item->data(object_role)) : nullptr;

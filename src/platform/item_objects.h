@@ -22,8 +22,6 @@ int add_list_entry(QListWidget* list, const QString& text, const void* object);
 void add_list_entries(QListWidget* list, const QStringList& texts,
                       std::span<const void* const> objects);
 void set_entry_object(QListWidget* list, int index, const void* object);
-// Gives the entry at `index` a new text and object.
-void rewrite_list_entry(QListWidget* list, int index, const QString& text, const void* object);
 // Null for an index outside the list or an entry without an object.
 void* entry_object_raw(const QListWidget* list, int index);
 template <typename T>

@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <vector>
@@ -127,27 +126,14 @@ int owner_drawn_list_box::add_entry(const QString& text, const void* object) {
 void owner_drawn_list_box::set_entries(const QStringList& texts,
                                        std::span<const void* const> objects) {
   sorted_ = false;
-  if (count() != texts.size()) {
-    clear();
-    add_list_entries(this, texts, objects);
-    return;
-  }
-  {
-    // The rows stay as they are, so the view needs no word of each one: one repaint shows them.
-    const QSignalBlocker quiet(model());
-    for (int row = 0; row < count(); ++row)
-      rewrite_list_entry(this, row, texts[row], objects[static_cast<std::size_t>(row)]);
-  }
+  clear();
+  add_list_entries(this, texts, objects);
   if (measure_) {
     // Measured from the texts at hand: reading each back from its entry costs as much again.
-    const int before = widest_;
     widest_ = 0;
     for (const QString& text : texts)
       widest_ = std::max(widest_, width_(text));
-    if (widest_ != before)
-      scheduleDelayedItemsLayout();
   }
-  viewport()->update();
 }
 
 void owner_drawn_list_box::sort_entries() {

@@ -52,10 +52,8 @@ class owner_drawn_list_box : public QListWidget {
   void set_sorted(bool sorted);
   // Appends the entry, or inserts it in text order while sorted; returns its index.
   int add_entry(const QString& text, const void* object);
-  // Makes the entries `texts`, the one at i carrying objects[i], unsorted. A list of as many
-  // entries is rewritten where it stands, keeping its rows, selection and scroll position: a
-  // sort of tens of thousands of entries would otherwise delete and make every entry again and
-  // have every row laid out anew.
+  // Replaces the entries with `texts`, the one at i carrying objects[i], unsorted, and measures
+  // them as it goes.
   void set_entries(const QStringList& texts, std::span<const void* const> objects);
 
   const draw_handler& drawer() const { return draw_; }

@@ -160,8 +160,8 @@ TEST_F(add_staff, does_nothing_before_a_file_is_open) {
   EXPECT_EQ(window.list_box->count(), 0);
 }
 
-// The sorts rewrite the list's entries where they stand: after each, every entry shows and
-// carries the record at its place in the staff vector, the one Add staff made included.
+// After each sort every entry shows and carries the record at its place in the staff vector,
+// the one Add staff made included.
 TEST_F(add_staff, sorts_around_an_add_leave_every_entry_with_its_own_record_and_text) {
   open_through_menu(copy_to_folder(fixture_file("every_section.staff")));
   const auto expect_entries_follow_the_records = [&](int attribute) {

@@ -18,7 +18,11 @@ namespace {
 // Keeps the list from repainting while it is rebuilt, whatever way the fill ends.
 class list_fill {
  public:
-  explicit list_fill(owner_drawn_list_box* list) : list_(list) { list_->setUpdatesEnabled(false); }
+  explicit list_fill(owner_drawn_list_box* list) : list_(list) {
+    list_->setUpdatesEnabled(false);
+    list_->set_sorted(false);
+    list_->clear();
+  }
   ~list_fill() { list_->setUpdatesEnabled(true); }
   list_fill(const list_fill&) = delete;
   list_fill& operator=(const list_fill&) = delete;
@@ -32,7 +36,7 @@ int add_entry(owner_drawn_list_box* list, const qor_staff* staff, bool with_attr
   return list->add_entry(from_win1252(staff_entry_texts(with_attribute, attribute)(*staff)), staff);
 }
 
-// Makes the entries those of the records, in the vector's order, all at once.
+// Appends an entry for every record, in the vector's order, in one insertion.
 void add_entries(owner_drawn_list_box* list, const record_vector<qor_staff>& staff,
                  bool with_attribute, int attribute) {
   const staff_sort_attribute* shown =
@@ -53,7 +57,7 @@ void add_entries(owner_drawn_list_box* list, const record_vector<qor_staff>& sta
     texts.push_back(from_win1252(entry_text(*record)));
     records.push_back(record);
   }
-  list->set_entries(texts, records);
+  add_list_entries(list, texts, records);
 }
 
 }  // namespace

@@ -123,19 +123,6 @@ int owner_drawn_list_box::add_entry(const QString& text, const void* object) {
   return position;
 }
 
-void owner_drawn_list_box::set_entries(const QStringList& texts,
-                                       std::span<const void* const> objects) {
-  sorted_ = false;
-  clear();
-  add_list_entries(this, texts, objects);
-  if (measure_) {
-    // Measured from the texts at hand: reading each back from its entry costs as much again.
-    widest_ = 0;
-    for (const QString& text : texts)
-      widest_ = std::max(widest_, width_(text));
-  }
-}
-
 void owner_drawn_list_box::sort_entries() {
   std::vector<QListWidgetItem*> entries;
   while (count() > 0)

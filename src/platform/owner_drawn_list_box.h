@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <functional>
 #include <memory>
-#include <span>
 
 class QPainter;
 class text_widths;
@@ -52,9 +51,6 @@ class owner_drawn_list_box : public QListWidget {
   void set_sorted(bool sorted);
   // Appends the entry, or inserts it in text order while sorted; returns its index.
   int add_entry(const QString& text, const void* object);
-  // Replaces the entries with `texts`, the one at i carrying objects[i], unsorted, and measures
-  // them as it goes.
-  void set_entries(const QStringList& texts, std::span<const void* const> objects);
 
   const draw_handler& drawer() const { return draw_; }
   const measure_handler& measurer() const { return measure_; }

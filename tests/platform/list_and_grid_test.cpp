@@ -182,42 +182,6 @@ TEST_F(measured_list, a_list_filled_again_is_measured_once_when_laid_out) {
   EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
 }
 
-// Entries set anew carry their own objects, and the sideways reach follows the new texts,
-// narrower as well as wider, each measured once.
-TEST_F(measured_list, entries_set_anew_are_measured_at_once) {
-  listed_thing first{1}, second{2}, third{3};
-  const QString wide(40, QLatin1Char('W'));
-  list.set_entries({"Ek", wide, "Dahl"}, std::vector<const void*>{&third, &first, &second});
-  EXPECT_EQ(measured, (std::vector<std::string>{"Ek", wide.toStdString(), "Dahl"}));
-  settle();
-  EXPECT_EQ(measured.size(), 3u);
-  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Ek", wide, "Dahl"}));
-  EXPECT_EQ(entry_object<listed_thing>(&list, 0), &third);
-  EXPECT_EQ(entry_object<listed_thing>(&list, 1), &first);
-  EXPECT_EQ(entry_object<listed_thing>(&list, 2), &second);
-  EXPECT_GE(reach(), 400);
-
-  list.set_entries({"Ek", "Falk", "Dahl"}, std::vector<const void*>{&first, &second, &third});
-  settle();
-  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Ek", "Falk", "Dahl"}));
-  EXPECT_EQ(entry_object<listed_thing>(&list, 2), &third);
-  EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
-}
-
-// Entries set anew leave a sorted list unsorted and nothing selected.
-TEST_F(measured_list, entries_set_anew_are_unsorted_and_unselected) {
-  listed_thing first{1}, second{2};
-  list.set_sorted(true);
-  list.set_entries({"Ek", "Dahl"}, std::vector<const void*>{&first, &second});
-  EXPECT_FALSE(list.sorted());
-  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Ek", "Dahl"}));
-  EXPECT_EQ(entry_object<listed_thing>(&list, 1), &second);
-  EXPECT_EQ(list.item_index(), -1);
-  list.set_entries({"Ek", "Dahl", "Falk"}, std::vector<const void*>{&first, &second, nullptr});
-  EXPECT_EQ(list.count(), 3);
-  EXPECT_EQ(entry_object<listed_thing>(&list, 2), nullptr);
-}
-
 TEST(owner_drawn_list_box, text_width_follows_the_font_a_character_at_a_time) {
   owner_drawn_list_box list;
   QFont font = list.font();

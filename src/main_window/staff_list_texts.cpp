@@ -18,6 +18,8 @@ std::string on_loan_heading(const qor_staff& staff) {
          club_name(staff.StaffClubOnLoanTo) + ")";
 }
 
+// The common name, else "Second, First" (the ", " only when both are there); nothing without
+// names.
 void append_name_text(std::string& text, const qor_staff& staff) {
   if (!staff.StaffCommonName.empty()) {
     text += staff.StaffCommonName.view();
@@ -30,12 +32,6 @@ void append_name_text(std::string& text, const qor_staff& staff) {
 }
 
 }  // namespace
-
-std::string staff_name_text(const qor_staff& staff) {
-  std::string text;
-  append_name_text(text, staff);
-  return text;
-}
 
 std::string staff_relabel_text(const qor_staff& staff) {
   if (!staff.StaffCommonName.empty())

@@ -15,9 +15,6 @@ struct qor_staff;
 // Entry texts are cut to this many characters.
 inline constexpr std::size_t staff_entry_text_limit = 100;
 
-// The common name, else "Second, First" (the ", " only when both are there); "" without names.
-std::string staff_name_text(const qor_staff& staff);
-
 // The name text given to the entry of a record the user has just left: the common name, else
 // the second name, ", " and the first name, whether or not they are empty.
 std::string staff_relabel_text(const qor_staff& staff);
@@ -25,7 +22,8 @@ std::string staff_relabel_text(const qor_staff& staff);
 // " (value)" of the record's sort attribute, or " (empty)" when it has no value text.
 std::string staff_attribute_suffix(const qor_staff& staff, int attribute);
 
-// The entry texts of a fill as the list shows them: the name text, with the sort attribute's
+// The entry texts of a fill as the list shows them: the common name, else "Second, First" (the
+// ", " only when both are there), with the sort attribute's
 // suffix when asked, accents folded, at most staff_entry_text_limit characters. Made in one
 // buffer: a fill of tens of thousands of entries would otherwise make half a dozen passing texts
 // for each.

@@ -39,9 +39,10 @@ TEST_F(staff_list_texts, name_text_and_relabel_text_of_every_name_combination) {
       {"", "", "", "", ", "},
       {"Silva", "Jose", "Zizi", "Zizi", "Zizi"},
   };
+  staff_entry_texts names_only(false, 0);
   for (const row& r : rows) {
     const qor_staff staff = named(r.second, r.first, r.common);
-    EXPECT_EQ(staff_name_text(staff), r.listed) << r.second << "|" << r.first;
+    EXPECT_EQ(names_only(staff), r.listed) << r.second << "|" << r.first;
     EXPECT_EQ(staff_relabel_text(staff), r.relabelled) << r.second << "|" << r.first;
   }
 }

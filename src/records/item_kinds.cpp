@@ -61,14 +61,15 @@ constexpr item_kind_info infos[] = {
 static_assert(std::size(infos) == item_kind_count);
 
 template <item_kind Kind>
-std::byte* append_new(record_store& records, bool original) {
+unzeroed_bytes append_new(record_store& records, bool original) {
   using vectors = item_vectors<Kind>;
   auto& target = original ? vectors::original(records) : vectors::current(records);
-  target.push_back(make_block_record<typename vectors::record>(records.blocks));
-  return reinterpret_cast<std::byte*>(target.back().get());
+  unzeroed_bytes bytes;
+  target.push_back(make_unzeroed_block_record<typename vectors::record>(records.blocks, bytes));
+  return bytes;
 }
 
-using append_function = std::byte* (*)(record_store&, bool);
+using append_function = unzeroed_bytes (*)(record_store&, bool);
 
 template <std::size_t... I>
 constexpr std::array<append_function, item_kind_count> make_appenders(std::index_sequence<I...>) {
@@ -87,6 +88,12 @@ const item_kind_info& info_of(item_kind kind) {
   return infos[static_cast<std::size_t>(kind)];
 }
 
-std::byte* append_new_item(record_store& records, item_kind kind, bool original) {
+unzeroed_bytes append_unzeroed_item(record_store& records, item_kind kind, bool original) {
   return appenders[static_cast<std::size_t>(kind)](records, original);
+}
+
+std::byte* append_new_item(record_store& records, item_kind kind, bool original) {
+  const unzeroed_bytes item = append_unzeroed_item(records, kind, original);
+  item.zero_fill();
+  return item.bytes;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "item_kind.h"
+#include "record_blocks.h"
 
 struct record_store;
 
@@ -24,3 +25,5 @@ const item_kind_info& info_of(item_kind kind);
 // Appends a new zero-filled item of the kind to its current or original vector and returns the
 // item's bytes for the reader to fill.
 std::byte* append_new_item(record_store& records, item_kind kind, bool original);
+// As append_new_item, but the item is only whole once its bytes are zero_fill-ed.
+unzeroed_bytes append_unzeroed_item(record_store& records, item_kind kind, bool original);

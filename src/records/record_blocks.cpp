@@ -122,7 +122,7 @@ void record_blocks::take_block() {
 #endif
 }
 
-std::byte* record_blocks::allocate(std::size_t size, std::size_t alignment) {
+unzeroed_bytes record_blocks::allocate_unzeroed(std::size_t size, std::size_t alignment) {
   const auto aligned = [&](std::byte* at) {
     return at + (alignment - reinterpret_cast<std::uintptr_t>(at) % alignment) % alignment;
   };
@@ -135,12 +135,15 @@ std::byte* record_blocks::allocate(std::size_t size, std::size_t alignment) {
 #if defined(__SANITIZE_ADDRESS__)
   ASAN_UNPOISON_MEMORY_REGION(record, size);
 #endif
+  return {record, size, fresh_};
+}
+
+std::byte* record_blocks::allocate(std::size_t size, std::size_t alignment) {
   // A fresh block is zero already; a spare one is zeroed record by record, each just before it
   // is filled, while it is in the cache.
-  if (!fresh_) {
-    std::memset(record, 0, size);
-  }
-  return record;
+  const unzeroed_bytes record = allocate_unzeroed(size, alignment);
+  record.zero_fill();
+  return record.bytes;
 }
 
 std::size_t record_blocks::bytes() const {

@@ -34,6 +34,15 @@ record_pointer<Record> make_block_record(record_blocks& blocks) {
                                 record_deleter<Record>::for_block_record());
 }
 
+// As make_block_record, but the record is only whole once `bytes` is zero_fill-ed.
+template <class Record>
+record_pointer<Record> make_unzeroed_block_record(record_blocks& blocks, unzeroed_bytes& bytes) {
+  static_assert(std::is_trivially_copyable_v<Record> && std::is_trivially_destructible_v<Record>);
+  bytes = blocks.allocate_unzeroed(sizeof(Record), alignof(Record));
+  return record_pointer<Record>(reinterpret_cast<Record*>(bytes.bytes),
+                                record_deleter<Record>::for_block_record());
+}
+
 // A copy of the record in the blocks.
 template <class Record>
 record_pointer<Record> copy_to_block(record_blocks& blocks, const Record& record) {

@@ -1,19 +1,17 @@
 #include "staff_reader.h"
 
 #include <array>
-#include <cstring>
 #include <filesystem>
 #include <new>
 #include <optional>
 
 #include "dates.h"
-#include "derived_indices.h"
 #include "item_kinds.h"
 #include "item_vectors.h"
 #include "last_error.h"
 #include "lookup.h"
 #include "quoted_fields.h"
-#include "record_line.h"
+#include "record_line_queue.h"
 #include "record_passes.h"
 #include "staff_file_lines.h"
 #include "text_compare.h"
@@ -83,7 +81,12 @@ class staff_file_reader {
            first_replaced_ + ".";
   }
 
-  bool read_failed() const { return lines_.failed(); }
+  // As when the lines were read one by one, and the load stopped at a refused line: a failure
+  // of the file's reading counts when it came before that line was read.
+  bool read_failed() const {
+    return lines_.failed() &&
+           (!refused_line_ || (read_failed_at_ && *read_failed_at_ <= *refused_line_));
+  }
   int read_error() const { return lines_.error(); }
 
  private:
@@ -149,9 +152,20 @@ class staff_file_reader {
     return true;
   }
 
+  // The data lines are read into their records by a queue, on several threads for a large file;
+  // their outcomes come back in file order. A line the reading refuses comes before any fault
+  // found further on by then, and its message replaces that fault's.
   bool read_body() {
+    queue_.emplace(&*dates_, record_line_queue::default_workers());
+    const bool lines_taken = read_body_lines();
+    const bool read = queue_->finish([this](const queued_line& line) { return take_line(line); });
+    queue_.reset();
+    return read && lines_taken;
+  }
+
+  bool read_body_lines() {
     std::string_view line;
-    while (lines_.next(line)) {
+    while (next_body_line(line)) {
       if (!check_length(line, section_error())) {
         return false;
       }
@@ -172,11 +186,20 @@ class staff_file_reader {
           continue;
         }
       }
-      if (!(section_ ? read_item_line(line) : read_staff_line(line))) {
+      if (!(section_ ? queue_item_line(line) : queue_staff_line(line))) {
         return false;
       }
     }
     return true;
+  }
+
+  // As lines_.next, noting the line at which the reading of the file failed, if it did.
+  bool next_body_line(std::string_view& line) {
+    const bool present = lines_.next(line);
+    if (lines_.failed() && !read_failed_at_) {
+      read_failed_at_ = lines_.line_number() + (present ? 0 : 1);
+    }
+    return present;
   }
 
   // Empty when the line is no item keyword; else whether the section could be entered.
@@ -193,7 +216,7 @@ class staff_file_reader {
         enter_section(info);
         item_target_original_[index] = false;
         std::string_view header;
-        if (!lines_.next(header) || !header_matches(header, section_layout_->header)) {
+        if (!next_body_line(header) || !header_matches(header, section_layout_->header)) {
           set_last_error(std::string(info.load_error) + path_);
           return false;
         }
@@ -208,48 +231,65 @@ class staff_file_reader {
     section_layout_ = &item_layout(info.kind);
   }
 
-  bool read_staff_line(std::string_view line) {
+  bool queue_staff_line(std::string_view line) {
     auto& target =
         staff_target_original_ ? fresh_.records.staff_orig_list : fresh_.records.staff_list;
-    target.push_back(make_block_record<qor_staff>(fresh_.records.blocks));
-    std::byte* staff = record_bytes(*target.back());
-    const std::optional<int> replaced = read_record_line(line, staff_layout(), staff, &*dates_,
-                                                         staff_file_lines::readable_after_line);
-    if (!replaced) {
-      return reject_line(staff_format_error);
-    }
-    if (*replaced > 0) {
-      count_replaced_texts(*replaced, staff,
-                           staff_target_original_ ? staff_orig_keyword : "staff lines");
-    }
-    note_id(staff_ids_, staff_target_original_, staff);
-    return true;
+    queued_line queued;
+    target.push_back(make_unzeroed_block_record<qor_staff>(fresh_.records.blocks, queued.record));
+    queued.layout = &staff_layout();
+    return queue_line(line, queued, {nullptr, staff_target_original_});
   }
 
-  bool read_item_line(std::string_view line) {
+  bool queue_item_line(std::string_view line) {
     const item_kind_info& info = *section_;
-    const auto index = static_cast<std::size_t>(info.kind);
-    const bool original = item_target_original_[index];
-    std::byte* item = append_new_item(fresh_.records, info.kind, original);
-    const std::optional<int> replaced = read_record_line(line, *section_layout_, item, &*dates_,
-                                                         staff_file_lines::readable_after_line);
-    if (!replaced) {
-      return reject_line(info.load_error);
-    }
-    if (*replaced > 0) {
-      count_replaced_texts(*replaced, item, original ? info.orig_keyword : info.keyword);
-    }
-    note_id(item_ids_[index], original, item);
-    if (!section_layout_->derived_indices.empty()) {
-      indices_.derive(item, *section_layout_);
-    }
-    return true;
+    const bool original = item_target_original_[static_cast<std::size_t>(info.kind)];
+    queued_line queued;
+    queued.record = append_unzeroed_item(fresh_.records, info.kind, original);
+    queued.layout = section_layout_;
+    return queue_line(line, queued, {&info, original});
   }
 
-  static void note_id(kind_ids& ids, bool original, const std::byte* record) {
-    std::int32_t id;
-    std::memcpy(&id, record, sizeof id);  // every record type begins with its id
-    (original ? ids.original : ids.current).push_back(id);
+  // Where a data line belongs: the staff or an item section, records or originals.
+  struct line_place {
+    const item_kind_info* section;  // null for the staff
+    bool original;
+  };
+
+  static int place_note(line_place place) {
+    const int section = place.section ? static_cast<int>(place.section->kind) + 1 : 0;
+    return 2 * section + (place.original ? 1 : 0);
+  }
+
+  static line_place place_of(int note) {
+    const int section = note / 2;
+    return {section > 0 ? &item_kind_infos()[static_cast<std::size_t>(section - 1)] : nullptr,
+            note % 2 == 1};
+  }
+
+  bool queue_line(std::string_view line, queued_line& queued, line_place place) {
+    queued.line_number = lines_.line_number();
+    queued.place = place_note(place);
+    return queue_->push(line, queued, [this](const queued_line& read) { return take_line(read); });
+  }
+
+  // What the reading of a line gave, in file order.
+  bool take_line(const queued_line& line) {
+    const line_place place = place_of(line.place);
+    if (line.replaced < 0) {
+      refused_line_ = line.line_number;
+      return reject_line(place.section ? place.section->load_error : staff_format_error,
+                         line.line_number);
+    }
+    if (line.replaced > 0) {
+      const std::string_view name =
+          place.section ? (place.original ? place.section->orig_keyword : place.section->keyword)
+                        : (place.original ? staff_orig_keyword : "staff lines");
+      count_replaced_texts(line.replaced, line.id, name);
+    }
+    kind_ids& ids =
+        place.section ? item_ids_[static_cast<std::size_t>(place.section->kind)] : staff_ids_;
+    (place.original ? ids.original : ids.current).push_back(line.id);
+    return true;
   }
 
   void finish() {
@@ -286,10 +326,10 @@ class staff_file_reader {
 
   // A carriage return inside a field could never be saved again, so the reading made it a
   // blank; the texts changed are counted for one warning after the load.
-  void count_replaced_texts(int replaced, const std::byte* record, std::string_view section) {
+  void count_replaced_texts(int replaced, std::int32_t id, std::string_view section) {
     if (replaced_texts_ == 0) {
-      first_replaced_ = "the record with id " + std::to_string(read_integer(record, 0, 4)) + " (" +
-                        std::string(section) + ")";
+      first_replaced_ =
+          "the record with id " + std::to_string(id) + " (" + std::string(section) + ")";
     }
     replaced_texts_ += replaced;
   }
@@ -303,12 +343,12 @@ class staff_file_reader {
   }
 
   bool check_length(std::string_view line, std::string_view message) {
-    return line.size() <= staff_file_lines::max_line_length || reject_line(message);
+    return line.size() <= staff_file_lines::max_line_length ||
+           reject_line(message, lines_.line_number());
   }
 
-  bool reject_line(std::string_view message) {
-    set_last_error(std::string(message) + path_ + " (line " + std::to_string(lines_.line_number()) +
-                   ")");
+  bool reject_line(std::string_view message, std::int64_t line_number) {
+    set_last_error(std::string(message) + path_ + " (line " + std::to_string(line_number) + ")");
     return false;
   }
 
@@ -322,7 +362,6 @@ class staff_file_reader {
   staff_file_lines lines_;
   const load_context& context_;
   data_set fresh_;
-  derived_index_finder indices_;
   // Dates are brought into the locale's order as each line is read, while its record is still
   // in the cache; originals copied from records afterwards are then in that order already.
   std::optional<date_order_conversion> dates_;  // from the file's order, once it is known
@@ -335,7 +374,11 @@ class staff_file_reader {
   std::array<bool, item_kind_count> item_target_original_{};
   std::array<bool, item_kind_count> item_originals_given_{};
   int replaced_texts_ = 0;
-  std::string first_replaced_;  // where the first replaced text is
+  std::string first_replaced_;                  // where the first replaced text is
+  std::optional<std::int64_t> refused_line_;    // the data line the reading refused, if any
+  std::optional<std::int64_t> read_failed_at_;  // the first line the failed file read took away
+  // Last, so that its threads stop before the records they fill go.
+  std::optional<record_line_queue> queue_;
 };
 
 }  // namespace

@@ -105,6 +105,18 @@ std::string staff_file(const std::string& body, const std::string& sample_date,
   return sample_date + "\n" + decimal_line + "\n" + club + "\n" + staff_header() + "\n" + body;
 }
 
+void insert_carriage_return_in_first_text(std::string& line, const record_layout& layout) {
+  std::size_t column = 0;
+  while (layout.steps.at(column).action != column_action::text) {
+    ++column;
+  }
+  std::size_t opening = line.find('"');
+  for (std::size_t quote = 0; quote < 2 * column; ++quote) {
+    opening = line.find('"', opening + 1);
+  }
+  line.insert(opening + 1, "\r");
+}
+
 bool load_file(const std::filesystem::path& path, data_set& data, const system_locale& locale) {
   silent_load_observer observer;
   return load_data(path.string(), data, {locale, observer});

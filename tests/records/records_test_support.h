@@ -7,6 +7,7 @@
 
 #include "fake_locale.h"
 #include "records/load_observer.h"
+#include "records/record_layout.h"
 #include "records/record_store.h"
 #include "records/system_locale.h"
 #include "same_records.h"
@@ -69,6 +70,10 @@ std::string staff_file(const std::string& body, const std::string& sample_date =
 // Runs `check` as a user without special rights, so that folder and file permissions apply even
 // when the tests run as the super-user; true when it returned true.
 bool passes_without_privileges(const std::function<bool()>& check);
+
+// Puts a carriage return at the start of the line's first text column, where the reader turns
+// it into a blank and counts it.
+void insert_carriage_return_in_first_text(std::string& line, const record_layout& layout);
 
 // Loads with a silent observer; the locale defaults to day-first with '/'.
 bool load_file(const std::filesystem::path& path, data_set& data,

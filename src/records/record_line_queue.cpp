@@ -44,10 +44,7 @@ void record_line_queue::batch::clear() {
 record_line_queue::record_line_queue(const date_order_conversion* dates, int workers)
     : dates_(dates), wanted_workers_(std::clamp(workers, 0, most_workers)) {
   // Each thread, the caller's included, can be reading a batch while the caller fills two more.
-  const std::size_t batches = 2 * static_cast<std::size_t>(wanted_workers_) + 2;
-  for (std::size_t i = 0; i < batches; ++i) {
-    ring_.push_back(std::make_unique<batch>());
-  }
+  ring_.resize(2 * static_cast<std::size_t>(wanted_workers_) + 2);
 }
 
 record_line_queue::~record_line_queue() {

@@ -93,7 +93,14 @@ class record_line_queue {
     void clear();
   };
 
-  batch& filling() { return *ring_[filling_]; }
+  // Batches are made as they are first needed: a small file's load needs one.
+  batch& filling() {
+    std::unique_ptr<batch>& slot = ring_[filling_];
+    if (!slot) {
+      slot = std::make_unique<batch>();
+    }
+    return *slot;
+  }
   // Reads the filling batch or gives it to the workers, and moves on to the next. The last
   // batch of a load starts no threads.
   void submit_filling(bool last);

@@ -9,7 +9,6 @@
 #include "records/last_error.h"
 #include "records/staff_reader.h"
 #include "records_test_support.h"
-#include "staff_file_generator.h"
 
 // A large file's lines are read several batches at a time; a fault is still reported as the
 // first one in the file, however far the reading had gone on when it was found.
@@ -19,11 +18,7 @@ namespace {
 class LargeFileFaults : public testing::Test {
  protected:
   void SetUp() override {
-    staff_file_options options;
-    options.seed = 3;
-    options.staff_count = 150;
-    options.variations = false;
-    std::istringstream in(generate_staff_file(options));
+    std::istringstream in(many_batch_file(3));
     for (std::string line; std::getline(in, line);) {
       lines.push_back(line);
     }

@@ -16,7 +16,6 @@
 #include "records/record_line_queue.h"
 #include "records/staff_file_lines.h"
 #include "records_test_support.h"
-#include "staff_file_generator.h"
 
 // The queue reads a load's lines on several threads; what it gives must be what reading the
 // lines one by one gives, handed back in the order they were queued.
@@ -130,11 +129,7 @@ record_blocks used_blocks() {
 class RecordLineQueue : public testing::Test {
  protected:
   void SetUp() override {
-    staff_file_options options;
-    options.seed = 7;
-    options.staff_count = 150;
-    options.variations = false;
-    lines = data_lines_of(generate_staff_file(options));
+    lines = data_lines_of(many_batch_file(7));
     ASSERT_GT(lines.size(), 10000u) << "several batches of lines";
   }
 

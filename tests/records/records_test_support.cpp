@@ -11,6 +11,7 @@
 #include "records/item_vectors.h"
 #include "records/record_layout.h"
 #include "records/staff_reader.h"
+#include "staff_file_generator.h"
 
 namespace {
 
@@ -103,6 +104,14 @@ std::string item_header(int kind_index) {
 std::string staff_file(const std::string& body, const std::string& sample_date,
                        const std::string& decimal_line, const std::string& club) {
   return sample_date + "\n" + decimal_line + "\n" + club + "\n" + staff_header() + "\n" + body;
+}
+
+std::string many_batch_file(std::uint64_t seed) {
+  staff_file_options options;
+  options.seed = seed;
+  options.staff_count = 150;
+  options.variations = false;
+  return generate_staff_file(options);
 }
 
 void insert_carriage_return_in_first_text(std::string& line, const record_layout& layout) {

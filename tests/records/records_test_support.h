@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -70,6 +71,10 @@ std::string staff_file(const std::string& body, const std::string& sample_date =
 // Runs `check` as a user without special rights, so that folder and file permissions apply even
 // when the tests run as the super-user; true when it returned true.
 bool passes_without_privileges(const std::function<bool()>& check);
+
+// A generated file in the writer's own forms, of 150 staff: many times the lines a load reads
+// in one batch.
+std::string many_batch_file(std::uint64_t seed);
 
 // Puts a carriage return at the start of the line's first text column, where the reader turns
 // it into a blank and counts it.

@@ -25,7 +25,7 @@
 #include "main_window/item_club_picks.h"
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/scripted_dialog_service.h"
 #include "record_form/dependent_controls.h"

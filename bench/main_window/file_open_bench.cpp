@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "main_window/main_window.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/scripted_dialog_service.h"
 #include "record_form/editor_state.h"
 #include "records/program_paths.h"

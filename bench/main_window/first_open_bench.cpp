@@ -31,7 +31,7 @@
 #include "main_window/item_club_picks.h"
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/scripted_dialog_service.h"
 #include "record_form/editor_state.h"
 #include "records/load_observer.h"

@@ -23,7 +23,7 @@
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
 #include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/scripted_dialog_service.h"
 #include "platform/win1252.h"

@@ -4,7 +4,7 @@
 #include "analysis_views/go_to_control.h"
 #include "main_window/main_window.h"
 #include "platform/dialog_service.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "records/last_error.h"

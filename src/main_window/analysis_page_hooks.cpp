@@ -2,7 +2,7 @@
 #include "analysis/error_check_flags.h"
 #include "analysis_views/analysis_pages.h"
 #include "main_window/main_window.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "record_form/editor_state.h"
 

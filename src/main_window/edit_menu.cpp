@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 #include "main_window/main_window.h"
+#include "platform/owner_drawn_list_view.h"
 #include "record_form/grid_text.h"
 
 namespace {
@@ -21,7 +22,7 @@ edit_target target_of(QWidget* control) {
       return edit_target::other;
     return edit->inputMask().isEmpty() ? edit_target::plain_edit : edit_target::masked_edit;
   }
-  if (qobject_cast<QListWidget*>(control))
+  if (qobject_cast<QListWidget*>(control) || qobject_cast<owner_drawn_list_view*>(control))
     return edit_target::list_box;
   if (qobject_cast<QTableWidget*>(control))
     return edit_target::string_grid;
@@ -49,7 +50,7 @@ void Tfrm_main::menu_copyClick() {
       static_cast<QLineEdit*>(control)->copy();
       break;
     case edit_target::list_box:
-      list_box_copy(static_cast<QListWidget*>(control));
+      list_box_copy(static_cast<QAbstractItemView*>(control));
       break;
     case edit_target::string_grid:
       string_grid_copy(static_cast<QTableWidget*>(control));

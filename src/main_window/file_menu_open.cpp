@@ -17,7 +17,7 @@
 #include "main_window/window_load_observer.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/pending_layouts.h"
 #include "platform/win1252.h"

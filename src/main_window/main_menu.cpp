@@ -10,7 +10,7 @@
 #include "platform/dialog_service.h"
 #include "platform/event_bindings.h"
 #include "platform/focus_tracker.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/win1252.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "main_window/record_tab_bar.h"
 #include "main_window/screen_fit.h"
 #include "platform/focus_tracker.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/stray_alt_digits.h"
 #include "platform/system_services.h"
@@ -112,7 +112,7 @@ void Tfrm_main::build_layout() {
   Splitter1->setChildrenCollapsible(false);
   form_scroll_area_->setWidget(Splitter1);
 
-  list_box = new owner_drawn_list_box;
+  list_box = new owner_drawn_list_view;
   list_box->setObjectName("list_box");
   list_box->setMinimumWidth(30);
   list_box->setMaximumWidth(215);

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <memory>
 
@@ -21,7 +22,7 @@ class QScrollArea;
 class QSplitter;
 class analysis_pages;
 class focus_tracker;
-class owner_drawn_list_box;
+class owner_drawn_list_view;
 class page_control;
 
 // The direction fill_sorted_staff_list sorts the staff vector in: false (0) ascending, true (1)
@@ -30,8 +31,8 @@ inline constexpr int staff_list_unsorted = -1;
 
 // Append an entry for the record, with its name text (and the attribute's value text) folded
 // to plain letters; return the entry's index.
-int add_staff_to_list(owner_drawn_list_box* list, const qor_staff* staff);
-int add_staff_to_list_with_attribute(owner_drawn_list_box* list, const qor_staff* staff,
+int add_staff_to_list(owner_drawn_list_view* list, const qor_staff* staff);
+int add_staff_to_list_with_attribute(owner_drawn_list_view* list, const qor_staff* staff,
                                      int attribute);
 
 // The main window. Its components carry the names the rest of the program knows them by, and
@@ -91,7 +92,7 @@ class Tfrm_main : public QMainWindow {
   focus_tracker& focus() { return *focus_; }
 
   // Components.
-  owner_drawn_list_box* list_box = nullptr;
+  owner_drawn_list_view* list_box = nullptr;
   QSplitter* Splitter1 = nullptr;
   QWidget* panel_staff = nullptr;
   QLabel* bg_image = nullptr;
@@ -129,10 +130,10 @@ class Tfrm_main : public QMainWindow {
 
   // Staff list (staff_list.cpp). Entries carry their records; the list never owns them.
   // Refills the list in vector order, then lets the list keep its entries in text order.
-  void fill_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff);
+  void fill_staff_list(owner_drawn_list_view* list, record_vector<qor_staff>& staff);
   // Refills the list in the vector's order, after sorting the vector itself unless `direction`
   // is staff_list_unsorted; with `with_attribute` every entry shows the attribute's value.
-  void fill_sorted_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff,
+  void fill_sorted_staff_list(owner_drawn_list_view* list, record_vector<qor_staff>& staff,
                               int attribute, int direction, bool with_attribute);
   // Commits the record left and shows the record of the selected entry.
   void list_boxClick();
@@ -140,7 +141,7 @@ class Tfrm_main : public QMainWindow {
   void list_boxDrawItem(QPainter& painter, int index, const QRect& rect, bool selected);
   void list_boxMeasureItem(int index, int& height);
   // The width the drawing of an entry with the text takes, whichever marker it carries.
-  int list_box_entry_width(const QString& text) const;
+  int list_box_entry_width(QStringView text) const;
   void list_boxKeyDown(int key);
   // Record pages cannot be changed while the form is being filled.
   void pc_staffChanging(bool& AllowChange);

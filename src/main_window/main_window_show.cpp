@@ -7,7 +7,7 @@
 #include "main_window/fixed_choice_lists.h"
 #include "main_window/lookup_files.h"
 #include "main_window/main_window.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"

@@ -1,12 +1,10 @@
-#include <QStringList>
 #include <cstddef>
 #include <vector>
 
 #include "ability/position_sets.h"
 #include "main_window/main_window.h"
 #include "main_window/staff_list_texts.h"
-#include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "records/staff_record.h"
@@ -15,73 +13,68 @@
 
 namespace {
 
-// Keeps the list from repainting while it is rebuilt, whatever way the fill ends.
+// Keeps the list from repainting while it is refilled, whatever way the fill ends.
 class list_fill {
  public:
-  explicit list_fill(owner_drawn_list_box* list) : list_(list) {
+  explicit list_fill(owner_drawn_list_view* list) : list_(list) {
     list_->setUpdatesEnabled(false);
     list_->set_sorted(false);
-    list_->clear();
   }
   ~list_fill() { list_->setUpdatesEnabled(true); }
   list_fill(const list_fill&) = delete;
   list_fill& operator=(const list_fill&) = delete;
 
  private:
-  owner_drawn_list_box* list_;
+  owner_drawn_list_view* list_;
 };
 
-int add_entry(owner_drawn_list_box* list, const qor_staff* staff, bool with_attribute,
+int add_entry(owner_drawn_list_view* list, const qor_staff* staff, bool with_attribute,
               int attribute) {
   return list->add_entry(from_win1252(staff_entry_texts(with_attribute, attribute)(*staff)), staff);
 }
 
-// Appends an entry for every record, in the vector's order, in one insertion.
-void add_entries(owner_drawn_list_box* list, const record_vector<qor_staff>& staff,
-                 bool with_attribute, int attribute) {
+// The list's entries for every record, in the vector's order.
+list_entries entries_of(const record_vector<qor_staff>& staff, bool with_attribute, int attribute) {
   const staff_sort_attribute* shown =
       with_attribute ? find_staff_sort_attribute(attribute) : nullptr;
   staff_entry_texts entry_text(with_attribute, attribute);
-  QStringList texts;
-  std::vector<const void*> records;
-  texts.reserve(static_cast<qsizetype>(staff.size()));
-  records.reserve(staff.size());
+  list_entries entries;
+  // Names and a short value: a guess that spares the buffer most of its growing.
+  constexpr std::size_t characters_per_entry = 32;
+  entries.reserve(staff.size(), staff.size() * characters_per_entry);
   constexpr std::size_t ahead = 8;
   for (std::size_t i = 0; i < staff.size(); ++i) {
     // After a sort the records lie in memory in no order the walk follows.
     if (i + ahead < staff.size() && staff[i + ahead])
       fetch_sort_fields(*staff[i + ahead], shown);
-    const qor_staff* record = staff[i].get();
-    if (record == nullptr)
-      continue;
-    texts.push_back(from_win1252(entry_text(*record)));
-    records.push_back(record);
+    if (const qor_staff* record = staff[i].get())
+      entries.add_win1252(entry_text(*record), record);
   }
-  add_list_entries(list, texts, records);
+  return entries;
 }
 
 }  // namespace
 
-int add_staff_to_list(owner_drawn_list_box* list, const qor_staff* staff) {
+int add_staff_to_list(owner_drawn_list_view* list, const qor_staff* staff) {
   return add_entry(list, staff, false, 0);
 }
 
-int add_staff_to_list_with_attribute(owner_drawn_list_box* list, const qor_staff* staff,
+int add_staff_to_list_with_attribute(owner_drawn_list_view* list, const qor_staff* staff,
                                      int attribute) {
   return add_entry(list, staff, true, attribute);
 }
 
-void Tfrm_main::fill_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff) {
+void Tfrm_main::fill_staff_list(owner_drawn_list_view* list, record_vector<qor_staff>& staff) {
   {
     filling_guard filling;
     list_fill fill(list);
-    add_entries(list, staff, false, 0);
+    list->set_entries(entries_of(staff, false, 0));
     list->set_sorted(true);
   }
   set_status_panel(0, QString::number(list->count()) + from_win1252(" items"));
 }
 
-void Tfrm_main::fill_sorted_staff_list(owner_drawn_list_box* list, record_vector<qor_staff>& staff,
+void Tfrm_main::fill_sorted_staff_list(owner_drawn_list_view* list, record_vector<qor_staff>& staff,
                                        int attribute, int direction, bool with_attribute) {
   {
     filling_guard filling;
@@ -91,7 +84,7 @@ void Tfrm_main::fill_sorted_staff_list(owner_drawn_list_box* list, record_vector
       sort_staff(staff, attribute, direction != 0,
                  current_staff_sort_context(ability_position_texts()));
     }
-    add_entries(list, staff, with_attribute, attribute);
+    list->set_entries(entries_of(staff, with_attribute, attribute));
   }
   set_status_panel(0, QString::number(list->count()) + from_win1252(" items"));
 }

@@ -1,13 +1,11 @@
 #include <QFontInfo>
-#include <QListWidgetItem>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
 #include "main_window/main_window.h"
 #include "main_window/staff_list_marks.h"
-#include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/win1252.h"
 #include "records/staff_record.h"
 
@@ -18,10 +16,9 @@ constexpr int text_indent = 2;
 }  // namespace
 
 void Tfrm_main::list_boxDrawItem(QPainter& painter, int index, const QRect& rect, bool selected) {
-  const QListWidgetItem* entry = list_box->item(index);
-  if (entry == nullptr)
+  if (index < 0 || index >= list_box->count())
     return;
-  QString text = entry->text();
+  QString text = list_box->entry_text(index);
   // The entry's record, never a position remembered elsewhere: entries move with every sort.
   if (const auto* staff = entry_object<qor_staff>(list_box, index)) {
     const staff_entry_look look = staff_entry_look_of(*staff, selected);
@@ -39,7 +36,7 @@ void Tfrm_main::list_boxMeasureItem(int /*index*/, int& height) {
   height = std::abs(QFontInfo(list_box->font()).pixelSize()) + 3;
 }
 
-int Tfrm_main::list_box_entry_width(const QString& text) const {
+int Tfrm_main::list_box_entry_width(QStringView text) const {
   // The widest marker is the same for every entry: measured once per font, not once per entry
   // of a list of thousands.
   static QFont measured_font;

@@ -1,6 +1,5 @@
 #include <QAction>
 #include <QLabel>
-#include <QListWidgetItem>
 
 #include "ability_views/weighted_attributes.h"
 #include "analysis_views/check_list_page.h"
@@ -12,8 +11,7 @@
 #include "main_window/main_window.h"
 #include "main_window/staff_list_texts.h"
 #include "platform/dialog_service.h"
-#include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
@@ -54,7 +52,7 @@ void Tfrm_main::connect_staff_list() {
         list_boxMeasureItem(index, height);
         return height;
       },
-      [this](const QString& text) { return list_box_entry_width(text); });
+      [this](QStringView text) { return list_box_entry_width(text); });
   pc_staff->set_changing_handler([this] {
     bool allow = true;
     pc_staffChanging(allow);
@@ -75,13 +73,13 @@ int Tfrm_main::staff_entry_index(const qor_staff* staff) const {
 
 void Tfrm_main::relabel_staff_entry(const qor_staff* staff) {
   // Found by its record: a sort since the record was chosen may have moved its entry.
-  QListWidgetItem* entry = list_box->item(staff_entry_index(staff));
-  if (entry == nullptr)
+  const int index = staff_entry_index(staff);
+  if (index < 0)
     return;
   std::string text = staff_relabel_text(*staff);
   if (list_sorted || list_shows_attribute)
     text += staff_attribute_suffix(*staff, sort_attribute);
-  entry->setText(from_win1252(cut_entry_text(text)));
+  list_box->set_entry_text(index, from_win1252(cut_entry_text(text)));
 }
 
 void Tfrm_main::show_current_staff() {

@@ -10,7 +10,7 @@
 #include "main_window/main_window.h"
 #include "platform/app_locale.h"
 #include "platform/dialog_service.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 
 namespace {

@@ -2,43 +2,16 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <algorithm>
 #include <vector>
 
 #include "platform/item_objects.h"
 #include "platform/list_keys.h"
-#include "platform/owner_draw.h"
+#include "platform/owner_draw_delegate.h"
 #include "platform/run_guarded.h"
 #include "platform/text_widths.h"
 
 namespace {
-
-class owner_draw_delegate : public QStyledItemDelegate {
- public:
-  explicit owner_draw_delegate(owner_drawn_list_box* list)
-      : QStyledItemDelegate(list), list_(list) {}
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    if (!list_->drawer()) {
-      QStyledItemDelegate::paint(painter, option, index);
-      return;
-    }
-    paint_owner_drawn_entry(*painter, option, [&](QPainter& entry_painter, bool selected) {
-      list_->drawer()(entry_painter, index.row(), option.rect, selected);
-    });
-  }
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    if (!list_->measurer())
-      return QStyledItemDelegate::sizeHint(option, index);
-    return {list_->widest_entry_width(), list_->measurer()(index.row())};
-  }
-
- private:
-  owner_drawn_list_box* list_;
-};
 
 int compare_texts(const QString& a, const QString& b) {
   return QString::compare(a, b, Qt::CaseInsensitive);
@@ -47,7 +20,7 @@ int compare_texts(const QString& a, const QString& b) {
 }  // namespace
 
 owner_drawn_list_box::owner_drawn_list_box(QWidget* parent) : QListWidget(parent) {
-  setItemDelegate(new owner_draw_delegate(this));
+  setItemDelegate(new owner_draw_delegate<owner_drawn_list_box>(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::itemClicked, this, [this] {
     if (click_)

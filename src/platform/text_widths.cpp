@@ -6,7 +6,7 @@ text_widths::text_widths(const QFont& font) : metrics_(font) {
   latin1_.fill(-1);
 }
 
-int text_widths::of(const QString& text) {
+int text_widths::of(QStringView text) {
   qreal width = 0;
   for (const QChar character : text)
     width += advance(character);

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <unordered_map>
 
@@ -14,7 +15,7 @@ class text_widths {
   explicit text_widths(const QFont& font);
 
   // The text's width in whole pixels, rounded up.
-  int of(const QString& text);
+  int of(QStringView text);
 
  private:
   qreal advance(QChar character);

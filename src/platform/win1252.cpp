@@ -42,6 +42,11 @@ QString from_win1252(std::string_view text) {
   return result;
 }
 
+void append_from_win1252(std::string_view text, std::u16string& to) {
+  for (const char byte : text)
+    to.push_back(decode_byte(static_cast<unsigned char>(byte)));
+}
+
 std::string to_win1252(const QString& text) {
   std::string result;
   result.reserve(static_cast<std::size_t>(text.size()));

@@ -64,10 +64,11 @@ QString comma_text(const QStringList& cells) {
   return parts.join(u',');
 }
 
-QString list_box_copy_text(const QListWidget* list) {
+QString list_box_copy_text(const QAbstractItemView* list) {
+  const QAbstractItemModel* entries = list->model();
   QString text;
-  for (int i = 0; i < list->count(); ++i)
-    text += list->item(i)->text() + line_end;
+  for (int i = 0; i < entries->rowCount(); ++i)
+    text += entries->index(i, 0).data().toString() + line_end;
   return text;
 }
 
@@ -78,8 +79,8 @@ QString string_grid_copy_text(const QTableWidget* grid) {
   return text;
 }
 
-void list_box_copy(const QListWidget* list) {
-  if (list == nullptr || list->count() == 0)
+void list_box_copy(const QAbstractItemView* list) {
+  if (list == nullptr || list->model()->rowCount() == 0)
     return;
   set_clipboard_text(list_box_copy_text(list));
 }

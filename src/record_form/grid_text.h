@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-class QListWidget;
+class QAbstractItemView;
 class QTableWidget;
 
 // String grids keep their header as row 0 of the table; data rows start at 1 and the row count
@@ -22,11 +22,11 @@ QString comma_text(const QStringList& cells);
 
 // Puts the entries of the list (their stored texts), one per line, on the clipboard; an empty
 // list leaves the clipboard as it was.
-void list_box_copy(const QListWidget* list);
+void list_box_copy(const QAbstractItemView* list);
 
 // Puts the grid's rows, the header row included, on the clipboard as comma-text lines.
 void string_grid_copy(const QTableWidget* grid);
 
 // The texts the two copies put on the clipboard: lines ended by CR LF.
-QString list_box_copy_text(const QListWidget* list);
+QString list_box_copy_text(const QAbstractItemView* list);
 QString string_grid_copy_text(const QTableWidget* grid);

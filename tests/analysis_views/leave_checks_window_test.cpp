@@ -13,7 +13,7 @@
 #include "analysis_views/error_check_popup.h"
 #include "analysis_views/leave_check_form.h"
 #include "main_window/main_window.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"

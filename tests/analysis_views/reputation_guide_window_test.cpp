@@ -9,7 +9,7 @@
 #include "analysis_views/reputation_guide_view.h"
 #include "main_window/main_window.h"
 #include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "record_form/dependent_controls.h"
 #include "record_form/editor_state.h"
 #include "records/lookup_lists.h"

@@ -7,7 +7,7 @@
 #include "analysis/error_check_flags.h"
 #include "file_menu_test_support.h"
 #include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "record_form/editor_state.h"
 

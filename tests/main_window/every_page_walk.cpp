@@ -6,6 +6,7 @@
 
 #include "change_tracking/item_store.h"
 #include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/string_grid.h"
 #include "record_form/item_details.h"

@@ -10,7 +10,7 @@
 #include "file_menu_test_support.h"
 #include "main_window/staff_list_texts.h"
 #include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
@@ -171,7 +171,7 @@ TEST_F(add_staff, sorts_around_an_add_leave_every_entry_with_its_own_record_and_
     for (std::size_t i = 0; i < staff.size(); ++i) {
       const int index = static_cast<int>(i);
       EXPECT_EQ(entry_object<qor_staff>(window.list_box, index), staff[i].get()) << i;
-      EXPECT_EQ(window.list_box->item(index)->text(), from_win1252(texts(*staff[i]))) << i;
+      EXPECT_EQ(window.list_box->entry_text(index), from_win1252(texts(*staff[i]))) << i;
     }
   };
   window.sort_by_attribute->setCurrentIndex(1);  // "SecondName; 1"
@@ -182,7 +182,7 @@ TEST_F(add_staff, sorts_around_an_add_leave_every_entry_with_its_own_record_and_
   edit("staff_second_name")->setText("Aardvark");
   window.sort_asc_btnClick();
   expect_entries_follow_the_records(1);
-  EXPECT_EQ(to_win1252(window.list_box->item(0)->text()), "Aardvark (Aardvark)");
+  EXPECT_EQ(to_win1252(window.list_box->entry_text(0)), "Aardvark (Aardvark)");
   EXPECT_EQ(editor().current_staff, store().staff_list.front().get());
   EXPECT_EQ(window.list_box->item_index(), 0);
 

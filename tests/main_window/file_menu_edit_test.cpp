@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "file_menu_test_support.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "record_form/editor_state.h"
 
 namespace {

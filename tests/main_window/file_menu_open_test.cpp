@@ -8,7 +8,7 @@
 
 #include "file_menu_test_support.h"
 #include "main_window/date_masks.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "record_form/control_binding.h"
 #include "record_form/editor_state.h"

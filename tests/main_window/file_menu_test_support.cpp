@@ -13,7 +13,7 @@
 #include "../support/click_focus.h"
 #include "platform/app_locale.h"
 #include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "records/load_observer.h"
 #include "records/staff_backup.h"
 #include "records/staff_reader.h"
@@ -129,11 +129,11 @@ void file_menu_test::select_staff(std::int32_t id) {
 }
 
 void file_menu_test::click_staff_entry(int index) {
-  QListWidgetItem* entry = window.list_box->item(index);
-  ASSERT_NE(entry, nullptr) << "no staff entry " << index;
-  window.list_box->scrollToItem(entry);
+  ASSERT_TRUE(index >= 0 && index < window.list_box->count()) << "no staff entry " << index;
+  const QModelIndex entry = window.list_box->model()->index(index, 0);
+  window.list_box->scrollTo(entry);
   QTest::mouseClick(window.list_box->viewport(), Qt::LeftButton, {},
-                    window.list_box->visualItemRect(entry).center());
+                    window.list_box->visualRect(entry).center());
 }
 
 void file_menu_test::focus_on(const char* name) {
@@ -151,7 +151,7 @@ QLineEdit* file_menu_test::edit(const char* name) {
 std::vector<QString> file_menu_test::list_texts() const {
   std::vector<QString> texts;
   for (int index = 0; index < window.list_box->count(); ++index)
-    texts.push_back(window.list_box->item(index)->text());
+    texts.push_back(window.list_box->entry_text(index));
   return texts;
 }
 

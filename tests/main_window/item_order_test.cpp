@@ -15,6 +15,7 @@
 #include "analysis/error_check_flags.h"
 #include "file_menu_test_support.h"
 #include "platform/item_objects.h"
+#include "platform/owner_drawn_list_view.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_text.h"
 #include "record_form/item_details.h"

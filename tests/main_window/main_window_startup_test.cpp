@@ -11,7 +11,7 @@
 
 #include "main_window/lookup_files.h"
 #include "main_window/main_window.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "records/lookup_lists.h"
 #include "records/program_paths.h"

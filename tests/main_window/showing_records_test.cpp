@@ -13,6 +13,7 @@
 #include "main_window/main_window.h"
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "record_form/field_slot.h"

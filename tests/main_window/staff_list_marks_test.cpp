@@ -5,7 +5,7 @@
 
 #include "main_window/main_window.h"
 #include "main_window/staff_list_marks.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/qt_system_locale.h"
 #include "platform/win1252.h"
 #include "records/record_store.h"
@@ -60,9 +60,9 @@ TEST_F(staff_list_marks, entry_text_colour_and_marker_of_each_record_state) {
     store().staff_orig_list.clear();
     qor_staff& staff = add_test_staff(1, "Smith", "John", r.is_new);
     r.change(staff);
-    owner_drawn_list_box list;
+    owner_drawn_list_view list;
     const int index = add_staff_to_list(&list, &staff);
-    EXPECT_EQ(to_win1252(list.item(index)->text()), r.entry_text);
+    EXPECT_EQ(to_win1252(list.entry_text(index)), r.entry_text);
     EXPECT_EQ(staff_entry_look_of(staff, false).color, r.normal);
     EXPECT_EQ(staff_entry_look_of(staff, true).color, r.selected);
     EXPECT_EQ(staff_entry_look_of(staff, false).marker.suffix, r.marker);

@@ -11,7 +11,7 @@
 #include "ability/position_weightings.h"
 #include "main_window/main_window.h"
 #include "main_window/staff_list_marks.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
@@ -30,7 +30,7 @@ class staff_list_selection : public testing::Test {
   }
 
   QLineEdit* first_name_edit() { return window.controls().get<QLineEdit>("staff_first_name"); }
-  std::string entry_text(int index) { return to_win1252(window.list_box->item(index)->text()); }
+  std::string entry_text(int index) { return to_win1252(window.list_box->entry_text(index)); }
 
   window_test_environment environment;
   Tfrm_main window;
@@ -83,7 +83,7 @@ TEST_F(staff_list_selection, nothing_is_committed_or_relabelled_while_the_form_i
   add_test_staff(2, "Brown", "Bob");
   list_by_name_and_select_first(window);
   first_name_edit()->setText("Amelia");
-  window.list_box->item(0)->setText("kept");
+  window.list_box->set_entry_text(0, "kept");
 
   editor().filling_controls = true;
   click_entry(window, 1);
@@ -230,7 +230,7 @@ TEST_F(staff_list_selection, the_longest_entry_with_its_marker_scrolls_fully_int
   longest.StaffMarkedForDeletion = "True";
   add_test_staff(3, "Brown", "Bob");
   list_by_name_and_select_first(window);
-  owner_drawn_list_box& list = *window.list_box;
+  owner_drawn_list_view& list = *window.list_box;
   QApplication::processEvents();
   list.doItemsLayout();
 
@@ -238,7 +238,7 @@ TEST_F(staff_list_selection, the_longest_entry_with_its_marker_scrolls_fully_int
   while (index < list.count() && entry_record(window, index) != &longest)
     ++index;
   ASSERT_LT(index, list.count());
-  const QString drawn = list.item(index)->text() + " [mfd]";
+  const QString drawn = list.entry_text(index) + " [mfd]";
   const int drawn_right = 2 + QFontMetrics(list.font()).horizontalAdvance(drawn);
   ASSERT_GT(drawn_right, list.viewport()->width());
   EXPECT_GE(list.horizontalScrollBar()->maximum() + list.viewport()->width(), drawn_right);
@@ -250,7 +250,7 @@ TEST_F(staff_list_selection, the_longest_entry_with_its_marker_scrolls_fully_int
   int height = 0;
   window.list_boxMeasureItem(0, height);
   for (int entry = 0; entry < list.count(); ++entry)
-    EXPECT_EQ(list.visualItemRect(list.item(entry)).height(), height) << entry;
+    EXPECT_EQ(list.visualRect(list.model()->index(entry, 0)).height(), height) << entry;
 }
 
 TEST_F(staff_list_selection, insert_in_the_list_adds_a_staff_record) {

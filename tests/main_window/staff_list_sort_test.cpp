@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "main_window/main_window.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/win1252.h"
 #include "record_form/editor_state.h"
 #include "records/record_store.h"
@@ -28,7 +28,7 @@ class staff_list_sort : public testing::Test {
   std::vector<std::string> entry_texts() {
     std::vector<std::string> texts;
     for (int index = 0; index < window.list_box->count(); ++index)
-      texts.push_back(to_win1252(window.list_box->item(index)->text()));
+      texts.push_back(to_win1252(window.list_box->entry_text(index)));
     return texts;
   }
   std::string sorted_by() { return to_win1252(window.currently_sorted_by_label->text()); }

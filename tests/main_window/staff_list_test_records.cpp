@@ -4,7 +4,7 @@
 
 #include "main_window/main_window.h"
 #include "platform/item_objects.h"
-#include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/page_control.h"
 #include "records/lookup_lists.h"
 #include "records/record_store.h"

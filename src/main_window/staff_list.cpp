@@ -34,10 +34,11 @@ int add_entry(owner_drawn_list_view* list, const qor_staff* staff, bool with_att
 }
 
 // The list's entries for every record, in the vector's order.
-list_entries entries_of(const record_vector<qor_staff>& staff, bool with_attribute, int attribute) {
+list_entries entries_of(const record_vector<qor_staff>& staff, bool with_attribute, int attribute,
+                        position_set_texts* described = nullptr) {
   const staff_sort_attribute* shown =
       with_attribute ? find_staff_sort_attribute(attribute) : nullptr;
-  staff_entry_texts entry_text(with_attribute, attribute);
+  staff_entry_texts entry_text(with_attribute, attribute, described);
   list_entries entries;
   // Names and a short value: a guess that spares the buffer most of its growing.
   constexpr std::size_t characters_per_entry = 32;
@@ -79,12 +80,15 @@ void Tfrm_main::fill_sorted_staff_list(owner_drawn_list_view* list, record_vecto
   {
     filling_guard filling;
     list_fill fill(list);
+    // A sort by positions describes each position set for its keys; the texts use the same.
+    position_set_texts positions(ability_position_texts());
     if (direction != staff_list_unsorted) {
+      staff_sort_context context = current_staff_sort_context(ability_position_texts());
+      context.described_positions = &positions;
       // An attribute without an order leaves the vector as it is.
-      sort_staff(staff, attribute, direction != 0,
-                 current_staff_sort_context(ability_position_texts()));
+      sort_staff(staff, attribute, direction != 0, context);
     }
-    list->set_entries(entries_of(staff, with_attribute, attribute));
+    list->set_entries(entries_of(staff, with_attribute, attribute, &positions));
   }
   set_status_panel(0, QString::number(list->count()) + from_win1252(" items"));
 }

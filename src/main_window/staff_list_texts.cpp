@@ -49,15 +49,16 @@ std::string cut_entry_text(std::string_view text) {
   return std::string(text.substr(0, staff_entry_text_limit));
 }
 
-staff_entry_texts::staff_entry_texts(bool with_attribute, int attribute)
+staff_entry_texts::staff_entry_texts(bool with_attribute, int attribute,
+                                     position_set_texts* described)
     : with_attribute_(with_attribute),
-      values_(attribute, file_data().file_club_id, ability_position_texts()) {}
+      values_(attribute, file_data().file_club_id, ability_position_texts(), described) {}
 
 std::string_view staff_entry_texts::operator()(const qor_staff& staff) {
   text_.clear();
   append_name_text(text_, staff);
   if (with_attribute_)
-    text_ += staff_sort_attribute_suffix(values_(staff));
+    append_staff_sort_attribute_suffix(text_, values_(staff));
   if (text_.size() > staff_entry_text_limit)
     text_.resize(staff_entry_text_limit);
   for (char& c : text_)

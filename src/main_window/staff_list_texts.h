@@ -27,9 +27,10 @@ std::string staff_attribute_suffix(const qor_staff& staff, int attribute);
 // suffix when asked, accents folded, at most staff_entry_text_limit characters. Made in one
 // buffer: a fill of tens of thousands of entries would otherwise make half a dozen passing texts
 // for each.
+// The position texts come from `described` when given, as staff_sort_attribute_texts has them.
 class staff_entry_texts {
  public:
-  staff_entry_texts(bool with_attribute, int attribute);
+  staff_entry_texts(bool with_attribute, int attribute, position_set_texts* described = nullptr);
 
   // Valid until the next call.
   std::string_view operator()(const qor_staff& staff);

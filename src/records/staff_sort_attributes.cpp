@@ -381,15 +381,24 @@ std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
   return {};
 }
 
-std::string position_texts_by_set::operator()(const qor_staff& staff) {
-  if (describe_ == nullptr)
-    return {};
-  if (position_set_ == nullptr)
-    return describe_(staff);
-  const auto [found, added] = texts_.try_emplace(position_set_(staff));
-  if (added)
-    found->second = describe_(staff);
-  return found->second;
+const std::string& position_set_texts::code_text(const qor_staff& staff) {
+  return text(staff, positions_.code_text, &set_texts::code_text);
+}
+
+const std::string& position_set_texts::sort_key(const qor_staff& staff) {
+  return text(staff, positions_.sort_key, &set_texts::sort_key);
+}
+
+const std::string& position_set_texts::text(const qor_staff& staff, describer describe,
+                                            std::optional<std::string> set_texts::*style) {
+  if (describe == nullptr || positions_.position_set == nullptr) {
+    unshared_ = describe != nullptr ? describe(staff) : std::string();
+    return unshared_;
+  }
+  std::optional<std::string>& described = by_set_[positions_.position_set(staff)].*style;
+  if (!described)
+    described = describe(staff);
+  return *described;
 }
 
 std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {
@@ -397,7 +406,7 @@ std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {
                         ? combo_attributes[attribute_].text
                         : text::none;
   if (rule == text::position_codes)
-    return position_codes_(staff);
+    return position_texts_.code_text(staff);
   if (rule != text::job_name)
     return staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_);
   auto found = job_names_.find(staff.StaffJobForClub);
@@ -411,8 +420,17 @@ std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {
 }
 
 std::string staff_sort_attribute_suffix(std::string_view value_text) {
+  std::string suffix;
+  append_staff_sort_attribute_suffix(suffix, value_text);
+  return suffix;
+}
+
+void append_staff_sort_attribute_suffix(std::string& text, std::string_view value_text) {
   if (value_text.empty()) {
-    return " (empty)";
+    text += " (empty)";
+    return;
   }
-  return " (" + std::string(value_text) + ")";
+  text += " (";
+  text += value_text;
+  text += ')';
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -126,19 +127,30 @@ struct staff_position_texts {
   unsigned long (*position_set)(const qor_staff&) = nullptr;
 };
 
-// Gives the text of a record's position set, described once per set.
-class position_texts_by_set {
+// Gives the two texts of records' position sets, each set described once in each style however
+// many records share it. A sort by positions and the list's texts after it share one, so that
+// neither describes a set the other has described.
+class position_set_texts {
  public:
-  position_texts_by_set(std::string (*describe)(const qor_staff&),
-                        unsigned long (*position_set)(const qor_staff&))
-      : describe_(describe), position_set_(position_set) {}
+  explicit position_set_texts(const staff_position_texts& positions) : positions_(positions) {}
 
-  std::string operator()(const qor_staff& staff);
+  // Empty without the describing function. Valid until the next call.
+  const std::string& code_text(const qor_staff& staff);
+  const std::string& sort_key(const qor_staff& staff);
 
  private:
-  std::string (*describe_)(const qor_staff&);
-  unsigned long (*position_set_)(const qor_staff&);
-  std::unordered_map<unsigned long, std::string> texts_;
+  using describer = std::string (*)(const qor_staff&);
+  struct set_texts {
+    std::optional<std::string> code_text;
+    std::optional<std::string> sort_key;
+  };
+  const std::string& text(const qor_staff& staff, describer describe,
+                          std::optional<std::string> set_texts::*style);
+
+  staff_position_texts positions_;
+  std::unordered_map<unsigned long, set_texts> by_set_;
+  // The text of a record described on its own, without sets.
+  std::string unshared_;
 };
 
 // The value text of an attribute of a record; empty for a number outside 0 to 138.
@@ -150,11 +162,18 @@ std::string staff_sort_attribute_text(const qor_staff& staff, int attribute,
 // The value texts of one attribute for many records, as staff_sort_attribute_text gives them,
 // each job name looked up once per code and each position set described once: a list of
 // thousands would otherwise search the job list, or describe positions, for each record.
+// The position texts come from `described` when given (the ones a sort just described), else from
+// texts of its own.
 class staff_sort_attribute_texts {
  public:
   staff_sort_attribute_texts(int attribute, std::int32_t file_club_id,
-                             const staff_position_texts& positions = {})
-      : attribute_(attribute), file_club_id_(file_club_id), positions_(positions) {}
+                             const staff_position_texts& positions = {},
+                             position_set_texts* described = nullptr)
+      : attribute_(attribute),
+        file_club_id_(file_club_id),
+        positions_(positions),
+        own_position_texts_(positions),
+        position_texts_(described != nullptr ? *described : own_position_texts_) {}
 
   std::string operator()(const qor_staff& staff);
 
@@ -163,8 +182,11 @@ class staff_sort_attribute_texts {
   std::int32_t file_club_id_;
   staff_position_texts positions_;
   std::unordered_map<std::int32_t, std::string> job_names_;
-  position_texts_by_set position_codes_{positions_.code_text, positions_.position_set};
+  position_set_texts own_position_texts_;
+  position_set_texts& position_texts_;
 };
 
 // What the list appends to a name: " (" value text ")", or " (empty)" for an empty text.
 std::string staff_sort_attribute_suffix(std::string_view value_text);
+// The same appended to `text`.
+void append_staff_sort_attribute_suffix(std::string& text, std::string_view value_text);

@@ -185,7 +185,7 @@ std::string staff_sort_key_maker::text_key(const qor_staff& staff) {
     case staff_order_rule::club_name:
       return club_name(staff.StaffClubContracted);
     case staff_order_rule::position_key:
-      return position_keys_(staff);
+      return position_texts_.sort_key(staff);
     default:
       return {};
   }

@@ -13,6 +13,9 @@ struct staff_sort_context {
   std::string date_order;         // the order the date texts are held in: the locale's
   std::int32_t file_club_id = 0;  // the club of the loaded file, for the squad numbers
   staff_position_texts positions;
+  // Where the sort keeps the position texts it describes, for the list's texts after it; null:
+  // texts of the sort's own.
+  position_set_texts* described_positions = nullptr;
 };
 
 // The context of the loaded data set: the locale's date order and the file's club.
@@ -59,8 +62,10 @@ class staff_sort_key_maker {
 
   const staff_sort_attribute& attribute_;
   const staff_sort_context& context_;
-  position_texts_by_set position_keys_{context_.positions.sort_key,
-                                       context_.positions.position_set};
+  position_set_texts own_position_texts_{context_.positions};
+  position_set_texts& position_texts_{context_.described_positions != nullptr
+                                          ? *context_.described_positions
+                                          : own_position_texts_};
   std::unordered_map<std::int32_t, std::string> club_names_;
   bool club_names_loaded_ = false;
 };

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "records/lookup.h"
 #include "records/lookup_lists.h"
+#include "records/staff_sort.h"
 #include "records/staff_sort_attributes.h"
 
 namespace {
@@ -187,11 +191,16 @@ std::string describe_nickname(const qor_staff& staff) {
   return "set " + std::string(staff.StaffNickName.view());
 }
 
+std::string key_of_nickname(const qor_staff& staff) {
+  ++descriptions;
+  return "key " + std::string(staff.StaffNickName.view());
+}
+
 unsigned long set_from_year(const qor_staff& staff) {
   return static_cast<unsigned long>(staff.StaffYearOfBirth);
 }
 
-TEST(position_texts_by_set, describes_each_set_once_and_every_record_without_sets) {
+TEST(position_set_texts, describe_each_set_once_in_each_style_and_every_record_without_sets) {
   // The nickname stands for the description, the year of birth for the set it follows from.
   const auto staff_of = [](const char* nickname, std::int16_t set) {
     qor_staff staff;
@@ -200,16 +209,47 @@ TEST(position_texts_by_set, describes_each_set_once_and_every_record_without_set
     return staff;
   };
   descriptions = 0;
-  position_texts_by_set by_set(describe_nickname, set_from_year);
-  EXPECT_EQ(by_set(staff_of("A", 1)), "set A");
-  EXPECT_EQ(by_set(staff_of("B", 2)), "set B");
-  EXPECT_EQ(by_set(staff_of("A", 1)), "set A");
+  position_set_texts by_set({describe_nickname, key_of_nickname, set_from_year});
+  EXPECT_EQ(by_set.sort_key(staff_of("A", 1)), "key A");
+  EXPECT_EQ(by_set.sort_key(staff_of("B", 2)), "key B");
+  EXPECT_EQ(by_set.code_text(staff_of("A", 1)), "set A");
+  EXPECT_EQ(by_set.sort_key(staff_of("A", 1)), "key A");
+  EXPECT_EQ(by_set.code_text(staff_of("A", 1)), "set A");
+  EXPECT_EQ(descriptions, 3);
+
+  position_set_texts without_sets({describe_nickname, key_of_nickname, nullptr});
+  EXPECT_EQ(without_sets.code_text(staff_of("C", 1)), "set C");
+  EXPECT_EQ(without_sets.code_text(staff_of("D", 1)), "set D");
+  EXPECT_EQ(without_sets.sort_key(staff_of("D", 1)), "key D");
+  EXPECT_EQ(
+      position_set_texts({nullptr, key_of_nickname, set_from_year}).code_text(staff_of("E", 1)),
+      "");
+}
+
+// A sort by positions and the value texts after it share the descriptions of the sets.
+TEST(position_set_texts, a_sort_leaves_its_descriptions_to_the_value_texts) {
+  std::vector<std::unique_ptr<qor_staff>> owned;
+  std::vector<qor_staff*> staff;
+  const std::pair<const char*, std::int16_t> records[] = {{"B", 2}, {"A", 1}, {"B", 2}};
+  for (const auto& [nickname, set] : records) {
+    owned.push_back(std::make_unique<qor_staff>());
+    owned.back()->StaffNickName = nickname;
+    owned.back()->StaffYearOfBirth = set;
+    staff.push_back(owned.back().get());
+  }
+  const staff_position_texts positions{describe_nickname, key_of_nickname, set_from_year};
+  position_set_texts described(positions);
+  staff_sort_context context{"dd_mm_yyyy", 7, positions};
+  context.described_positions = &described;
+  descriptions = 0;
+  ASSERT_TRUE(sort_staff(staff, 137, false, context));
+  EXPECT_EQ(staff.front()->StaffNickName.view(), "A");
   EXPECT_EQ(descriptions, 2);
 
-  position_texts_by_set without_sets(describe_nickname, nullptr);
-  EXPECT_EQ(without_sets(staff_of("C", 1)), "set C");
-  EXPECT_EQ(without_sets(staff_of("D", 1)), "set D");
-  EXPECT_EQ(position_texts_by_set(nullptr, set_from_year)(staff_of("E", 1)), "");
+  staff_sort_attribute_texts texts(137, 7, positions, &described);
+  for (const qor_staff* record : staff)
+    EXPECT_EQ(texts(*record), "set " + std::string(record->StaffNickName.view()));
+  EXPECT_EQ(descriptions, 4);
 }
 
 TEST(staff_sort_attribute_suffix, wraps_the_text_or_says_empty) {

@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/item_objects.h"
 #include "platform/owner_drawn_list_box.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/string_grid.h"
 
 namespace {
@@ -20,16 +22,36 @@ struct listed_thing {
   int id;
 };
 
-std::vector<QString> texts_of(const QListWidget& list) {
+// The two owner-drawn lists, a widget-item one and a model one, behave alike.
+QString text_of(const owner_drawn_list_box& list, int index) {
+  return list.item(index)->text();
+}
+QString text_of(const owner_drawn_list_view& list, int index) {
+  return list.entry_text(index);
+}
+void rewrite(owner_drawn_list_box& list, int index, const QString& text) {
+  list.item(index)->setText(text);
+}
+void rewrite(owner_drawn_list_view& list, int index, const QString& text) {
+  list.set_entry_text(index, text);
+}
+
+template <class List>
+std::vector<QString> texts_of(const List& list) {
   std::vector<QString> texts;
   for (int i = 0; i < list.count(); ++i)
-    texts.push_back(list.item(i)->text());
+    texts.push_back(text_of(list, i));
   return texts;
 }
 
-TEST(owner_drawn_list_box, sorting_ignores_case_and_entries_keep_their_objects) {
+template <class List>
+class owner_drawn_list : public testing::Test {};
+using owner_drawn_lists = testing::Types<owner_drawn_list_box, owner_drawn_list_view>;
+TYPED_TEST_SUITE(owner_drawn_list, owner_drawn_lists);
+
+TYPED_TEST(owner_drawn_list, sorting_ignores_case_and_entries_keep_their_objects) {
   listed_thing smith{1}, adams{2}, brown{3}, baker{4};
-  owner_drawn_list_box list;
+  TypeParam list;
   list.add_entry("smith", &smith);
   list.add_entry("Adams", &adams);
   list.add_entry("brown", &brown);
@@ -48,8 +70,8 @@ TEST(owner_drawn_list_box, sorting_ignores_case_and_entries_keep_their_objects) 
   EXPECT_EQ(list.add_entry("Aaron", nullptr), 4);
 }
 
-TEST(owner_drawn_list_box, item_index_is_minus_one_without_a_selection) {
-  owner_drawn_list_box list;
+TYPED_TEST(owner_drawn_list, item_index_is_minus_one_without_a_selection) {
+  TypeParam list;
   EXPECT_EQ(list.item_index(), -1);
   list.add_entry("a", nullptr);
   list.add_entry("b", nullptr);
@@ -61,6 +83,39 @@ TEST(owner_drawn_list_box, item_index_is_minus_one_without_a_selection) {
   EXPECT_EQ(list.item_index(), -1);
 }
 
+TEST(owner_drawn_list_view, a_fill_replaces_every_entry_with_the_texts_and_objects_handed_in) {
+  listed_thing zelio{1}, brown{2}, adams{3};
+  owner_drawn_list_view list;
+  list.add_entry("old", nullptr);
+  list.set_item_index(0);
+  list_entries entries;
+  entries.add_win1252("Z\xE9lio", &zelio);
+  entries.add(u"brown", &brown);
+  entries.add_win1252("Adams", &adams);
+  list.set_entries(std::move(entries));
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Z\u00e9lio", "brown", "Adams"}));
+  EXPECT_EQ(entry_object<listed_thing>(&list, 0), &zelio);
+  EXPECT_EQ(entry_object<listed_thing>(&list, 2), &adams);
+  EXPECT_EQ(list.item_index(), -1);
+
+  // Outside the list there is nothing to read or rewrite.
+  list.set_entry_text(3, "past the end");
+  EXPECT_EQ(list.entry_text(3), QString());
+  EXPECT_EQ(entry_object<listed_thing>(&list, -1), nullptr);
+
+  // A fill of a sorted list comes in text order, and a rewritten entry keeps its object.
+  list.set_sorted(true);
+  list_entries again;
+  again.add(u"smith", &zelio);
+  again.add(u"Baker", &brown);
+  list.set_entries(std::move(again));
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Baker", "smith"}));
+  list.set_entry_text(0, "Brown");
+  EXPECT_EQ(texts_of(list), (std::vector<QString>{"Brown", "smith"}));
+  EXPECT_EQ(entry_object<listed_thing>(&list, 0), &brown);
+}
+
+template <class List>
 class shown_list : public testing::Test {
  protected:
   void SetUp() override {
@@ -83,103 +138,109 @@ class shown_list : public testing::Test {
                       list.visualRect(list.model()->index(index, 0)).center());
   }
 
-  owner_drawn_list_box list;
+  List list;
   std::vector<std::string> events;
 };
+TYPED_TEST_SUITE(shown_list, owner_drawn_lists);
 
-TEST_F(shown_list, the_user_selecting_by_mouse_or_keys_is_a_click_even_on_the_same_entry) {
-  click_entry(1);
-  click_entry(1);
-  QTest::keyClick(&list, Qt::Key_Down);
-  QTest::keyClick(&list, Qt::Key_Down);  // already on the last entry: no move, no click
-  EXPECT_EQ(events, (std::vector<std::string>{"click 1", "click 1", "key", "click 2", "key"}));
+TYPED_TEST(shown_list, the_user_selecting_by_mouse_or_keys_is_a_click_even_on_the_same_entry) {
+  this->click_entry(1);
+  this->click_entry(1);
+  QTest::keyClick(&this->list, Qt::Key_Down);
+  QTest::keyClick(&this->list, Qt::Key_Down);  // already on the last entry: no move, no click
+  EXPECT_EQ(this->events,
+            (std::vector<std::string>{"click 1", "click 1", "key", "click 2", "key"}));
 }
 
-TEST_F(shown_list, key_down_runs_before_the_list_handles_the_key) {
-  list.set_item_index(0);
-  QTest::keyClick(&list, Qt::Key_Insert);
-  EXPECT_EQ(events, (std::vector<std::string>{"insert"}));
+TYPED_TEST(shown_list, key_down_runs_before_the_list_handles_the_key) {
+  this->list.set_item_index(0);
+  QTest::keyClick(&this->list, Qt::Key_Insert);
+  EXPECT_EQ(this->events, (std::vector<std::string>{"insert"}));
 }
 
-TEST_F(shown_list, double_click_runs_its_handler) {
-  const QPoint entry = list.visualRect(list.model()->index(0, 0)).center();
-  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, entry);
-  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, entry);
-  ASSERT_FALSE(events.empty());
-  EXPECT_EQ(events.back(), "double");
+TYPED_TEST(shown_list, double_click_runs_its_handler) {
+  const QPoint entry = this->list.visualRect(this->list.model()->index(0, 0)).center();
+  QTest::mouseClick(this->list.viewport(), Qt::LeftButton, {}, entry);
+  QTest::mouseDClick(this->list.viewport(), Qt::LeftButton, {}, entry);
+  ASSERT_FALSE(this->events.empty());
+  EXPECT_EQ(this->events.back(), "double");
 }
 
-TEST_F(shown_list, the_program_draws_every_entry_at_the_height_it_measures) {
+TYPED_TEST(shown_list, the_program_draws_every_entry_at_the_height_it_measures) {
   std::set<int> drawn;
   std::set<int> drawn_selected;
-  list.set_measure_handler([](int) { return 17; }, [](const QString&) { return 40; });
-  list.set_draw_handler([&](QPainter& painter, int index, const QRect& rect, bool selected) {
+  this->list.set_measure_handler([](int) { return 17; }, [](QStringView) { return 40; });
+  this->list.set_draw_handler([&](QPainter& painter, int index, const QRect& rect, bool selected) {
     drawn.insert(index);
     if (selected)
       drawn_selected.insert(index);
     painter.drawText(rect.left() + 2, rect.top() + 12, "x");
   });
-  list.set_item_index(2);
-  list.doItemsLayout();
-  list.grab();
+  this->list.set_item_index(2);
+  this->list.doItemsLayout();
+  this->list.grab();
   EXPECT_EQ(drawn, (std::set<int>{0, 1, 2}));
   EXPECT_EQ(drawn_selected, (std::set<int>{2}));
-  EXPECT_EQ(list.visualRect(list.model()->index(1, 0)).height(), 17);
+  EXPECT_EQ(this->list.visualRect(this->list.model()->index(1, 0)).height(), 17);
 }
 
 // Ten pixels a character, counted, so that a test sees which texts the list measured.
-class measured_list : public shown_list {
+template <class List>
+class measured_list : public shown_list<List> {
  protected:
   void SetUp() override {
-    shown_list::SetUp();
-    list.set_measure_handler([](int) { return 17; },
-                             [this](const QString& text) {
-                               measured.push_back(text.toStdString());
-                               return 10 * static_cast<int>(text.size());
-                             });
+    shown_list<List>::SetUp();
+    this->list.set_measure_handler([](int) { return 17; },
+                                   [this](QStringView text) {
+                                     measured.push_back(text.toString().toStdString());
+                                     return 10 * static_cast<int>(text.size());
+                                   });
     settle();
     measured.clear();
   }
   void settle() {
     QApplication::processEvents();
-    list.doItemsLayout();
+    this->list.doItemsLayout();
   }
   // How far right the list reaches when scrolled all the way.
-  int reach() const { return list.horizontalScrollBar()->maximum() + list.viewport()->width(); }
+  int reach() const {
+    return this->list.horizontalScrollBar()->maximum() + this->list.viewport()->width();
+  }
 
   std::vector<std::string> measured;
 };
+TYPED_TEST_SUITE(measured_list, owner_drawn_lists);
 
-TEST_F(measured_list, scrolls_sideways_as_far_as_the_widest_entry_measuring_each_text_once) {
+TYPED_TEST(measured_list, scrolls_sideways_as_far_as_the_widest_entry_measuring_each_text_once) {
   const QString wide(31, QLatin1Char('W'));  // 310 pixels, the viewport is narrower
-  ASSERT_LT(list.viewport()->width(), 310);
-  list.add_entry(wide, nullptr);
-  settle();
+  ASSERT_LT(this->list.viewport()->width(), 310);
+  this->list.add_entry(wide, nullptr);
+  this->settle();
   // Only the new entry was measured, and the list reaches its end.
-  EXPECT_EQ(measured, (std::vector<std::string>{wide.toStdString()}));
-  EXPECT_GE(reach(), 310);
-  for (int index = 0; index < list.count(); ++index)
-    EXPECT_EQ(list.visualRect(list.model()->index(index, 0)).height(), 17) << index;
+  EXPECT_EQ(this->measured, (std::vector<std::string>{wide.toStdString()}));
+  EXPECT_GE(this->reach(), 310);
+  for (int index = 0; index < this->list.count(); ++index)
+    EXPECT_EQ(this->list.visualRect(this->list.model()->index(index, 0)).height(), 17) << index;
 
   // A rewritten text wider still widens the reach at once; only it is measured.
-  measured.clear();
+  this->measured.clear();
   const QString wider(40, QLatin1Char('W'));
-  list.item(1)->setText(wider);
-  settle();
-  EXPECT_EQ(measured, (std::vector<std::string>{wider.toStdString()}));
-  EXPECT_GE(reach(), 400);
+  rewrite(this->list, 1, wider);
+  this->settle();
+  EXPECT_EQ(this->measured, (std::vector<std::string>{wider.toStdString()}));
+  EXPECT_GE(this->reach(), 400);
 }
 
-TEST_F(measured_list, a_list_filled_again_is_measured_once_when_laid_out) {
-  list.clear();
+TYPED_TEST(measured_list, a_list_filled_again_is_measured_once_when_laid_out) {
+  this->list.clear();
   for (const char* name : {"Dahl", "Ek", "Falk"})
-    list.add_entry(name, nullptr);
-  list.set_sorted(true);  // takes every entry out and puts it back
-  EXPECT_TRUE(measured.empty());
-  settle();
-  std::sort(measured.begin(), measured.end());
-  EXPECT_EQ(measured, (std::vector<std::string>{"Dahl", "Ek", "Falk"}));
-  EXPECT_EQ(list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
+    this->list.add_entry(name, nullptr);
+  this->list.set_sorted(true);  // takes every entry out and puts it back
+  EXPECT_TRUE(this->measured.empty());
+  this->settle();
+  std::sort(this->measured.begin(), this->measured.end());
+  EXPECT_EQ(this->measured, (std::vector<std::string>{"Dahl", "Ek", "Falk"}));
+  EXPECT_EQ(this->list.horizontalScrollBar()->maximum(), 0);  // 40 pixels fit
 }
 
 TEST(owner_drawn_list_box, text_width_follows_the_font_a_character_at_a_time) {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 
 #include "platform/item_objects.h"
+#include "platform/owner_drawn_list_view.h"
 #include "platform/string_grid.h"
 #include "record_form/grid_text.h"
 
@@ -67,6 +68,13 @@ TEST(list_box_copy, copies_the_entries_and_leaves_the_clipboard_alone_when_empty
   second.addItems({"Corby"});
   list_box_copy(&second);  // the second copy replaces the first
   EXPECT_EQ(QApplication::clipboard()->text(), "Corby\r\n");
+
+  // A list over a model of its own copies the same way.
+  owner_drawn_list_view view;
+  view.add_entry("Dunmore", nullptr);
+  view.add_entry("Eastfield", nullptr);
+  list_box_copy(&view);
+  EXPECT_EQ(QApplication::clipboard()->text(), "Dunmore\r\nEastfield\r\n");
 }
 
 TEST(delete_string_grid_row, moves_later_rows_up_and_keeps_two_rows_at_least) {

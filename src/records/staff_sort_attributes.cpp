@@ -395,10 +395,23 @@ const std::string& position_set_texts::text(const qor_staff& staff, describer de
     unshared_ = describe != nullptr ? describe(staff) : std::string();
     return unshared_;
   }
-  std::optional<std::string>& described = by_set_[positions_.position_set(staff)].*style;
+  std::optional<std::string>& described = texts_of_set(positions_.position_set(staff)).*style;
   if (!described)
     described = describe(staff);
   return *described;
+}
+
+position_set_texts::set_texts& position_set_texts::texts_of_set(unsigned long set) {
+  if (set >= table_limit)
+    return untabled_[set];
+  if (set >= slot_of_set_.size())
+    slot_of_set_.resize(set + 1, no_slot);
+  std::uint32_t& slot = slot_of_set_[set];
+  if (slot == no_slot) {
+    slot = static_cast<std::uint32_t>(tabled_.size());
+    tabled_.emplace_back();
+  }
+  return tabled_[slot];
 }
 
 std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {

@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <variant>
+#include <vector>
 
 #include "staff_record.h"
 
@@ -146,9 +148,17 @@ class position_set_texts {
   };
   const std::string& text(const qor_staff& staff, describer describe,
                           std::optional<std::string> set_texts::*style);
+  set_texts& texts_of_set(unsigned long set);
 
   staff_position_texts positions_;
-  std::unordered_map<unsigned long, set_texts> by_set_;
+  // Sets below this number, as position masks are, are found by their number in a table: a
+  // list of thousands of records holds thousands of sets, which a hash map would look up on
+  // scattered nodes once per record. Larger numbers go to the map.
+  static constexpr unsigned long table_limit = 1UL << 16;
+  static constexpr std::uint32_t no_slot = ~std::uint32_t{0};
+  std::vector<std::uint32_t> slot_of_set_;
+  std::deque<set_texts> tabled_;
+  std::unordered_map<unsigned long, set_texts> untabled_;
   // The text of a record described on its own, without sets.
   std::string unshared_;
 };

@@ -200,30 +200,36 @@ unsigned long set_from_year(const qor_staff& staff) {
   return static_cast<unsigned long>(staff.StaffYearOfBirth);
 }
 
+// The staff id stands for sets past the table of small set numbers.
+unsigned long set_from_id(const qor_staff& staff) {
+  return static_cast<unsigned long>(staff.StaffID);
+}
+
 TEST(position_set_texts, describe_each_set_once_in_each_style_and_every_record_without_sets) {
-  // The nickname stands for the description, the year of birth for the set it follows from.
-  const auto staff_of = [](const char* nickname, std::int16_t set) {
+  // The nickname stands for the description, the id for the set it follows from.
+  const auto staff_of = [](const char* nickname, std::int32_t set) {
     qor_staff staff;
     staff.StaffNickName = nickname;
-    staff.StaffYearOfBirth = set;
+    staff.StaffID = set;
     return staff;
   };
-  descriptions = 0;
-  position_set_texts by_set({describe_nickname, key_of_nickname, set_from_year});
-  EXPECT_EQ(by_set.sort_key(staff_of("A", 1)), "key A");
-  EXPECT_EQ(by_set.sort_key(staff_of("B", 2)), "key B");
-  EXPECT_EQ(by_set.code_text(staff_of("A", 1)), "set A");
-  EXPECT_EQ(by_set.sort_key(staff_of("A", 1)), "key A");
-  EXPECT_EQ(by_set.code_text(staff_of("A", 1)), "set A");
-  EXPECT_EQ(descriptions, 3);
+  for (const std::int32_t large : {0, 70000}) {
+    descriptions = 0;
+    position_set_texts by_set({describe_nickname, key_of_nickname, set_from_id});
+    EXPECT_EQ(by_set.sort_key(staff_of("A", large + 1)), "key A") << large;
+    EXPECT_EQ(by_set.sort_key(staff_of("B", large + 2)), "key B") << large;
+    EXPECT_EQ(by_set.code_text(staff_of("A", large + 1)), "set A") << large;
+    EXPECT_EQ(by_set.sort_key(staff_of("A", large + 1)), "key A") << large;
+    EXPECT_EQ(by_set.code_text(staff_of("A", large + 1)), "set A") << large;
+    EXPECT_EQ(descriptions, 3) << large;
+  }
 
   position_set_texts without_sets({describe_nickname, key_of_nickname, nullptr});
   EXPECT_EQ(without_sets.code_text(staff_of("C", 1)), "set C");
   EXPECT_EQ(without_sets.code_text(staff_of("D", 1)), "set D");
   EXPECT_EQ(without_sets.sort_key(staff_of("D", 1)), "key D");
-  EXPECT_EQ(
-      position_set_texts({nullptr, key_of_nickname, set_from_year}).code_text(staff_of("E", 1)),
-      "");
+  EXPECT_EQ(position_set_texts({nullptr, key_of_nickname, set_from_id}).code_text(staff_of("E", 1)),
+            "");
 }
 
 // A sort by positions and the value texts after it share the descriptions of the sets.

@@ -414,14 +414,17 @@ position_set_texts::set_texts& position_set_texts::texts_of_set(unsigned long se
   return tabled_[slot];
 }
 
-std::string staff_sort_attribute_texts::operator()(const qor_staff& staff) {
-  const text rule = attribute_ >= 0 && attribute_ < staff_sort_attribute_row_count
-                        ? combo_attributes[attribute_].text
-                        : text::none;
+std::string_view staff_sort_attribute_texts::operator()(const qor_staff& staff) {
+  const bool listed = attribute_ >= 0 && attribute_ < staff_sort_attribute_row_count;
+  const text rule = listed ? combo_attributes[attribute_].text : text::none;
+  if (rule == text::stored_text)
+    return staff_field_text(staff, combo_attributes[attribute_].field);
   if (rule == text::position_codes)
     return position_texts_.code_text(staff);
-  if (rule != text::job_name)
-    return staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_);
+  if (rule != text::job_name) {
+    value_ = staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_);
+    return value_;
+  }
   auto found = job_names_.find(staff.StaffJobForClub);
   if (found == job_names_.end()) {
     found = job_names_

@@ -185,12 +185,14 @@ class staff_sort_attribute_texts {
         own_position_texts_(positions),
         position_texts_(described != nullptr ? *described : own_position_texts_) {}
 
-  std::string operator()(const qor_staff& staff);
+  // Valid until the next call, and while the record stays as it is.
+  std::string_view operator()(const qor_staff& staff);
 
  private:
   int attribute_;
   std::int32_t file_club_id_;
   staff_position_texts positions_;
+  std::string value_;
   std::unordered_map<std::int32_t, std::string> job_names_;
   position_set_texts own_position_texts_;
   position_set_texts& position_texts_;

@@ -1,7 +1,5 @@
 #include "platform/item_objects.h"
 
-#include <QSignalBlocker>
-
 namespace item_objects_detail {
 
 QVariant to_variant(const void* object) {
@@ -23,17 +21,6 @@ int add_list_entry(QListWidget* list, const QString& text, const void* object) {
   item->setData(object_role, to_variant(object));
   list->addItem(item);
   return list->row(item);
-}
-
-void add_list_entries(QListWidget* list, const QStringList& texts,
-                      std::span<const void* const> objects) {
-  const int first = list->count();
-  list->addItems(texts);
-  // The entries are new and not yet drawn: nothing that watches the list needs telling that
-  // their objects arrived.
-  const QSignalBlocker quiet(list->model());
-  for (std::size_t i = 0; i < objects.size(); ++i)
-    list->item(first + static_cast<int>(i))->setData(object_role, to_variant(objects[i]));
 }
 
 void set_entry_object(QListWidget* list, int index, const void* object) {

@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QVariant>
-#include <span>
 
 // List entries, combo items and grid rows can carry the object they stand for. The pointer is
 // never owned: the record store owns every record.
@@ -17,10 +16,6 @@ void* from_variant(const QVariant& value);
 
 // Appends an entry showing `text` and carrying `object`; returns its index.
 int add_list_entry(QListWidget* list, const QString& text, const void* object);
-// Appends an entry per text, the one at i carrying objects[i], in one insertion: a list of
-// tens of thousands would otherwise be told of each entry, and each object, on its own.
-void add_list_entries(QListWidget* list, const QStringList& texts,
-                      std::span<const void* const> objects);
 void set_entry_object(QListWidget* list, int index, const void* object);
 // Null for an index outside the list or an entry without an object.
 void* entry_object_raw(const QListWidget* list, int index);

@@ -24,7 +24,9 @@ struct fixed_text {
 
   void assign(std::string_view text) {
     const std::size_t length = std::min(text.size(), N - 1);
-    if (length > 0)  // an empty view may hold no address at all
+    // An empty view may hold no address at all; the test of the address, not only of the
+    // length, also keeps the compiler from seeing a null source on its inlined paths.
+    if (length > 0 && text.data() != nullptr)
       std::memmove(data, text.data(), length);
     std::memset(data + length, 0, N - length);
   }

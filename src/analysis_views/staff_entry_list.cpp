@@ -9,7 +9,7 @@ owner_drawn_list_box* make_staff_entry_list(QWidget* parent, const char* name) {
   list->setObjectName(name);
   list->set_measure_handler(
       [list](int) { return list->fontMetrics().height(); },
-      [list](const QString& text) {
+      [list](QStringView text) {
         // The ordinary entry's text margin on either side.
         const int margin =
             list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;

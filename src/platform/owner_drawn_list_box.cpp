@@ -6,10 +6,7 @@
 #include <vector>
 
 #include "platform/item_objects.h"
-#include "platform/list_keys.h"
 #include "platform/owner_draw_delegate.h"
-#include "platform/run_guarded.h"
-#include "platform/text_widths.h"
 
 namespace {
 
@@ -19,34 +16,21 @@ int compare_texts(const QString& a, const QString& b) {
 
 }  // namespace
 
-owner_drawn_list_box::owner_drawn_list_box(QWidget* parent) : QListWidget(parent) {
+owner_drawn_list_box::owner_drawn_list_box(QWidget* parent)
+    : QListWidget(parent), owner_drawn_list_handlers(static_cast<QWidget&>(*this)) {
   setItemDelegate(new owner_draw_delegate<owner_drawn_list_box>(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(this, &QListWidget::itemClicked, this, [this] {
-    if (click_)
-      run_guarded(click_);
-  });
-  connect(this, &QListWidget::itemDoubleClicked, this, [this] {
-    if (double_click_)
-      run_guarded(double_click_);
-  });
+  connect(this, &QListWidget::itemClicked, this, [this] { run_click(); });
+  connect(this, &QListWidget::itemDoubleClicked, this, [this] { run_double_click(); });
 }
 
 owner_drawn_list_box::~owner_drawn_list_box() = default;
 
 void owner_drawn_list_box::set_measure_handler(measure_handler height, width_handler width) {
-  measure_ = std::move(height);
-  width_ = std::move(width);
-  widest_ = -1;
+  take_measure_handlers(std::move(height), std::move(width));
   // One entry's size stands for every entry's, so a layout need not measure them all.
-  setUniformItemSizes(measure_ != nullptr);
+  setUniformItemSizes(measurer() != nullptr);
   scheduleDelayedItemsLayout();
-}
-
-int owner_drawn_list_box::text_width(const QString& text) const {
-  if (!text_widths_)
-    text_widths_ = std::make_unique<text_widths>(font());
-  return text_widths_->of(text);
 }
 
 int owner_drawn_list_box::widest_entry_width() const {
@@ -58,10 +42,10 @@ int owner_drawn_list_box::widest_entry_width() const {
 }
 
 bool owner_drawn_list_box::widen_to_entries(int first, int last) const {
-  const int before = widest_;
+  bool grew = false;
   for (int row = first; row <= last; ++row)
-    widest_ = std::max(widest_, width_(item(row)->text()));
-  return widest_ > before;
+    grew = widen_to(item(row)->text()) || grew;
+  return grew;
 }
 
 int owner_drawn_list_box::item_index() const {
@@ -113,15 +97,14 @@ void owner_drawn_list_box::rowsInserted(const QModelIndex& parent, int start, in
   // list is next laid out.
   if (end - start + 1 == count())
     widest_ = -1;
-  else if (measure_ && widest_ >= 0)
+  else if (measured())
     widen_to_entries(start, end);
 }
 
 void owner_drawn_list_box::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
                                        const QList<int>& roles) {
   QListWidget::dataChanged(top_left, bottom_right, roles);
-  if (!measure_ || widest_ < 0 || !top_left.isValid() ||
-      (!roles.isEmpty() && !roles.contains(Qt::DisplayRole)))
+  if (!measured() || !top_left.isValid() || (!roles.isEmpty() && !roles.contains(Qt::DisplayRole)))
     return;
   // A text rewritten wider widens the scroll range at once; one rewritten narrower leaves it as
   // it is until the list is filled again.
@@ -131,8 +114,7 @@ void owner_drawn_list_box::dataChanged(const QModelIndex& top_left, const QModel
 
 void owner_drawn_list_box::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
-    text_widths_.reset();
-    widest_ = -1;
+    forget_widths();
     scheduleDelayedItemsLayout();
   }
   QListWidget::changeEvent(event);
@@ -140,21 +122,14 @@ void owner_drawn_list_box::changeEvent(QEvent* event) {
 
 bool owner_drawn_list_box::event(QEvent* event) {
   // The key-down handler's Delete and Insert come before the window's menu shortcuts.
-  if (key_down_ && is_list_key_override(event)) {
-    event->accept();
-    return true;
-  }
-  return QListWidget::event(event);
+  return take_key_override(event) || QListWidget::event(event);
 }
 
 void owner_drawn_list_box::keyPressEvent(QKeyEvent* event) {
-  if (key_down_) {
-    const int key = event->key();
-    run_guarded([&] { key_down_(key); });
-  }
+  run_key_down(event->key());
   const int before = currentRow();
   QListWidget::keyPressEvent(event);
   // Moving the selection with the keys is a choice by the user, as a click is.
-  if (currentRow() != before && currentRow() >= 0 && click_)
-    run_guarded(click_);
+  if (currentRow() != before && currentRow() >= 0)
+    run_click();
 }

@@ -5,10 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/list_keys.h"
 #include "platform/owner_draw_delegate.h"
-#include "platform/run_guarded.h"
-#include "platform/text_widths.h"
 #include "platform/win1252.h"
 
 void list_entries::reserve(std::size_t count, std::size_t characters) {
@@ -109,54 +106,37 @@ class list_entries_model : public QAbstractListModel {
 };
 
 owner_drawn_list_view::owner_drawn_list_view(QWidget* parent)
-    : QListView(parent), model_(new list_entries_model(this)) {
+    : QListView(parent),
+      owner_drawn_list_handlers(static_cast<QWidget&>(*this)),
+      model_(new list_entries_model(this)) {
   setModel(model_);
   setItemDelegate(new owner_draw_delegate<owner_drawn_list_view>(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
-  connect(this, &QAbstractItemView::clicked, this, [this] {
-    if (click_)
-      run_guarded(click_);
-  });
-  connect(this, &QAbstractItemView::doubleClicked, this, [this] {
-    if (double_click_)
-      run_guarded(double_click_);
-  });
+  connect(this, &QAbstractItemView::clicked, this, [this] { run_click(); });
+  connect(this, &QAbstractItemView::doubleClicked, this, [this] { run_double_click(); });
 }
 
 owner_drawn_list_view::~owner_drawn_list_view() = default;
 
 void owner_drawn_list_view::set_measure_handler(measure_handler height, width_handler width) {
-  measure_ = std::move(height);
-  width_ = std::move(width);
-  widest_ = -1;
+  take_measure_handlers(std::move(height), std::move(width));
   // One entry's size stands for every entry's, so a layout need not measure them all.
-  setUniformItemSizes(measure_ != nullptr);
+  setUniformItemSizes(measurer() != nullptr);
   scheduleDelayedItemsLayout();
-}
-
-int owner_drawn_list_view::text_width(QStringView text) const {
-  if (!text_widths_)
-    text_widths_ = std::make_unique<text_widths>(font());
-  return text_widths_->of(text);
 }
 
 int owner_drawn_list_view::widest_entry_width() const {
   if (widest_ < 0) {
     widest_ = 0;
     for (int row = 0; row < count(); ++row)
-      widest_ = std::max(widest_, width_(model_->text(row)));
+      widen_to(model_->text(row));
   }
   return widest_;
 }
 
-void owner_drawn_list_view::widen_to(QStringView text) {
-  if (!measure_ || widest_ < 0)
-    return;
-  const int width = width_(text);
-  if (width <= widest_)
-    return;
-  widest_ = width;
-  scheduleDelayedItemsLayout();
+void owner_drawn_list_view::widen_to_entry(QStringView text) {
+  if (measured() && widen_to(text))
+    scheduleDelayedItemsLayout();
 }
 
 int owner_drawn_list_view::count() const {
@@ -197,7 +177,7 @@ void owner_drawn_list_view::set_entry_text(int index, const QString& text) {
   model_->rewrite(index, text);
   // A text rewritten wider widens the scroll range at once; one rewritten narrower leaves it as
   // it is until the list is filled again.
-  widen_to(text);
+  widen_to_entry(text);
 }
 
 const void* owner_drawn_list_view::entry_object_raw(int index) const {
@@ -221,14 +201,13 @@ int owner_drawn_list_view::add_entry(const QString& text, const void* object) {
   // The first entry after a fill from empty is measured with the rest at the next layout.
   if (count() == 1)
     widest_ = -1;
-  widen_to(text);
+  widen_to_entry(text);
   return position;
 }
 
 void owner_drawn_list_view::changeEvent(QEvent* event) {
   if (event->type() == QEvent::FontChange) {
-    text_widths_.reset();
-    widest_ = -1;
+    forget_widths();
     scheduleDelayedItemsLayout();
   }
   QListView::changeEvent(event);
@@ -236,22 +215,15 @@ void owner_drawn_list_view::changeEvent(QEvent* event) {
 
 bool owner_drawn_list_view::event(QEvent* event) {
   // The key-down handler's Delete and Insert come before the window's menu shortcuts.
-  if (key_down_ && is_list_key_override(event)) {
-    event->accept();
-    return true;
-  }
-  return QListView::event(event);
+  return take_key_override(event) || QListView::event(event);
 }
 
 void owner_drawn_list_view::keyPressEvent(QKeyEvent* event) {
-  if (key_down_) {
-    const int key = event->key();
-    run_guarded([&] { key_down_(key); });
-  }
+  run_key_down(event->key());
   const int before = currentIndex().row();
   QListView::keyPressEvent(event);
   // Moving the selection with the keys is a choice by the user, as a click is.
   const int after = currentIndex().row();
-  if (after != before && after >= 0 && click_)
-    run_guarded(click_);
+  if (after != before && after >= 0)
+    run_click();
 }

@@ -3,14 +3,12 @@
 #include <QListView>
 #include <QStringView>
 #include <cstdint>
-#include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class QPainter;
-class text_widths;
+#include "platform/owner_drawn_list_handlers.h"
+
 class list_entries_model;
 
 // The entries of a whole fill of an owner_drawn_list_view: each a text and the object it stands
@@ -41,38 +39,17 @@ class list_entries {
 // once, without a widget item or a QVariant for each, and only the rows on screen are ever
 // drawn. An entry's text stays as it was given until it is rewritten, whatever becomes of its
 // object. item_index() is -1 when nothing is selected.
-class owner_drawn_list_view : public QListView {
+class owner_drawn_list_view : public QListView, public owner_drawn_list_handlers {
   Q_OBJECT
  public:
-  using draw_handler =
-      std::function<void(QPainter& painter, int index, const QRect& rect, bool selected)>;
-  using measure_handler = std::function<int(int index)>;
-  using width_handler = std::function<int(QStringView text)>;
-
   explicit owner_drawn_list_view(QWidget* parent = nullptr);
   ~owner_drawn_list_view() override;
 
-  // Without a draw handler entries are drawn the ordinary way.
-  void set_draw_handler(draw_handler handler) { draw_ = std::move(handler); }
   // Entries all of one height, which `height` gives for any entry. `width` gives the width the
   // drawing of an entry with the text takes, and the list scrolls sideways as far as the widest
   // entry. Each text is measured once: when it is added or rewritten, or at the next layout
   // after a fill.
   void set_measure_handler(measure_handler height, width_handler width);
-  // The text's width in the list's font, cheap enough for every entry of a long list (see
-  // text_widths.h).
-  int text_width(QStringView text) const;
-  // Runs when the user selects an entry by mouse or keyboard, also on the entry already
-  // selected; never when the program sets item_index.
-  void set_click_handler(std::function<void()> handler) { click_ = std::move(handler); }
-  void set_double_click_handler(std::function<void()> handler) {
-    double_click_ = std::move(handler);
-  }
-  // Runs before the list's own handling of the key. Delete and Insert reach it even where a menu
-  // shortcut of the window would take them.
-  void set_key_down_handler(std::function<void(int key)> handler) {
-    key_down_ = std::move(handler);
-  }
 
   int count() const;
   int item_index() const;
@@ -94,8 +71,6 @@ class owner_drawn_list_view : public QListView {
   // Appends the entry, or inserts it in text order while sorted; returns its index.
   int add_entry(const QString& text, const void* object);
 
-  const draw_handler& drawer() const { return draw_; }
-  const measure_handler& measurer() const { return measure_; }
   // The width of the widest entry while a measure handler is set.
   int widest_entry_width() const;
 
@@ -105,20 +80,11 @@ class owner_drawn_list_view : public QListView {
   void changeEvent(QEvent* event) override;
 
  private:
-  // Takes the text into the widest width, when the entries are measured; lays the list out
+  // Takes the text into the widest width while the entries are measured; lays the list out
   // again when it grew.
-  void widen_to(QStringView text);
+  void widen_to_entry(QStringView text);
 
   list_entries_model* model_;
-  draw_handler draw_;
-  measure_handler measure_;
-  width_handler width_;
-  // Negative until the entries are measured.
-  mutable int widest_ = -1;
-  mutable std::unique_ptr<text_widths> text_widths_;
-  std::function<void()> click_;
-  std::function<void()> double_click_;
-  std::function<void(int)> key_down_;
   bool sorted_ = false;
 };
 

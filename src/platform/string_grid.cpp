@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "platform/list_keys.h"
 #include "platform/owner_draw.h"
 #include "platform/run_guarded.h"
 
@@ -44,13 +43,10 @@ string_grid::string_grid(QWidget* parent) : QTableWidget(1, 1, parent) {
   setTabKeyNavigation(false);
   style_header_row();
   connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
-    if (row > 0 && click_)
-      run_guarded(click_);
+    if (row > 0)
+      run_click();
   });
-  connect(this, &QTableWidget::cellDoubleClicked, this, [this] {
-    if (double_click_)
-      run_guarded(double_click_);
-  });
+  connect(this, &QTableWidget::cellDoubleClicked, this, [this] { run_double_click(); });
 }
 
 void string_grid::set_row_count(int rows) {
@@ -110,24 +106,17 @@ void string_grid::style_header_row() {
 
 bool string_grid::event(QEvent* event) {
   // The key-down handler's Delete and Insert come before the window's menu shortcuts.
-  if (key_down_ && is_list_key_override(event)) {
-    event->accept();
-    return true;
-  }
-  return QTableWidget::event(event);
+  return take_key_override(event) || QTableWidget::event(event);
 }
 
 void string_grid::keyPressEvent(QKeyEvent* event) {
-  if (key_down_) {
-    const int key = event->key();
-    run_guarded([&] { key_down_(key); });
-  }
+  run_key_down(event->key());
   const int before_row = currentRow();
   const int before_col = currentColumn();
   QTableWidget::keyPressEvent(event);
   const bool moved = currentRow() != before_row || currentColumn() != before_col;
-  if (moved && currentRow() > 0 && click_)
-    run_guarded(click_);
+  if (moved && currentRow() > 0)
+    run_click();
 }
 
 // The fixed row is never current: clicks on it are ignored and the keys stop at row 1.

@@ -3,13 +3,15 @@
 #include <QTableWidget>
 #include <functional>
 
+#include "platform/choice_handlers.h"
+
 class QPainter;
 
 // A grid of text cells addressed (column, row) as the original string grid was: row 0 is the
 // fixed header row, shown and copied like the others but not selectable; data rows start at 1.
 // Each row can carry the object it stands for (set_row_object in item_objects.h). Cells are not
 // edited in place.
-class string_grid : public QTableWidget {
+class string_grid : public QTableWidget, public choice_handlers {
   Q_OBJECT
  public:
   using draw_cell_handler =
@@ -35,17 +37,6 @@ class string_grid : public QTableWidget {
 
   // Data rows are drawn by the handler when there is one; the header row keeps its own look.
   void set_draw_cell_handler(draw_cell_handler handler) { draw_cell_ = std::move(handler); }
-  // Runs when the user selects a cell by mouse or keyboard; not when the program sets Row.
-  void set_click_handler(std::function<void()> handler) { click_ = std::move(handler); }
-  void set_double_click_handler(std::function<void()> handler) {
-    double_click_ = std::move(handler);
-  }
-  // Runs before the grid's own handling of the key. Delete and Insert reach it even where a menu
-  // shortcut of the window (Edit > Delete is Del) would take them.
-  void set_key_down_handler(std::function<void(int key)> handler) {
-    key_down_ = std::move(handler);
-  }
-
   // Runs as the pointer moves over the grid, with the cell under it (-1 where there is none).
   void set_mouse_move_handler(std::function<void(int col, int row)> handler);
 
@@ -63,8 +54,5 @@ class string_grid : public QTableWidget {
   bool has_fixed_row() const { return rowCount() > 1; }
 
   draw_cell_handler draw_cell_;
-  std::function<void()> click_;
-  std::function<void()> double_click_;
-  std::function<void(int)> key_down_;
   std::function<void(int, int)> mouse_move_;
 };

@@ -43,7 +43,7 @@ double timed(const std::function<void()>& action) {
   timer.start();
   action();
   let_window_settle();
-  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+  return elapsed_ms(timer);
 }
 
 void click_tab(page_control* pages, QWidget* page) {

@@ -48,10 +48,6 @@ constexpr const char* fresh_load_flag = "--fresh-load";
 // The figures one process reports, in milliseconds, by name.
 using figures = std::map<std::string, double>;
 
-double elapsed_ms(const QElapsedTimer& timer) {
-  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // File > Open of `path` with the dialog scripted, until the list holds every record and the
 // window has been painted; the time taken, or a negative value when the file was not listed.
 double timed_open(Tfrm_main& window, scoped_scripted_dialogs& dialogs, const QString& path,

@@ -333,10 +333,6 @@ void choose_sort_attribute(Tfrm_main& window, int attribute) {
   window.sort_by_attributeChange();
 }
 
-double elapsed_ms(const QElapsedTimer& timer) {
-  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // The sort buttons on 30,000 staff of 40 items each, ascending and descending by turns, until
 // the window is painted: commit, sort, refill, select and show the first record.
 void sort_button_30000_staff(benchmark::State& state) {

@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLocale>
 #include <memory>
@@ -65,4 +66,8 @@ void let_window_settle() {
     QApplication::processEvents();
     quiet_rounds = counter.paints() == before ? quiet_rounds + 1 : 0;
   }
+}
+
+double elapsed_ms(const QElapsedTimer& timer) {
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }

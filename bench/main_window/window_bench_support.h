@@ -4,6 +4,8 @@
 
 #include "platform/app_locale.h"
 
+class QElapsedTimer;
+
 // English (United Kingdom) and a clock stopped at 17/05/2013 09:30:15 for one scope, so that
 // every run reads and shows the same texts.
 class bench_locale : public scoped_app_locale {
@@ -25,3 +27,6 @@ int run_window_benchmarks(int argc, char** argv, const std::function<void()>& be
 // until three rounds in a row paint nothing (a window event that a layout posts can bring a
 // last repaint of the frame a round or two after the rest).
 void let_window_settle();
+
+// The time since the timer started, in milliseconds.
+double elapsed_ms(const QElapsedTimer& timer);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ability/position_weightings.h"
-#include "analysis/rca_list.h"
+#include "ability/staff_attributes.h"
 #include "bench_files.h"
 #include "fake_locale.h"
 #include "records/load_observer.h"
@@ -50,7 +50,7 @@ double walk_milliseconds(void (*before)()) {
     long sum = 0;
     for (const auto& staff : store().staff_list)
       if (staff && is_player(*staff))
-        sum += recommended_current_ability_of(*staff);
+        sum += recommended_current_ability_of(*staff, weightings());
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     if (sum == 42)
       std::puts("");  // keeps the walk from being left out

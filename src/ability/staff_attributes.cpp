@@ -138,7 +138,11 @@ BASE_PLAYING_DATA fitted_playing_data(const qor_staff& staff,
 }
 
 int recommended_current_ability_of(const qor_staff& staff, const POSITION_WEIGHTINGS& weightings) {
-  BASE_PLAYING_DATA block = playing_data_from_staff(staff);
+  return recommended_current_ability_of(playing_data_from_staff(staff), staff, weightings);
+}
+
+int recommended_current_ability_of(BASE_PLAYING_DATA block, const qor_staff& staff,
+                                   const POSITION_WEIGHTINGS& weightings) {
   block.scale_attributes_to_100();
   return block.recommended_current_ability_when_fitted(staff, staff.StaffPlayerCurrentAbility,
                                                        weightings);

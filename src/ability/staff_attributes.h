@@ -24,6 +24,10 @@ BASE_PLAYING_DATA fitted_playing_data(const qor_staff& staff,
 // The recommended current ability of fitted_playing_data for the record, worked out without
 // the whole fit (see recommended_current_ability_when_fitted).
 int recommended_current_ability_of(const qor_staff& staff, const POSITION_WEIGHTINGS& weightings);
+// The same from the record's block as playing_data_from_staff gives it, for a caller that has
+// made it already.
+int recommended_current_ability_of(BASE_PLAYING_DATA block, const qor_staff& staff,
+                                   const POSITION_WEIGHTINGS& weightings);
 
 // Whole years of age on `today`: the whole days since the date of birth (read in `date_order`)
 // divided by 365.2422 and truncated; without a date of birth from 1 January of a year of birth

@@ -6,9 +6,6 @@
 
 #include "records/record_store.h"
 
-// The current ability the ability model recommends for the record's attributes and positions.
-int recommended_current_ability_of(const qor_staff& staff);
-
 struct rca_line {
   const qor_staff* staff;
   std::string text;  // "second name, CA, RCA, difference"

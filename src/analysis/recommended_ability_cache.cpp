@@ -29,7 +29,7 @@ int recommended_ability_cache::recommended(const qor_staff& staff) {
       kept->current_ability == value.current_ability) {
     value.recommended = kept->recommended;
   } else {
-    value.recommended = recommended_current_ability_of(staff, weightings_);
+    value.recommended = recommended_current_ability_of(value.figures, staff, weightings_);
   }
   this_list_.push_back(value);
   return value.recommended;

@@ -1,29 +1,19 @@
 #include "analysis_views/analysis_context.h"
 
 #include <memory>
-#include <optional>
 #include <unordered_map>
 
 #include "platform/app_locale.h"
 #include "record_form/editor_state.h"
 #include "record_form/form_text.h"
 #include "records/lookup.h"
-#include "records/lookup_lists.h"
 #include "records/record_store.h"
 
 namespace {
 
-using club_names = std::unordered_map<std::int32_t, std::string>;
-
-// One pass over the club list instead of a search of it for each listed record. The first entry
-// of a code names it, as get_club_name reads it; a malformed entry names no code.
-std::shared_ptr<const club_names> index_club_names() {
-  auto names = std::make_shared<club_names>();
-  for (const std::string& entry : lookups().club_list) {
-    if (const std::optional<int> code = lookup_code_if_valid(entry))
-      names->try_emplace(*code, lookup_first_field(entry));
-  }
-  return names;
+// One pass over the club list instead of a search of it for each listed record.
+std::shared_ptr<const std::unordered_map<int, std::string>> index_club_names() {
+  return std::make_shared<const std::unordered_map<int, std::string>>(club_names_by_code());
 }
 
 }  // namespace

@@ -98,6 +98,15 @@ std::string get_club_name(int club_id) {
   return first_field_by_code(lookups().club_list, club_id);
 }
 
+std::unordered_map<int, std::string> club_names_by_code() {
+  std::unordered_map<int, std::string> names;
+  for (const std::string& entry : lookups().club_list) {
+    if (const std::optional<int> code = lookup_code_if_valid(entry))
+      names.try_emplace(*code, lookup_first_field(entry));
+  }
+  return names;
+}
+
 std::string get_npt_name(int code) {
   return first_field_by_code(lookups().npt_list, code);
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Lookup entries are lines such as "Not set; 0": a name, ';' and a whole-number code. Club
@@ -28,6 +29,10 @@ std::string lookup_name_by_code(const std::vector<std::string>& list, int code);
 std::string get_club_name(int club_id);
 std::string get_npt_name(int code);
 std::string get_ppm_name(int code);
+
+// get_club_name of every code the club list holds, read in one pass for walks that name the
+// clubs of many records: the first entry of a code names it; a malformed entry names no code.
+std::unordered_map<int, std::string> club_names_by_code();
 
 // The four squad-size numbers of the club's club_list entry; false, outputs untouched, when
 // the club has no entry.

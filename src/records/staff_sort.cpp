@@ -25,15 +25,11 @@ bool before_with_nulls_last(const qor_staff* a, const qor_staff* b, Compare comp
   return compare(*a, *b);
 }
 
-// Reorders the records by their keys, worked out once each; works for owning and plain pointers.
-template <class Pointer>
-bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
-                  const staff_sort_context& context) {
-  const staff_sort_attribute* sort_attribute = find_staff_sort_attribute(attribute);
-  if (sort_attribute == nullptr) {
-    return false;
-  }
-  staff_sort_key_maker make_key(*sort_attribute, context);
+// Reorders the records by their keys, worked out once each (`make_key`, asking ahead for the
+// fields `fetched` reads), null entries last; works for owning and plain pointers.
+template <class Pointer, class MakeKey>
+void sort_by_keys(std::vector<Pointer>& staff, MakeKey&& make_key,
+                  const staff_sort_attribute* fetched, const staff_key_order& key_order) {
   std::vector<staff_sort_key> keys(staff.size());
   std::vector<std::size_t> order;
   std::vector<std::size_t> nulls;
@@ -41,7 +37,7 @@ bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
   constexpr std::size_t ahead = 8;
   for (std::size_t i = 0; i < staff.size(); ++i) {
     if (i + ahead < staff.size() && staff[i + ahead] != nullptr) {
-      fetch_sort_fields(*staff[i + ahead], sort_attribute);
+      fetch_sort_fields(*staff[i + ahead], fetched);
     }
     if (staff[i] == nullptr) {
       nulls.push_back(i);
@@ -50,7 +46,6 @@ bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
       order.push_back(i);
     }
   }
-  const staff_key_order key_order(sort_attribute->order, descending);
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return key_order(keys[a], keys[b]); });
   order.insert(order.end(), nulls.begin(), nulls.end());
@@ -61,6 +56,17 @@ bool sort_by_keys(std::vector<Pointer>& staff, int attribute, bool descending,
     sorted.push_back(std::move(staff[i]));
   }
   staff = std::move(sorted);
+}
+
+template <class Pointer>
+bool sort_by_attribute(std::vector<Pointer>& staff, int attribute, bool descending,
+                       const staff_sort_context& context) {
+  const staff_sort_attribute* sort_attribute = find_staff_sort_attribute(attribute);
+  if (sort_attribute == nullptr) {
+    return false;
+  }
+  sort_by_keys(staff, staff_sort_key_maker(*sort_attribute, context), sort_attribute,
+               staff_key_order(sort_attribute->order, descending));
   return true;
 }
 
@@ -83,20 +89,20 @@ bool staff_key_order::operator()(const staff_sort_key& a, const staff_sort_key& 
 
 bool sort_staff(std::vector<qor_staff*>& staff, int attribute, bool descending,
                 const staff_sort_context& context) {
-  return sort_by_keys(staff, attribute, descending, context);
+  return sort_by_attribute(staff, attribute, descending, context);
 }
 
 bool sort_staff(record_vector<qor_staff>& staff, int attribute, bool descending,
                 const staff_sort_context& context) {
-  return sort_by_keys(staff, attribute, descending, context);
+  return sort_by_attribute(staff, attribute, descending, context);
 }
 
 bool sort_staff(std::vector<qor_staff*>& staff, int attribute, bool descending) {
-  return sort_by_keys(staff, attribute, descending, current_staff_sort_context());
+  return sort_by_attribute(staff, attribute, descending, current_staff_sort_context());
 }
 
 bool sort_staff(record_vector<qor_staff>& staff, int attribute, bool descending) {
-  return sort_by_keys(staff, attribute, descending, current_staff_sort_context());
+  return sort_by_attribute(staff, attribute, descending, current_staff_sort_context());
 }
 
 bool compare_staff(const qor_staff& a, const qor_staff& b, int attribute, bool descending,
@@ -130,9 +136,12 @@ bool compare_staff_id_desc(const qor_staff* a, const qor_staff* b) {
   });
 }
 
-bool compare_staff_rca_ca_difference_desc(const qor_staff* a, const qor_staff* b) {
-  return before_with_nulls_last(a, b, [](const qor_staff& x, const qor_staff& y) {
-    const int result = compare_numbers(x.rca_ca_difference, y.rca_ca_difference);
-    return result != 0 ? result > 0 : compare_display_names(x, y) < 0;
-  });
+void sort_staff_by_rca_ca_difference(record_vector<qor_staff>& staff) {
+  const auto make_key = [](const qor_staff& record) {
+    staff_sort_key key;
+    key.number = record.rca_ca_difference;
+    key.display_name = fold_ascii_case(display_name(record));
+    return key;
+  };
+  sort_by_keys(staff, make_key, nullptr, staff_key_order(staff_order_rule::number, true));
 }

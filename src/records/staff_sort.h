@@ -36,6 +36,10 @@ class staff_key_order {
   bool descending_;
 };
 
+// By the recommended current ability minus the current ability (rca_ca_difference), greatest
+// first, then display name ascending ignoring case; stable, null entries last.
+void sort_staff_by_rca_ca_difference(record_vector<qor_staff>& staff);
+
 // True when `a` stands before `b` under the attribute; false for a number without an order.
 bool compare_staff(const qor_staff& a, const qor_staff& b, int attribute, bool descending,
                    const staff_sort_context& context);
@@ -47,5 +51,3 @@ bool compare_staff_display_name_desc(const qor_staff* a, const qor_staff* b);
 // The staff id, with the display name for the ids a damaged file may repeat.
 bool compare_staff_id_asc(const qor_staff* a, const qor_staff* b);
 bool compare_staff_id_desc(const qor_staff* a, const qor_staff* b);
-// The recommended current ability minus the current ability, greater first, then display name.
-bool compare_staff_rca_ca_difference_desc(const qor_staff* a, const qor_staff* b);

@@ -6,7 +6,6 @@
 
 #include "dates.h"
 #include "lookup.h"
-#include "lookup_lists.h"
 #include "record_store.h"
 #include "staff_order.h"
 
@@ -192,14 +191,9 @@ std::string staff_sort_key_maker::text_key(const qor_staff& staff) {
 }
 
 const std::string& staff_sort_key_maker::club_name(std::int32_t club_id) {
-  // One pass over the club list instead of one search per record. The first entry of a code
-  // names it, as get_club_name reads it; a malformed entry names no code.
+  // One pass over the club list instead of one search per record.
   if (!club_names_loaded_) {
-    for (const std::string& entry : lookups().club_list) {
-      if (const std::optional<int> code = lookup_code_if_valid(entry)) {
-        club_names_.try_emplace(*code, lookup_first_field(entry));
-      }
-    }
+    club_names_ = club_names_by_code();
     club_names_loaded_ = true;
   }
   auto found = club_names_.find(club_id);

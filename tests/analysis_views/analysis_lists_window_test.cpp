@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "ability/position_weightings.h"
+#include "ability/staff_attributes.h"
 #include "file_menu_test_support.h"
 #include "platform/item_objects.h"
 #include "platform/page_control.h"
@@ -86,6 +88,48 @@ TEST_F(analysis_lists_window, the_club_form_names_the_first_entry_of_the_club) {
   count_again();
   EXPECT_TRUE(line_of("view_non_contracted_staff_bt", &known).contains("(Ferktura Rovers), "));
   EXPECT_TRUE(line_of("view_non_contracted_staff_bt", &unknown).contains("(), "));
+}
+
+// The "Recommended/Current Ability Diff" line of a player as worked out afresh.
+QString expected_rca_line(const qor_staff& staff) {
+  const int recommended = recommended_current_ability_of(staff, weightings());
+  return QStringLiteral("%1, %2, %3, %4")
+      .arg(QString::fromLatin1(staff.StaffSecondName.view()))
+      .arg(staff.StaffPlayerCurrentAbility)
+      .arg(recommended)
+      .arg(recommended - staff.StaffPlayerCurrentAbility);
+}
+
+// The list keeps each player's value from one showing to the next; an attribute edited on the
+// record pages in between must show in the next list with the value worked out afresh.
+TEST_F(analysis_lists_window, an_edited_attribute_shows_in_the_next_rca_list) {
+  open_through_menu(copy_to_folder(example_club_file()));
+  // A player whose value his finishing moves.
+  qor_staff* player = nullptr;
+  for (const auto& staff : store().staff_list) {
+    qor_staff changed = *staff;
+    changed.StaffPlayerFinishing = staff->StaffPlayerFinishing > 10 ? 1 : 20;
+    if (is_player(*staff) && recommended_current_ability_of(changed, weightings()) !=
+                                 recommended_current_ability_of(*staff, weightings())) {
+      player = staff.get();
+      break;
+    }
+  }
+  ASSERT_NE(player, nullptr);
+  const QString before = line_of("BitBtn1", player);
+  EXPECT_EQ(before, expected_rca_line(*player));
+
+  select_staff(player->StaffID);
+  const int finishing = player->StaffPlayerFinishing > 10 ? 1 : 20;
+  edit("staff_pl_finishing")->setText(QString::number(finishing));
+  bool allowed = false;
+  window.main_page_controlChanging(allowed);  // leaving the "Staff" page commits the record
+  ASSERT_TRUE(allowed);
+  ASSERT_EQ(player->StaffPlayerFinishing, finishing);
+
+  const QString after = line_of("BitBtn1", player);
+  EXPECT_EQ(after, expected_rca_line(*player));
+  EXPECT_NE(after, before);
 }
 
 }  // namespace

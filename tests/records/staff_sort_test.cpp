@@ -448,9 +448,6 @@ TEST(staff_sort, pointer_comparators) {
   EXPECT_TRUE(compare_staff_id_desc(a, c));
   EXPECT_TRUE(compare_staff_id_asc(b, a));  // a repeated id falls back on the display name
   EXPECT_TRUE(compare_staff_id_desc(b, a));
-  EXPECT_TRUE(compare_staff_rca_ca_difference_desc(c, a));
-  EXPECT_TRUE(compare_staff_rca_ca_difference_desc(b, a));
-  EXPECT_FALSE(compare_staff_rca_ca_difference_desc(a, b));
   EXPECT_TRUE(compare_staff_display_name(a, nullptr));
   EXPECT_FALSE(compare_staff_display_name(nullptr, a));
 }

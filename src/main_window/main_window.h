@@ -29,11 +29,9 @@ class page_control;
 // descending, or not at all.
 inline constexpr int staff_list_unsorted = -1;
 
-// Append an entry for the record, with its name text (and the attribute's value text) folded
-// to plain letters; return the entry's index.
+// Append an entry for the record, with its name text folded to plain letters; return the
+// entry's index.
 int add_staff_to_list(owner_drawn_list_view* list, const qor_staff* staff);
-int add_staff_to_list_with_attribute(owner_drawn_list_view* list, const qor_staff* staff,
-                                     int attribute);
 
 // The main window. Its components carry the names the rest of the program knows them by, and
 // its handlers are named after their component and event, as the form's design has them.

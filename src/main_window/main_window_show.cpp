@@ -67,8 +67,8 @@ void Tfrm_main::FormShow() {
   }
   fill_choice_lists_and_lookups();
   set_status_panel(1, from_win1252(" Editing ") + open_file_name_);
-  list_box->clear();
-  set_status_panel(0, QString::number(list_box->count()) + from_win1252(" items"));
+  // No file is open yet: the list starts empty, and the status bar says so.
+  fill_staff_list(list_box, store().staff_list);
   label_staff->setText(from_win1252(std::string(file_data().file_title.c_str()) + " Staff"));
   // No record exists yet: nothing inside the staff panel can be used until a file is opened.
   // The pictures stay as they are, since a disabled picture would be drawn greyed out.

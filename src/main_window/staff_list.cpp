@@ -28,11 +28,6 @@ class list_fill {
   owner_drawn_list_view* list_;
 };
 
-int add_entry(owner_drawn_list_view* list, const qor_staff* staff, bool with_attribute,
-              int attribute) {
-  return list->add_entry(from_win1252(staff_entry_texts(with_attribute, attribute)(*staff)), staff);
-}
-
 // The list's entries for every record, in the vector's order.
 list_entries entries_of(const record_vector<qor_staff>& staff, bool with_attribute, int attribute,
                         position_set_texts* described = nullptr) {
@@ -57,12 +52,7 @@ list_entries entries_of(const record_vector<qor_staff>& staff, bool with_attribu
 }  // namespace
 
 int add_staff_to_list(owner_drawn_list_view* list, const qor_staff* staff) {
-  return add_entry(list, staff, false, 0);
-}
-
-int add_staff_to_list_with_attribute(owner_drawn_list_view* list, const qor_staff* staff,
-                                     int attribute) {
-  return add_entry(list, staff, true, attribute);
+  return list->add_entry(from_win1252(staff_entry_texts(false, 0)(*staff)), staff);
 }
 
 void Tfrm_main::fill_staff_list(owner_drawn_list_view* list, record_vector<qor_staff>& staff) {

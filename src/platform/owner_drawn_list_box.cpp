@@ -1,20 +1,10 @@
 #include "platform/owner_drawn_list_box.h"
 
 #include <QKeyEvent>
-#include <QPainter>
-#include <algorithm>
-#include <vector>
+#include <utility>
 
 #include "platform/item_objects.h"
 #include "platform/owner_draw_delegate.h"
-
-namespace {
-
-int compare_texts(const QString& a, const QString& b) {
-  return QString::compare(a, b, Qt::CaseInsensitive);
-}
-
-}  // namespace
 
 owner_drawn_list_box::owner_drawn_list_box(QWidget* parent)
     : QListWidget(parent), owner_drawn_list_handlers(static_cast<QWidget&>(*this)) {
@@ -62,39 +52,14 @@ void owner_drawn_list_box::set_item_index(int index) {
   setCurrentRow(index);
 }
 
-void owner_drawn_list_box::set_sorted(bool sorted) {
-  sorted_ = sorted;
-  if (sorted_)
-    sort_entries();
-}
-
 int owner_drawn_list_box::add_entry(const QString& text, const void* object) {
-  if (!sorted_)
-    return add_list_entry(this, text, object);
-  int position = 0;
-  while (position < count() && compare_texts(item(position)->text(), text) <= 0)
-    ++position;
-  auto* entry = new QListWidgetItem(text);
-  insertItem(position, entry);
-  set_entry_object(this, position, object);
-  return position;
-}
-
-void owner_drawn_list_box::sort_entries() {
-  std::vector<QListWidgetItem*> entries;
-  while (count() > 0)
-    entries.push_back(takeItem(0));
-  std::stable_sort(entries.begin(), entries.end(), [](QListWidgetItem* a, QListWidgetItem* b) {
-    return compare_texts(a->text(), b->text()) < 0;
-  });
-  for (QListWidgetItem* entry : entries)
-    addItem(entry);
+  return add_list_entry(this, text, object);
 }
 
 void owner_drawn_list_box::rowsInserted(const QModelIndex& parent, int start, int end) {
   QListWidget::rowsInserted(parent, start, end);
-  // Filled from empty, as a fill and a sort do entry by entry: measured all at once when the
-  // list is next laid out.
+  // Filled from empty, as a fill does entry by entry: measured all at once when the list is next
+  // laid out.
   if (end - start + 1 == count())
     widest_ = -1;
   else if (measured())

@@ -21,11 +21,7 @@ class owner_drawn_list_box : public QListWidget, public owner_drawn_list_handler
   int item_index() const;
   void set_item_index(int index);
 
-  // While sorted, entries are kept in the order of their texts, ignoring letter case; turning it
-  // on sorts what is there.
-  bool sorted() const { return sorted_; }
-  void set_sorted(bool sorted);
-  // Appends the entry, or inserts it in text order while sorted; returns its index.
+  // Appends the entry; returns its index.
   int add_entry(const QString& text, const void* object);
 
   // The width of the widest entry while a measure handler is set.
@@ -40,9 +36,6 @@ class owner_drawn_list_box : public QListWidget, public owner_drawn_list_handler
                    const QList<int>& roles) override;
 
  private:
-  void sort_entries();
   // Takes the entries from `first` to `last` into the widest width; true when it grew.
   bool widen_to_entries(int first, int last) const;
-
-  bool sorted_ = false;
 };

@@ -19,7 +19,6 @@ class list_entries {
   void add(QStringView text, const void* object);
   // The same for a text of Windows-1252 bytes, converted as it is stored.
   void add_win1252(std::string_view text, const void* object);
-  std::size_t size() const { return entries_.size(); }
 
  private:
   friend class list_entries_model;

@@ -1,47 +1,29 @@
 #include "held_ids.h"
 
 #include <algorithm>
-#include <bit>
 #include <limits>
 
+#include "id_bits.h"
 #include "key_radix_sort.h"
 
 namespace {
 
-// The ids rising and each once. A file's ids lie close together, so a bit per id of their range,
-// read back in order, is a few times quicker than a merge or sort; scattered ids are sorted.
-std::vector<std::int32_t> distinct_rising(std::vector<std::int32_t> ids) {
-  if (ids.empty())
-    return ids;
-  const auto [lowest, highest] = std::ranges::minmax(ids);
-  const auto range = static_cast<std::uint64_t>(std::int64_t{highest} - lowest) + 1;
-  if (range / 64 > ids.size()) {
-    std::vector<std::int32_t> sorted;
-    sorted.reserve(ids.size());
-    for (const std::uint32_t i : radix_order_of(ids))
-      sorted.push_back(ids[i]);
-    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    return sorted;
-  }
-  std::vector<std::uint64_t> bits(static_cast<std::size_t>(range / 64 + 1));
-  for (const std::int32_t id : ids) {
-    const auto offset = static_cast<std::uint64_t>(std::int64_t{id} - lowest);
-    bits[offset / 64] |= std::uint64_t{1} << (offset % 64);
-  }
-  ids.clear();
-  for (std::size_t word = 0; word < bits.size(); ++word) {
-    for (std::uint64_t left = bits[word]; left != 0; left &= left - 1) {
-      const auto offset = static_cast<std::int64_t>(word * 64) + std::countr_zero(left);
-      ids.push_back(static_cast<std::int32_t>(lowest + offset));
-    }
-  }
-  return ids;
+// The ids rising and each once; scattered ids are sorted.
+std::vector<std::int32_t> distinct_rising(const std::vector<std::int32_t>& ids) {
+  if (const std::optional<id_bits> bits = id_bits::of(ids))
+    return bits->rising();
+  std::vector<std::int32_t> sorted;
+  sorted.reserve(ids.size());
+  for (const std::uint32_t i : radix_order_of(ids))
+    sorted.push_back(ids[i]);
+  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+  return sorted;
 }
 
 }  // namespace
 
-void held_ids::keep(std::vector<std::int32_t> ids) {
-  ids_ = distinct_rising(std::move(ids));
+void held_ids::keep(const std::vector<std::int32_t>& ids) {
+  ids_ = distinct_rising(ids);
 }
 
 std::optional<std::int32_t> held_ids::lowest_free_from(std::int32_t from) const {

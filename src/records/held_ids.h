@@ -68,7 +68,7 @@ class held_ids {
   }
 
   // Keeps the ids, however many times and in whatever order they come.
-  void keep(std::vector<std::int32_t> ids);
+  void keep(const std::vector<std::int32_t>& ids);
 
   // Whether the first, middle and last records of the vector hold ids of the set: a vector
   // emptied and filled again in the same storage to the same size is caught here.

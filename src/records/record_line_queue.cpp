@@ -76,7 +76,6 @@ void record_line_queue::submit_filling(bool last) {
     }
     work_waiting_.notify_one();
   }
-  filling_ = (filling_ + 1) % ring_.size();
   ++in_flight_;
 }
 

@@ -33,7 +33,7 @@ struct queued_line {
 // Reads the data lines of a load into their records, several batches at once on worker threads,
 // and hands each line's outcome back in the order the lines were queued, so that what a load
 // makes of the outcomes (ids, messages, warnings) is what reading them one by one would make. A
-// file of one batch or less is read on the calling thread, without starting any thread.
+// file that fills no batch is read on the calling thread, without starting any thread.
 //
 // The reading is read_record_line's; each record is zeroed before it is read into, on the thread
 // that reads it, so that the zeroing of a large file's records is shared out too.
@@ -93,9 +93,10 @@ class record_line_queue {
     void clear();
   };
 
-  // Batches are made as they are first needed: a small file's load needs one.
+  // The batch after those in flight. Batches are made as they are first needed: a small file's
+  // load needs one.
   batch& filling() {
-    std::unique_ptr<batch>& slot = ring_[filling_];
+    std::unique_ptr<batch>& slot = ring_[(oldest_ + in_flight_) % ring_.size()];
     if (!slot) {
       slot = std::make_unique<batch>();
     }
@@ -132,7 +133,6 @@ class record_line_queue {
   int wanted_workers_;
   derived_index_finder indices_;  // the calling thread's
   std::vector<std::unique_ptr<batch>> ring_;
-  std::size_t filling_ = 0;
   std::size_t oldest_ = 0;     // the batch submitted first of those not handed over
   std::size_t in_flight_ = 0;  // batches submitted and not handed over
   bool refused_ = false;       // whether `take` refused an outcome

@@ -11,6 +11,7 @@ namespace {
 template <class Record>
 void copy_records(const record_vector<Record>& from, record_vector<Record>& to,
                   record_blocks& blocks) {
+  to.reserve(to.size() + from.size());
   for (const auto& record : from) {
     if (record) {
       to.push_back(copy_to_block(blocks, *record));

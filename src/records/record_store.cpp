@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "dates.h"
+#include "id_bits.h"
 #include "item_vectors.h"
 #include "last_error.h"
 
@@ -13,46 +14,24 @@ constexpr std::int32_t lowest_temporary_id = 50000;
 constexpr std::int32_t highest_temporary_id = 60000;
 constexpr std::int32_t restart_temporary_id = 55000;
 
-// The ids of a set of records, for many lookups. Ids in one file lie close together, so a bit
-// per possible id usually takes less time than sorting them; scattered ids are sorted.
+// The ids of a set of records, for many lookups: a bit per id where they lie close together,
+// else sorted.
 class id_lookup {
  public:
-  explicit id_lookup(const std::vector<std::int32_t>& ids) {
-    if (ids.empty()) {
-      return;
-    }
-    const auto [lowest, highest] = std::ranges::minmax(ids);
-    const auto range = static_cast<std::uint64_t>(std::int64_t{highest} - lowest) + 1;
-    if (range / 64 > ids.size()) {
-      ids_ = ids;
-      std::ranges::sort(ids_);
-      return;
-    }
-    lowest_ = lowest;
-    bits_.assign(static_cast<std::size_t>(range / 64 + 1), 0);
-    for (const std::int32_t id : ids) {
-      const std::uint64_t bit = offset_of(id);
-      bits_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+  explicit id_lookup(const std::vector<std::int32_t>& ids) : bits_(id_bits::of(ids)) {
+    if (!bits_) {
+      sorted_ = ids;
+      std::ranges::sort(sorted_);
     }
   }
 
   bool contains(std::int32_t id) const {
-    if (bits_.empty()) {
-      return std::ranges::binary_search(ids_, id);
-    }
-    const std::uint64_t bit = offset_of(id);
-    return bit / 64 < bits_.size() && (bits_[bit / 64] >> (bit % 64) & 1) != 0;
+    return bits_ ? bits_->contains(id) : std::ranges::binary_search(sorted_, id);
   }
 
  private:
-  // Ids below the lowest wrap around to offsets beyond every bit.
-  std::uint64_t offset_of(std::int32_t id) const {
-    return static_cast<std::uint64_t>(std::int64_t{id} - lowest_);
-  }
-
-  std::vector<std::int32_t> ids_;    // sorted when `bits_` is empty
-  std::vector<std::uint64_t> bits_;  // bit i: whether lowest_ + i is one of the ids
-  std::int32_t lowest_ = 0;
+  std::optional<id_bits> bits_;
+  std::vector<std::int32_t> sorted_;  // when there are no bits
 };
 
 template <class Record>

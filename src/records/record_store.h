@@ -43,10 +43,11 @@ record_pointer<Record> make_unzeroed_block_record(record_blocks& blocks, unzeroe
                                 record_deleter<Record>::for_block_record());
 }
 
-// A copy of the record in the blocks.
+// A copy of the record in the blocks; the copy writes every byte, so none is zeroed first.
 template <class Record>
 record_pointer<Record> copy_to_block(record_blocks& blocks, const Record& record) {
-  record_pointer<Record> copy = make_block_record<Record>(blocks);
+  unzeroed_bytes bytes;
+  record_pointer<Record> copy = make_unzeroed_block_record<Record>(blocks, bytes);
   std::memcpy(static_cast<void*>(copy.get()), &record, sizeof record);
   return copy;
 }

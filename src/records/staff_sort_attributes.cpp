@@ -421,15 +421,16 @@ std::string_view staff_sort_attribute_texts::operator()(const qor_staff& staff) 
     return staff_field_text(staff, combo_attributes[attribute_].field);
   if (rule == text::position_codes)
     return position_texts_.code_text(staff);
+  // Position codes, the one text that reads the positions, were given above.
   if (rule != text::job_name) {
-    value_ = staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_);
+    value_ = staff_sort_attribute_text(staff, attribute_, file_club_id_);
     return value_;
   }
   auto found = job_names_.find(staff.StaffJobForClub);
   if (found == job_names_.end()) {
     found = job_names_
                 .emplace(staff.StaffJobForClub,
-                         staff_sort_attribute_text(staff, attribute_, file_club_id_, positions_))
+                         staff_sort_attribute_text(staff, attribute_, file_club_id_))
                 .first;
   }
   return found->second;

@@ -181,7 +181,6 @@ class staff_sort_attribute_texts {
                              position_set_texts* described = nullptr)
       : attribute_(attribute),
         file_club_id_(file_club_id),
-        positions_(positions),
         own_position_texts_(positions),
         position_texts_(described != nullptr ? *described : own_position_texts_) {}
 
@@ -191,7 +190,6 @@ class staff_sort_attribute_texts {
  private:
   int attribute_;
   std::int32_t file_club_id_;
-  staff_position_texts positions_;
   std::string value_;
   std::unordered_map<std::int32_t, std::string> job_names_;
   position_set_texts own_position_texts_;

@@ -124,25 +124,34 @@ std::unique_ptr<loaded_window> large_window;
 int large_window_staff = 0;
 std::unique_ptr<opened_window> opened_large_window;
 
-// 10,000 staff of 4 items each.
-loaded_window& ten_thousand_staff() {
+// 10,000 staff of 4 items each; null, with the benchmark skipped, when they did not load.
+loaded_window* ten_thousand_staff(benchmark::State& state) {
   if (large_window_staff != 10000) {
     opened_large_window.reset();
     large_window.reset();
     large_window = std::make_unique<loaded_window>(10000, 4);
     large_window_staff = 10000;
   }
-  return *large_window;
+  if (!large_window->loaded()) {
+    state.SkipWithError("the generated file did not load");
+    return nullptr;
+  }
+  return large_window.get();
 }
 
-// The shared generated file of 30,000 staff of 40 items each, opened through File > Open.
-opened_window& thirty_thousand_staff() {
+// The shared generated file of 30,000 staff of 40 items each, opened through File > Open; null,
+// with the benchmark skipped, when it did not open.
+opened_window* thirty_thousand_staff(benchmark::State& state) {
   if (!opened_large_window) {
     large_window.reset();
     large_window_staff = 0;
     opened_large_window = std::make_unique<opened_window>(generated_file(30000));
   }
-  return *opened_large_window;
+  if (!opened_large_window->opened()) {
+    state.SkipWithError("the generated file did not open");
+    return nullptr;
+  }
+  return opened_large_window.get();
 }
 
 // Raises every number a caption of the record or of its items shows and changes every text but
@@ -253,11 +262,10 @@ BENCHMARK(record_switch_on_check_list)
 
 // Sorts and refills by the attribute given, each run in the direction opposite to the last.
 void sort_and_refill_10000_staff(benchmark::State& state) {
-  loaded_window& loaded = ten_thousand_staff();
-  if (!loaded.loaded()) {
-    state.SkipWithError("the generated file did not load");
+  loaded_window* shared = ten_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  loaded_window& loaded = *shared;
   const int attribute = static_cast<int>(state.range(0));
   bool descending = false;
   for (auto _ : state) {
@@ -281,11 +289,10 @@ BENCHMARK(sort_and_refill_10000_staff)
 
 // The whole sort button: commit, sort, refill, select and show the first record.
 void sort_button_10000_staff(benchmark::State& state) {
-  loaded_window& loaded = ten_thousand_staff();
-  if (!loaded.loaded()) {
-    state.SkipWithError("the generated file did not load");
+  loaded_window* shared = ten_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  loaded_window& loaded = *shared;
   loaded.window.sort_by_attribute->setCurrentIndex(3);
   bool descending = false;
   for (auto _ : state) {
@@ -301,11 +308,10 @@ BENCHMARK(sort_button_10000_staff)->Unit(benchmark::kMillisecond);
 // Edit > Add staff with 10,000 staff listed, until the list is laid out again: the new entry's
 // text is measured, not every entry's.
 void add_staff_to_10000_staff(benchmark::State& state) {
-  loaded_window& loaded = ten_thousand_staff();
-  if (!loaded.loaded()) {
-    state.SkipWithError("the generated file did not load");
+  loaded_window* shared = ten_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  loaded_window& loaded = *shared;
   loaded.window.set_edit_menu_enabled(true);
   QApplication::processEvents();
   const int before = loaded.window.list_box->count();
@@ -336,11 +342,10 @@ void choose_sort_attribute(Tfrm_main& window, int attribute) {
 // The sort buttons on 30,000 staff of 40 items each, ascending and descending by turns, until
 // the window is painted: commit, sort, refill, select and show the first record.
 void sort_button_30000_staff(benchmark::State& state) {
-  opened_window& loaded = thirty_thousand_staff();
-  if (!loaded.opened()) {
-    state.SkipWithError("the generated file did not open");
+  opened_window* shared = thirty_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  opened_window& loaded = *shared;
   choose_sort_attribute(loaded.window, static_cast<int>(state.range(0)));
   let_window_settle();
   bool descending = false;
@@ -379,11 +384,10 @@ BENCHMARK(sort_button_30000_staff_every_attribute)
 // refilled in its present order with the attribute's texts. Between runs, untimed, the list
 // goes back to another attribute's texts.
 void choose_sort_attribute_30000_staff(benchmark::State& state) {
-  opened_window& loaded = thirty_thousand_staff();
-  if (!loaded.opened()) {
-    state.SkipWithError("the generated file did not open");
+  opened_window* shared = thirty_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  opened_window& loaded = *shared;
   const int attribute = static_cast<int>(state.range(0));
   const int other = attribute == 0 ? 1 : 0;
   for (auto _ : state) {
@@ -422,11 +426,10 @@ void time_command_and_repaint(benchmark::State& state, Command command) {
 // Edit > Add staff on 30,000 staff of 40 items each: the command, with the repaint of the
 // window beside it.
 void add_staff_to_30000_staff(benchmark::State& state) {
-  opened_window& loaded = thirty_thousand_staff();
-  if (!loaded.opened()) {
-    state.SkipWithError("the generated file did not open");
+  opened_window* shared = thirty_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  opened_window& loaded = *shared;
   let_window_settle();
   loaded.dialogs.clear();
   const int before = loaded.window.list_box->count();
@@ -441,11 +444,10 @@ BENCHMARK(add_staff_to_30000_staff)->UseManualTime()->Unit(benchmark::kMilliseco
 // Add on the injuries list of the record on screen, with 30,000 staff of 40 items each loaded:
 // the command, with the repaint of the window beside it.
 void add_injury_to_30000_staff(benchmark::State& state) {
-  opened_window& loaded = thirty_thousand_staff();
-  if (!loaded.opened()) {
-    state.SkipWithError("the generated file did not open");
+  opened_window* shared = thirty_thousand_staff(state);
+  if (shared == nullptr)
     return;
-  }
+  opened_window& loaded = *shared;
   auto* add_button =
       loaded.window.controls().get<QAbstractButton>(place_of(item_kind::injury).add_button);
   // On the injuries' page, as the user is who presses the button.
